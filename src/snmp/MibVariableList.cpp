@@ -1,0 +1,121 @@
+#include "MibVariableList.h"
+#include "SnmpSyntax.h"
+#include "ValueMap.h"
+
+namespace {
+std::optional<QString> OptionalText(const char* text) {
+    if (!text)
+        return std::nullopt;
+    return QString::fromUtf8(text);
+}
+std::optional<QString> OptionalText(const QString& text) {
+    if (text.isEmpty())
+        return std::nullopt;
+    return text;
+}
+}  // namespace
+
+MibVariableList::MibVariableList(const MibVariable* table, int32_t kind, int32_t keyCount)
+    : KeyCount(keyCount), Kind(kind) {
+    Append(table);
+}
+
+void MibVariableList::Append(const MibVariable* table) {
+    for (const MibVariable* v = table; v && v->Oid; ++v) {
+        MibVariableEntry e;
+        e.Oid = QString::fromLatin1(v->Oid);
+        e.Name = QString::fromUtf8(v->Name ? v->Name : "");
+        e.Syntax = v->Syntax;
+        e.Access = v->Access;
+        e.Map = v->Map;
+        e.Text1 = OptionalText(v->Text1);
+        e.Text2 = OptionalText(v->Text2);
+        e.Text3 = OptionalText(v->Text3);
+        if (v->Value)
+            e.Value = QString::fromUtf8(v->Value);
+        if (v->AltValue)
+            e.AltValue = QString::fromUtf8(v->AltValue);
+        entries_.push_back(std::move(e));
+    }
+}
+
+void MibVariableList::Add(const QString& oid, const QString& name, int32_t syntax, int32_t access,
+                          const ValueMap* map, const QString& text1, const QString& text2,
+                          const QString& text3) {
+    MibVariableEntry e;
+    e.Oid = oid;
+    e.Name = name;
+    e.Syntax = syntax;
+    e.Access = access;
+    e.Map = map;
+    e.Text1 = OptionalText(text1);
+    e.Text2 = OptionalText(text2);
+    e.Text3 = OptionalText(text3);
+    entries_.push_back(std::move(e));
+}
+
+void MibVariableList::Clear() {
+    entries_.clear();
+    ownedMaps_.clear();
+}
+
+int MibVariableList::IndexOf(const QString& name) const {
+    for (int i = 0; i < Count(); ++i)
+        if (entries_[static_cast<size_t>(i)].Name == name)
+            return i;
+    return -1;
+}
+
+const ValueMap* MibVariableList::AdoptMap(std::unique_ptr<ValueMap> map) {
+    std::shared_ptr<const ValueMap> shared(std::move(map));
+    ownedMaps_.push_back(shared);
+    return shared.get();
+}
+
+QString MibVariableList::FullOid(int index) const {
+    const QString& oid = Entry(index).Oid;
+    if (BaseOid.isEmpty())
+        return oid;
+    return BaseOid + QLatin1Char('.') + oid;
+}
+
+bool MibVariableList::IsImplied(int index) const {
+    return (Entry(index).Access & SnmpAccess::ImpliedKey) != 0;
+}
+
+bool MibVariableList::IsRequested(int index) const {
+    const int32_t a = Entry(index).Access;
+    return !(a & SnmpAccess::Invalid) && (a & SnmpAccess::ReadOnly);
+}
+
+bool MibVariableList::IsWritten(int index) const {
+    const int32_t a = Entry(index).Access;
+    if (a & SnmpAccess::Invalid)
+        return false;
+    return (a & SnmpAccess::WriteOnly) || (IsTable() && index < KeyCount);
+}
+
+bool MibVariableList::IsShown(int index) const {
+    const int32_t a = Entry(index).Access;
+    return !(a & (SnmpAccess::Invalid | SnmpAccess::Hidden)) &&
+           (a & (SnmpAccess::NotAccess | SnmpAccess::Derived | SnmpAccess::ReadOnly));
+}
+
+bool MibVariableList::IsFirstColumn(int index) const {
+    const int32_t a = Entry(index).Access;
+    return a == SnmpAccess::WriteOnly || (a & SnmpAccess::Invalid) || (a & SnmpAccess::Hidden);
+}
+
+int MibVariableList::CountShown() const {
+    int n = 0;
+    for (int i = 0; i < Count(); ++i)
+        n += IsShown(i) ? 1 : 0;
+    return n;
+}
+
+int MibVariableList::CountFirstColumn() const {
+    int n = 0;
+    for (int i = 0; i < Count(); ++i)
+        n += IsFirstColumn(i) ? 1 : 0;
+    return n;
+}

@@ -1,0 +1,71 @@
+#pragma once
+#include "MibVariable.h"
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// Run-time copy of a descriptor: the texts are owned; the map is shared.
+struct MibVariableEntry {
+    QString Oid;
+    QString Name;
+    int32_t Syntax = 0;
+    int32_t Access = 0;
+    const ValueMap* Map = nullptr;
+    std::optional<QString> Text1;
+    std::optional<QString> Text2;
+    std::optional<QString> Text3;
+    QString Value;
+    QString AltValue;
+};
+
+// The list of variables that one request reads or writes.
+class MibVariableList {
+public:
+    // Item types of a list.
+    enum Kinds {
+        SVT_SV = 0,   // scalars given without instance; ".0" is appended
+        MVT_SV = 1,   // complete OIDs used as given
+        MVT_FMV = 2,  // table columns, walked with get-next, written row by row
+        MVT_UMV = 3,  // same as MVT_FMV
+    };
+
+    MibVariableList() = default;
+    explicit MibVariableList(const MibVariable* table, int32_t kind = SVT_SV, int32_t keyCount = 0);
+
+    QString BaseOid;
+    int32_t KeyCount = 0;
+    int32_t Kind = SVT_SV;
+    QString Label;
+
+    void Append(const MibVariable* table);
+    void Add(const QString& oid, const QString& name, int32_t syntax, int32_t access,
+             const ValueMap* map = nullptr, const QString& text1 = {}, const QString& text2 = {},
+             const QString& text3 = {});
+    void Clear();
+    int Count() const { return static_cast<int>(entries_.size()); }
+    MibVariableEntry& Entry(int index) { return entries_.at(static_cast<size_t>(index)); }
+    const MibVariableEntry& Entry(int index) const { return entries_.at(static_cast<size_t>(index)); }
+
+    // Index of the first entry with this name, or -1.
+    int IndexOf(const QString& name) const;
+
+    // A map built for this list alone; the list keeps it alive (copies share it).
+    const ValueMap* AdoptMap(std::unique_ptr<ValueMap> map);
+
+    // The full OID of an entry without instance: BaseOid "." Oid when BaseOid is set.
+    QString FullOid(int index) const;
+
+    bool IsImplied(int index) const;
+    bool IsRequested(int index) const;
+    bool IsWritten(int index) const;
+    bool IsShown(int index) const;
+    bool IsFirstColumn(int index) const;
+    bool IsTable() const { return Kind == MVT_FMV || Kind == MVT_UMV; }
+    int CountShown() const;
+    int CountFirstColumn() const;
+
+private:
+    std::vector<MibVariableEntry> entries_;
+    std::vector<std::shared_ptr<const ValueMap>> ownedMaps_;
+};
