@@ -1,0 +1,7 @@
+#pragma once
+#include "snmp/MibVariable.h"
+
+// Constant descriptor tables of the wireless intrusion page; each table ends with MIB_TABLE_END.
+namespace MibPages {
+extern const MibVariable kIntrusionApListTableVars[];  // Intrusion page: access points detected around the device
+}  // namespace MibPages
