@@ -4,7 +4,9 @@
 #include "Catalogue.h"
 #include "MibTableGroups.h"
 #include "ValueMaps.h"
+#include "snmp/MibVariableList.h"
 #include "snmp/SnmpSyntax.h"
+#include "snmp/ValueMap.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +195,125 @@ TEST(PageTables, EveryRecordAgreesWithTheCatalogue) {
         }
     }
     EXPECT_EQ(used.size(), std::size(kOidExceptions)) << "an OID exception is no longer needed";
+}
+
+TEST(PageTables, NamesAreUniqueInTheWholeRegistry) {
+    auto all = MibTables::All();
+    for (const MibTableInfo& info : MibTables::PageTables()) {
+        auto same = std::count_if(all.begin(), all.end(), [&](const MibTableInfo& other) {
+            return std::strcmp(other.Name, info.Name) == 0;
+        });
+        EXPECT_EQ(same, 1) << info.Name;
+    }
+}
+
+TEST(PageTables, EachTableAsksForAnOidOnce) {
+    // The performance page holds its two wireless-mode variables (one per band,
+    // each with its own map) at one OID and sends only the one of the chosen band.
+    for (const MibTableInfo& info : MibTables::PageTables()) {
+        std::set<std::string> oids;
+        for (const MibVariable* v = info.Table; v->Oid != nullptr; ++v) {
+            if (std::strcmp(v->Name, "dot11WifiModeG") == 0)
+                continue;
+            EXPECT_TRUE(oids.insert(v->Oid).second) << info.Name << " " << v->Name;
+        }
+    }
+}
+
+TEST(PageTables, LoadIntoVariableLists) {
+    for (const MibTableInfo& info : MibTables::PageTables()) {
+        SCOPED_TRACE(info.Name);
+        MibVariableList list(info.Table, info.Kind, info.KeyCount);
+        ASSERT_EQ(list.Count(), RecordCount(info.Table));
+        EXPECT_EQ(list.Kind, info.Kind);
+        EXPECT_EQ(list.KeyCount, info.KeyCount);
+        for (int n = 0; n < list.Count(); ++n) {
+            const MibVariable& v = info.Table[n];
+            const MibVariableEntry& e = list.Entry(n);
+            EXPECT_EQ(e.Oid, QString::fromLatin1(v.Oid));
+            EXPECT_EQ(e.Map, v.Map);
+            EXPECT_TRUE(e.Value.isEmpty());
+            // Settings and status values are requested; left-out and shown-only ones are not.
+            bool requested = v.Access == SnmpAccess::ReadWrite || v.Access == SnmpAccess::ReadOnly;
+            EXPECT_EQ(list.IsRequested(n), requested) << v.Name;
+            if (n < info.KeyCount) {
+                EXPECT_TRUE(list.IsWritten(n)) << "key entries build the row instance";
+            }
+            if (v.Map != nullptr) {
+                EXPECT_GT(v.Map->Count(), 0) << v.Name;
+            }
+        }
+    }
+}
+
+// Where the catalogue gives a variable several maps, the page's own value texts
+// decide which one its table points at.
+struct MapChoice {
+    const char* Table;
+    const char* Name;
+    const char* Value;
+    const char* Text;
+};
+const MapChoice kMapChoices[] = {
+    {"kWirelessBasicVars", "dot11ApMode", "5", "Universal Repeater"},
+    {"kInfoSummaryVars", "dot11ApMode", "5", "Universal Repeater"},
+    {"kScheduleApModeVars", "dot11ApMode", "2", "WDS With Ap"},
+    {"kApArrayApModeVars", "dot11ApMode", "4", "Wireless Client"},
+    {"kTrafficApModeVars", "dot11ApMode", "4", "Wireless Client"},
+    {"kWirelessSecurityVars", "dot11Authentication", "3", "Open System / Shared Key"},
+    {"kWirelessSecurityVars", "dot11Authentication", "10", "802.1x"},
+    {"kMssidSsidTableVars", "dot11MssidAuthentication", "10", "802.1x"},
+    {"kWirelessSecurityVars", "dot11Encryption", "1", "Enable"},
+    {"kDeviceInfoWirelessVars", "dot11Encryption", "1", "Enabled"},
+    {"kPerformanceSecurityVars", "dot11Encryption", "0", "Disable"},
+    {"kWirelessSecurityVars", "dot11CipherType", "1", "Auto"},
+    {"kPerformanceSecurityVars", "dot11CipherType", "1", "auto"},
+    {"kPerformanceVars", "dot11TransmitPower", "4", "12.5 %"},
+    {"kPerformanceVars", "dot11WifiModeA", "6", "Mixed 802.11n,802.11g and 802.11b"},
+    {"kPerformanceVars", "dot11WifiModeG", "7", "802.11a only"},
+    {"kClientInfoTableVars", "dot11ClientBand", "3", "N"},
+    {"kClientInfoTableVars", "dot11ClientAuthentication", "2", "WEP"},
+    {"kInfoSummaryVars", "dot11MssidState", "1", "enabled"},
+    {"kWlanPartitionVars", "dot11MssidState", "0", "disabled"},
+    {"kMssidGlobalVars", "dot11MssidState", "1", "Enable"},
+    {"kMssidSsidTableVars", "dot11MssIndividualState", "1", "Enable"},
+    {"kWlanPartitionVars", "dot11LinkIntegrate", "1", "Enable"},
+    {"kPerformanceVars", "dot11LinkIntegrate", "1", "Enable"},
+};
+
+const MibVariable* FindRecord(const char* table, const char* name) {
+    for (const MibTableInfo& info : MibTables::PageTables()) {
+        if (std::strcmp(info.Name, table) != 0)
+            continue;
+        for (const MibVariable* v = info.Table; v->Oid != nullptr; ++v)
+            if (std::strcmp(v->Name, name) == 0)
+                return v;
+    }
+    return nullptr;
+}
+
+TEST(PageTables, MapsShowThePagesTexts) {
+    for (const MapChoice& choice : kMapChoices) {
+        SCOPED_TRACE(std::string(choice.Table) + " " + choice.Name);
+        const MibVariable* v = FindRecord(choice.Table, choice.Name);
+        ASSERT_NE(v, nullptr);
+        ASSERT_NE(v->Map, nullptr);
+        EXPECT_EQ(v->Map->TextForValue(choice.Value), QString::fromUtf8(choice.Text));
+    }
+}
+
+TEST(PageTables, LeftOutAndShownOnlyVariables) {
+    // The LAN page's command request sends the restart and leaves the factory default out.
+    const MibVariable* restart = FindRecord("kLanDeviceCommandVars", "deviceRestart");
+    const MibVariable* factory = FindRecord("kLanDeviceCommandVars", "deviceFactoryDefault");
+    ASSERT_TRUE(restart && factory);
+    EXPECT_EQ(restart->Access, SnmpAccess::ReadWrite);
+    EXPECT_EQ(factory->Access, SnmpAccess::Invalid);
+    // The static DHCP pool's index column is shown but never requested: the walk
+    // decodes it from the row instance.
+    const MibVariable* index = FindRecord("kDhcpStaticPoolTableVars", "Index");
+    ASSERT_NE(index, nullptr);
+    EXPECT_EQ(index->Access, SnmpAccess::NotAccess);
 }
 
 TEST(PageTables, CatalogueInstancePatternsExpand) {

@@ -161,14 +161,14 @@ const MibVariable kDeviceInfoApArrayVars[] = {
 };
 
 // Client Information page: makes the device rebuild the client table
-const MibVariable kClientRefreshVars[] = {
+const MibVariable kClientInfoRefreshVars[] = {
     {"1.3.6.1.4.1.171.10.37.36.2.1.3.3.4.1.1.1.1", "dot11ClientInformationRefresh", SnmpSyntax::Integer, SnmpAccess::ReadWrite, &MibMaps::M25,
      nullptr, nullptr, nullptr, nullptr, nullptr},
     MIB_TABLE_END,
 };
 
 // Client Information page: associated stations
-const MibVariable kClientTableVars[] = {
+const MibVariable kClientInfoTableVars[] = {
     {"1.3.6.1.4.1.171.10.37.36.2.1.3.3.4.2.1.1", "dot11ClinetIndex", SnmpSyntax::Integer, SnmpAccess::ReadOnly, nullptr,
      nullptr, nullptr, nullptr, nullptr, nullptr},
     {"1.3.6.1.4.1.171.10.37.36.2.1.3.3.4.2.1.2", "dot11ClientMacAddress", SnmpSyntax::MacAddress, SnmpAccess::ReadOnly, nullptr,

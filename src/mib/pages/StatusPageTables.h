@@ -19,8 +19,8 @@ extern const MibVariable kDeviceInfoWirelessVars[];  // Device Information page:
 extern const MibVariable kDeviceInfoBandVars[];  // Device Information page: the band named in the wireless group's title
 extern const MibVariable kDeviceInfoUsageVars[];  // Device Information page: CPU and memory use
 extern const MibVariable kDeviceInfoApArrayVars[];  // Device Information page: AP array role, location and array name
-extern const MibVariable kClientRefreshVars[];  // Client Information page: makes the device rebuild the client table
-extern const MibVariable kClientTableVars[];  // Client Information page: associated stations
+extern const MibVariable kClientInfoRefreshVars[];  // Client Information page: makes the device rebuild the client table
+extern const MibVariable kClientInfoTableVars[];  // Client Information page: associated stations
 extern const MibVariable kWdsInfoRefreshVars[];  // WDS Information page: makes the device rebuild the WDS table
 extern const MibVariable kWdsInfoTableVars[];  // WDS Information page: WDS peers
 extern const MibVariable kStatsEthernetVars[];  // Stats page: Ethernet traffic counters
