@@ -1,0 +1,620 @@
+#include "SnmpEngine.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/library/large_fd_set.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <deque>
+#include <fcntl.h>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kMaxSessions = 128;
+constexpr auto kSessionIdleLimit = std::chrono::seconds(60);
+
+// Translates the library's error codes into the classic status numbers.
+int StatusForLibraryError(int libraryError) {
+    switch (libraryError) {
+    case SNMPERR_TIMEOUT: return -5;
+    case SNMPERR_UNKNOWN_SEC_MODEL: return -1402;
+    case SNMPERR_INVALID_MSG: return -1405;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID: return 1410;
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME: return 1404;
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL: return 1403;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE: return 1408;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW: return 1411;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR: return 1406;
+    case SNMPERR_USM_ENCRYPTIONERROR: return 1405;
+    case SNMPERR_USM_PARSEERROR: return 1409;
+    case SNMPERR_USM_GENERICERROR: return 1401;
+    case SNMPERR_BAD_SENDTO: return -22;
+    default: return -1;
+    }
+}
+
+std::string ToStd(const QString& s) { return s.toStdString(); }
+
+// Text of a context engine ID: hexadecimal digits when it is one, else the bytes.
+QByteArray EngineIdBytes(const QString& text) {
+    const QByteArray latin = text.toLatin1();
+    if (!latin.isEmpty() && latin.size() % 2 == 0) {
+        bool hex = true;
+        for (char c : latin)
+            hex = hex && std::isxdigit(static_cast<unsigned char>(c));
+        if (hex)
+            return QByteArray::fromHex(latin);
+    }
+    return text.toUtf8();
+}
+
+struct Session {
+    std::string key;
+    std::string userName;      // v3 only
+    std::string credentials;   // v3 only
+    void* handle = nullptr;
+    int outstanding = 0;
+    Clock::time_point lastUse;
+};
+
+struct Job {
+    std::shared_ptr<SnmpExchange> exchange;
+    SnmpEngine::Completion done;
+};
+
+struct InFlight {
+    Job job;
+    Session* session;
+};
+
+}  // namespace
+
+struct SnmpEngine::Impl {
+    std::mutex mutex;
+    std::condition_variable started;
+    std::deque<Job> queue;
+    std::thread thread;
+    std::thread::id threadId;
+    int wake[2] = {-1, -1};
+    bool stopRequested = false;
+    bool initDone = false;
+    bool initOk = false;
+    std::atomic<bool> running{false};
+    std::atomic<int> sessionCount{0};
+    std::string persistentFolder;
+
+    // SNMP thread only.
+    std::map<std::string, std::unique_ptr<Session>> sessions;
+
+    void Run();
+    void Wake() {
+        const char c = 1;
+        [[maybe_unused]] ssize_t n = ::write(wake[1], &c, 1);
+    }
+    void DrainWake() {
+        char buf[64];
+        while (::read(wake[0], buf, sizeof buf) > 0) {
+        }
+    }
+    void Send(Job job);
+    Session* SessionFor(const SnmpExchange& ex, int* status);
+    void CloseSession(Session* s);
+    void CloseIdleSessions(bool all);
+    static int OnResponse(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic);
+    static void Finish(InFlight* flight, int status);
+};
+
+namespace {
+
+bool FillPdu(netsnmp_pdu* pdu, const SnmpExchange& ex) {
+    for (const WireVarbind& vb : ex.Request) {
+        std::vector<oid> name(vb.Oid.begin(), vb.Oid.end());
+        const u_char type = vb.Type;
+        netsnmp_variable_list* added = nullptr;
+        switch (type) {
+        case WireType::Integer: {
+            long v = static_cast<long>(vb.Integer);
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &v, sizeof v);
+            break;
+        }
+        case WireType::Counter:
+        case WireType::Gauge:
+        case WireType::TimeTicks:
+        case WireType::UInteger: {
+            u_long v = static_cast<u_long>(static_cast<uint32_t>(vb.Integer));
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &v, sizeof v);
+            break;
+        }
+        case WireType::Counter64: {
+            counter64 v;
+            const uint64_t n = static_cast<uint64_t>(vb.Integer);
+            v.high = static_cast<u_long>(n >> 32);
+            v.low = static_cast<u_long>(n & 0xffffffffu);
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &v, sizeof v);
+            break;
+        }
+        case WireType::OpaqueDouble: {
+            double v = vb.Real;
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, &v, sizeof v);
+            break;
+        }
+        case WireType::ObjectId: {
+            std::vector<oid> value(vb.ObjectId.begin(), vb.ObjectId.end());
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, value.data(),
+                                          value.size() * sizeof(oid));
+            break;
+        }
+        case WireType::Null:
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, nullptr, 0);
+            break;
+        default:
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type,
+                                          reinterpret_cast<const u_char*>(vb.Octets.constData()),
+                                          static_cast<size_t>(vb.Octets.size()));
+            break;
+        }
+        if (!added)
+            return false;
+    }
+    return true;
+}
+
+WireVarbind FromVariable(const netsnmp_variable_list* v) {
+    WireVarbind w;
+    w.Oid.assign(v->name, v->name + v->name_length);
+    w.Type = v->type;
+    switch (v->type) {
+    case ASN_INTEGER:
+        w.Integer = v->val.integer ? *v->val.integer : 0;
+        break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+    case ASN_UINTEGER:
+        w.Integer = v->val.integer ? static_cast<uint32_t>(*v->val.integer) : 0;
+        break;
+    case ASN_COUNTER64:
+        if (v->val.counter64)
+            w.Integer = static_cast<int64_t>((static_cast<uint64_t>(v->val.counter64->high) << 32) |
+                                             (v->val.counter64->low & 0xffffffffu));
+        break;
+#ifdef NETSNMP_WITH_OPAQUE_SPECIAL_TYPES
+    case ASN_OPAQUE_FLOAT:
+        w.Real = v->val.floatVal ? *v->val.floatVal : 0;
+        w.Type = WireType::OpaqueFloat;
+        break;
+    case ASN_OPAQUE_DOUBLE:
+        w.Real = v->val.doubleVal ? *v->val.doubleVal : 0;
+        w.Type = WireType::OpaqueDouble;
+        break;
+#endif
+    case ASN_OBJECT_ID:
+        if (v->val.objid)
+            w.ObjectId.assign(v->val.objid, v->val.objid + v->val_len / sizeof(oid));
+        break;
+    case ASN_NULL:
+    case SNMP_NOSUCHOBJECT:
+    case SNMP_NOSUCHINSTANCE:
+    case SNMP_ENDOFMIBVIEW:
+        break;
+    default:
+        if (v->val.string)
+            w.Octets = QByteArray(reinterpret_cast<const char*>(v->val.string),
+                                  static_cast<qsizetype>(v->val_len));
+        break;
+    }
+    return w;
+}
+
+}  // namespace
+
+void SnmpEngine::Impl::Finish(InFlight* flight, int status) {
+    flight->job.exchange->Status = status;
+    if (flight->session) {
+        --flight->session->outstanding;
+        flight->session->lastUse = Clock::now();
+    }
+    Job job = std::move(flight->job);
+    delete flight;
+    if (job.done)
+        job.done(job.exchange);
+}
+
+int SnmpEngine::Impl::OnResponse(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
+    auto* flight = static_cast<InFlight*>(magic);
+    SnmpExchange& ex = *flight->job.exchange;
+    if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu) {
+        Finish(flight, op == NETSNMP_CALLBACK_OP_TIMED_OUT ? -5 : -22);
+        return 1;
+    }
+    if (pdu->command == SNMP_MSG_REPORT) {
+        Finish(flight, StatusForLibraryError(snmpv3_get_report_type(pdu)));
+        return 1;
+    }
+    for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+        ex.Response.push_back(FromVariable(v));
+    ex.ErrorIndex = static_cast<int>(pdu->errindex);
+    Finish(flight, static_cast<int>(pdu->errstat));
+    return 1;
+}
+
+void SnmpEngine::Impl::CloseSession(Session* s) {
+    if (s->handle)
+        snmp_sess_close(s->handle);   // pending callbacks are told "timed out"
+    sessions.erase(s->key);
+    sessionCount = static_cast<int>(sessions.size());
+}
+
+void SnmpEngine::Impl::CloseIdleSessions(bool all) {
+    const auto now = Clock::now();
+    std::vector<Session*> idle;
+    for (auto& [key, s] : sessions)
+        if (all || (s->outstanding == 0 && now - s->lastUse > kSessionIdleLimit))
+            idle.push_back(s.get());
+    for (Session* s : idle)
+        CloseSession(s);
+}
+
+Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
+    const DeviceTarget& t = ex.Target;
+    const bool v3 = t.Version == DeviceTarget::Version3;
+    const std::string peer = ex.ResolvedAddress.toStdString() + ":" + std::to_string(t.Port);
+    const std::string credentials =
+        v3 ? std::to_string(t.SecurityLevel) + "\x1f" + std::to_string(t.AuthProtocol) + "\x1f" +
+                 std::to_string(t.PrivProtocol) + "\x1f" + ToStd(t.AuthPassword) + "\x1f" +
+                 ToStd(t.PrivPassword)
+           : std::string();
+    const std::string key = peer + "\x1e" + std::to_string(t.Version) + "\x1e" +
+                            std::to_string(t.Timeout) + "\x1e" + std::to_string(t.Retries) + "\x1e" +
+                            (v3 ? ToStd(t.SecurityName) + "\x1f" + credentials : std::string());
+    auto it = sessions.find(key);
+    if (it != sessions.end())
+        return it->second.get();
+
+    if (static_cast<int>(sessions.size()) >= kMaxSessions) {
+        Session* oldest = nullptr;
+        for (auto& [k, s] : sessions)
+            if (s->outstanding == 0 && (!oldest || s->lastUse < oldest->lastUse))
+                oldest = s.get();
+        if (oldest)
+            CloseSession(oldest);
+    }
+
+    netsnmp_session cfg;
+    snmp_sess_init(&cfg);
+    std::string peerCopy = peer;
+    cfg.peername = peerCopy.data();
+    cfg.retries = std::max(0, t.Retries);
+    cfg.timeout = static_cast<long>(std::max(1, t.Timeout)) * 10000L;   // hundredths of a second
+    std::string community = ToStd(t.ReadCommunity);
+    std::string userName = ToStd(t.SecurityName);
+    switch (t.Version) {
+    case DeviceTarget::Version2c: cfg.version = SNMP_VERSION_2c; break;
+    case DeviceTarget::Version3: cfg.version = SNMP_VERSION_3; break;
+    default: cfg.version = SNMP_VERSION_1; break;
+    }
+    if (!v3) {
+        cfg.community = reinterpret_cast<u_char*>(community.data());
+        cfg.community_len = community.size();
+    } else {
+        // A user name seen before with other pass phrases: the library keeps
+        // keys per engine and user, so the old user and its sessions go first.
+        std::vector<Session*> stale;
+        for (auto& [k, s] : sessions)
+            if (s->userName == userName && s->credentials != credentials && s->outstanding == 0)
+                stale.push_back(s.get());
+        for (Session* s : stale)
+            CloseSession(s);
+        for (usmUser* u = usm_get_userList(); u;) {
+            usmUser* next = u->next;
+            if (u->name && userName == u->name) {
+                usm_remove_user(u);
+                usm_free_user(u);
+            }
+            u = next;
+        }
+        cfg.securityModel = USM_SEC_MODEL_NUMBER;
+        cfg.securityName = userName.data();
+        cfg.securityNameLen = userName.size();
+        switch (t.SecurityLevel) {
+        case DeviceTarget::AuthPriv: cfg.securityLevel = SNMP_SEC_LEVEL_AUTHPRIV; break;
+        case DeviceTarget::AuthNoPriv: cfg.securityLevel = SNMP_SEC_LEVEL_AUTHNOPRIV; break;
+        default: cfg.securityLevel = SNMP_SEC_LEVEL_NOAUTH; break;
+        }
+        const oid* authProto = nullptr;
+        size_t authLen = 0;
+        if (t.AuthProtocol == DeviceTarget::AuthMd5) {
+            authProto = usmHMACMD5AuthProtocol;
+            authLen = OID_LENGTH(usmHMACMD5AuthProtocol);
+        } else if (t.AuthProtocol == DeviceTarget::AuthSha) {
+            authProto = usmHMACSHA1AuthProtocol;
+            authLen = OID_LENGTH(usmHMACSHA1AuthProtocol);
+        }
+        std::string authPass = ToStd(t.AuthPassword);
+        std::string privPass = ToStd(t.PrivPassword);
+        if (authProto) {
+            cfg.securityAuthProto = const_cast<oid*>(authProto);
+            cfg.securityAuthProtoLen = authLen;
+            cfg.securityAuthKeyLen = USM_AUTH_KU_LEN;
+            if (generate_Ku(authProto, static_cast<u_int>(authLen),
+                            reinterpret_cast<const u_char*>(authPass.data()), authPass.size(),
+                            cfg.securityAuthKey, &cfg.securityAuthKeyLen) != SNMPERR_SUCCESS) {
+                *status = 1407;   // authentication error
+                return nullptr;
+            }
+        } else if (cfg.securityLevel != SNMP_SEC_LEVEL_NOAUTH) {
+            *status = 1412;   // unsupported authentication protocol
+            return nullptr;
+        }
+        const oid* privProto = nullptr;
+        size_t privLen = 0;
+        if (t.PrivProtocol == DeviceTarget::PrivDes) {
+            privProto = usmDESPrivProtocol;
+            privLen = OID_LENGTH(usmDESPrivProtocol);
+        } else if (t.PrivProtocol == DeviceTarget::PrivAes128) {
+            privProto = usmAESPrivProtocol;
+            privLen = OID_LENGTH(usmAESPrivProtocol);
+        }
+        if (privProto && authProto) {
+            cfg.securityPrivProto = const_cast<oid*>(privProto);
+            cfg.securityPrivProtoLen = privLen;
+            cfg.securityPrivKeyLen = USM_PRIV_KU_LEN;
+            if (generate_Ku(authProto, static_cast<u_int>(authLen),
+                            reinterpret_cast<const u_char*>(privPass.data()), privPass.size(),
+                            cfg.securityPrivKey, &cfg.securityPrivKeyLen) != SNMPERR_SUCCESS) {
+                *status = 1405;   // encryption error
+                return nullptr;
+            }
+        } else if (cfg.securityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
+            *status = 1413;   // unsupported privacy protocol
+            return nullptr;
+        }
+    }
+    void* handle = snmp_sess_open(&cfg);   // for v3 this discovers the engine ID
+    if (!handle) {
+        *status = cfg.s_snmp_errno ? StatusForLibraryError(cfg.s_snmp_errno) : -22;
+        return nullptr;
+    }
+    auto s = std::make_unique<Session>();
+    s->key = key;
+    s->userName = v3 ? userName : std::string();
+    s->credentials = credentials;
+    s->handle = handle;
+    s->lastUse = Clock::now();
+    Session* raw = s.get();
+    sessions.emplace(key, std::move(s));
+    sessionCount = static_cast<int>(sessions.size());
+    return raw;
+}
+
+void SnmpEngine::Impl::Send(Job job) {
+    SnmpExchange& ex = *job.exchange;
+    int status = 0;
+    Session* session = SessionFor(ex, &status);
+    auto* flight = new InFlight{std::move(job), nullptr};
+    if (!session) {
+        Finish(flight, status);
+        return;
+    }
+    int command = SNMP_MSG_GET;
+    if (ex.Command == SnmpExchange::GetNext)
+        command = SNMP_MSG_GETNEXT;
+    else if (ex.Command == SnmpExchange::Set)
+        command = SNMP_MSG_SET;
+    netsnmp_pdu* pdu = snmp_pdu_create(command);
+    const DeviceTarget& t = ex.Target;
+    if (t.Version != DeviceTarget::Version3) {
+        const QByteArray community =
+            (command == SNMP_MSG_SET ? t.WriteCommunity : t.ReadCommunity).toUtf8();
+        pdu->community = static_cast<u_char*>(malloc(static_cast<size_t>(community.size()) + 1));
+        memcpy(pdu->community, community.constData(), static_cast<size_t>(community.size()) + 1);
+        pdu->community_len = static_cast<size_t>(community.size());
+    } else {
+        const QByteArray contextName = t.ContextName.toUtf8();
+        if (!contextName.isEmpty()) {
+            pdu->contextName = static_cast<char*>(malloc(static_cast<size_t>(contextName.size()) + 1));
+            memcpy(pdu->contextName, contextName.constData(), static_cast<size_t>(contextName.size()) + 1);
+            pdu->contextNameLen = static_cast<size_t>(contextName.size());
+        }
+        const QByteArray engineId = EngineIdBytes(t.ContextEngineId);
+        if (!engineId.isEmpty()) {
+            pdu->contextEngineID = static_cast<u_char*>(malloc(static_cast<size_t>(engineId.size())));
+            memcpy(pdu->contextEngineID, engineId.constData(), static_cast<size_t>(engineId.size()));
+            pdu->contextEngineIDLen = static_cast<size_t>(engineId.size());
+        }
+    }
+    if (!FillPdu(pdu, ex)) {
+        snmp_free_pdu(pdu);
+        Finish(flight, -11);   // invalid PDU
+        return;
+    }
+    flight->session = session;
+    ++session->outstanding;
+    session->lastUse = Clock::now();
+    if (snmp_sess_async_send(session->handle, pdu, &Impl::OnResponse, flight) == 0) {
+        int libraryError = 0, systemError = 0;
+        char* text = nullptr;
+        snmp_sess_error(session->handle, &libraryError, &systemError, &text);
+        free(text);
+        snmp_free_pdu(pdu);
+        Finish(flight, StatusForLibraryError(libraryError));
+    }
+}
+
+void SnmpEngine::Impl::Run() {
+    // The library must not read the user's files or the system MIBs, nor write state.
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
+    if (!persistentFolder.empty())
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
+                              persistentFolder.c_str());
+    netsnmp_set_mib_directory("");
+    snmp_disable_log();
+    init_snmp("nxa-module");
+    {
+        std::lock_guard lock(mutex);
+        initDone = true;
+        initOk = true;
+    }
+    started.notify_all();
+
+    for (;;) {
+        std::deque<Job> jobs;
+        bool stopping;
+        {
+            std::lock_guard lock(mutex);
+            jobs.swap(queue);
+            stopping = stopRequested;
+        }
+        for (Job& job : jobs)
+            Send(std::move(job));
+        if (stopping)
+            break;
+
+        netsnmp_large_fd_set fds;
+        netsnmp_large_fd_set_init(&fds, FD_SETSIZE);
+        NETSNMP_LARGE_FD_ZERO(&fds);
+        NETSNMP_LARGE_FD_SET(wake[0], &fds);
+        int maxFd = wake[0] + 1;
+        timeval wait{1, 0};
+        for (auto& [key, s] : sessions) {
+            int numFds = 0;
+            int block = 0;
+            timeval tv{3600, 0};
+            snmp_sess_select_info2(s->handle, &numFds, &fds, &tv, &block);
+            maxFd = std::max(maxFd, numFds);
+            if (!block && timercmp(&tv, &wait, <))
+                wait = tv;
+        }
+        const int ready = netsnmp_large_fd_set_select(maxFd, &fds, nullptr, nullptr, &wait);
+        if (ready > 0 && NETSNMP_LARGE_FD_ISSET(wake[0], &fds))
+            DrainWake();
+        std::vector<void*> handles;
+        handles.reserve(sessions.size());
+        for (auto& [key, s] : sessions)
+            handles.push_back(s->handle);
+        for (void* h : handles) {
+            if (ready > 0)
+                snmp_sess_read2(h, &fds);
+            snmp_sess_timeout(h);
+        }
+        netsnmp_large_fd_set_cleanup(&fds);
+        CloseIdleSessions(false);
+    }
+    CloseIdleSessions(true);
+    snmp_shutdown("nxa-module");
+}
+
+SnmpEngine::SnmpEngine() : impl_(std::make_unique<Impl>()) {}
+
+SnmpEngine::~SnmpEngine() { Stop(); }
+
+SnmpEngine& SnmpEngine::Instance() {
+    static SnmpEngine engine;
+    return engine;
+}
+
+bool SnmpEngine::Start(const QString& persistentFolder) {
+    Impl& d = *impl_;
+    if (d.running)
+        return true;
+    if (::pipe2(d.wake, O_NONBLOCK | O_CLOEXEC) != 0)
+        return false;
+    d.persistentFolder = persistentFolder.toStdString();
+    d.stopRequested = false;
+    d.initDone = false;
+    d.thread = std::thread([&d] { d.Run(); });
+    d.threadId = d.thread.get_id();
+    std::unique_lock lock(d.mutex);
+    d.started.wait(lock, [&d] { return d.initDone; });
+    d.running = d.initOk;
+    return d.initOk;
+}
+
+void SnmpEngine::Stop() {
+    Impl& d = *impl_;
+    if (!d.thread.joinable())
+        return;
+    {
+        std::lock_guard lock(d.mutex);
+        d.stopRequested = true;
+    }
+    d.Wake();
+    d.thread.join();
+    d.running = false;
+    ::close(d.wake[0]);
+    ::close(d.wake[1]);
+    d.wake[0] = d.wake[1] = -1;
+}
+
+bool SnmpEngine::IsRunning() const { return impl_->running; }
+
+int SnmpEngine::OpenSessionCount() const { return impl_->sessionCount; }
+
+void SnmpEngine::Submit(std::shared_ptr<SnmpExchange> exchange, Completion done) {
+    Impl& d = *impl_;
+    {
+        std::lock_guard lock(d.mutex);
+        if (!d.running || d.stopRequested) {
+            exchange->Status = -23;   // shut down
+        } else {
+            d.queue.push_back(Job{std::move(exchange), std::move(done)});
+            exchange = nullptr;
+        }
+    }
+    if (exchange) {
+        if (done)
+            done(exchange);
+        return;
+    }
+    d.Wake();
+}
+
+void SnmpEngine::Execute(SnmpExchange& exchange) {
+    struct Waiter {
+        std::mutex mutex;
+        std::condition_variable cv;
+        bool done = false;
+    };
+    auto waiter = std::make_shared<Waiter>();
+    auto shared = std::make_shared<SnmpExchange>(std::move(exchange));
+    Submit(shared, [waiter](std::shared_ptr<SnmpExchange>) {
+        std::lock_guard lock(waiter->mutex);
+        waiter->done = true;
+        waiter->cv.notify_all();
+    });
+    // The library ends every exchange after timeout x (retries + 1); the
+    // extra margin only guards against a stalled engine.
+    const DeviceTarget& t = shared->Target;
+    const auto limit = std::chrono::milliseconds(static_cast<int64_t>(std::max(1, t.Timeout)) * 10 *
+                                                 (std::max(0, t.Retries) + 1) * 2 + 5000);
+    std::unique_lock lock(waiter->mutex);
+    if (!waiter->cv.wait_for(lock, limit, [&] { return waiter->done; })) {
+        lock.unlock();
+        SnmpExchange copy;
+        copy.Target = shared->Target;
+        copy.Command = shared->Command;
+        copy.Status = -5;
+        exchange = std::move(copy);
+        return;
+    }
+    exchange = std::move(*shared);
+}
