@@ -1,0 +1,3 @@
+#include "CFTPServer.h"
+
+CFTPServer::~CFTPServer() = default;
