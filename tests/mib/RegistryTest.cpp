@@ -108,8 +108,9 @@ TEST(MibRegistry, EveryRecordAgreesWithTheCatalogue) {
             EXPECT_EQ(record.Text3, nullptr);
             EXPECT_EQ(record.Value, nullptr);
             EXPECT_EQ(record.AltValue, nullptr);
-            if (record.Map)
+            if (record.Map) {
                 EXPECT_GT(MapNumber(record.Map), 0) << "map is not a global map";
+            }
             EXPECT_EQ(CatalogueMismatch(record), "") << record.Name << " " << record.Oid;
             ++records;
         }
