@@ -1,27 +1,21 @@
 #include "IntrusionPageTables.h"
+#include "MibRecord.h"
 #include "ValueMaps.h"
-#include "snmp/SnmpSyntax.h"
 
 namespace MibPages {
+using namespace SnmpSyntax;
+using namespace SnmpAccess;
 
 // Intrusion page: access points detected around the device
 const MibVariable kIntrusionApListTableVars[] = {
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.1", "dot11RogueApSurveyIndex", SnmpSyntax::Integer, SnmpAccess::ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.11", "dot11RogueApSurveyType", SnmpSyntax::Integer, SnmpAccess::ReadOnly, &MibMaps::M66,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.8", "dot11RogueApSurveyMode", SnmpSyntax::Integer, SnmpAccess::ReadOnly, &MibMaps::M62,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.3", "dot11RogueApSurveyChannel", SnmpSyntax::Integer, SnmpAccess::ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.9", "dot11RogueApSurveySsid", SnmpSyntax::DisplayString, SnmpAccess::ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.5", "dot11RogueApSurveyBssid", SnmpSyntax::MacAddress, SnmpAccess::ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.10", "dot11RogueApSurveyLastseem", SnmpSyntax::DisplayString, SnmpAccess::ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.171.10.37.36.3.4.4.4.1.12", "dot11RogueApSurveyStatus", SnmpSyntax::Integer, SnmpAccess::ReadOnly, &MibMaps::M80,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
+    MibRecord(NXA_OID("3.4.4.4.1.1"), "dot11RogueApSurveyIndex", Integer, ReadOnly),
+    MibRecord(NXA_OID("3.4.4.4.1.11"), "dot11RogueApSurveyType", Integer, ReadOnly, &MibMaps::M66),
+    MibRecord(NXA_OID("3.4.4.4.1.8"), "dot11RogueApSurveyMode", Integer, ReadOnly, &MibMaps::M62),
+    MibRecord(NXA_OID("3.4.4.4.1.3"), "dot11RogueApSurveyChannel", Integer, ReadOnly),
+    MibRecord(NXA_OID("3.4.4.4.1.9"), "dot11RogueApSurveySsid", DisplayString, ReadOnly),
+    MibRecord(NXA_OID("3.4.4.4.1.5"), "dot11RogueApSurveyBssid", MacAddress, ReadOnly),
+    MibRecord(NXA_OID("3.4.4.4.1.10"), "dot11RogueApSurveyLastseem", DisplayString, ReadOnly),
+    MibRecord(NXA_OID("3.4.4.4.1.12"), "dot11RogueApSurveyStatus", Integer, ReadOnly, &MibMaps::M80),
     MIB_TABLE_END,
 };
 

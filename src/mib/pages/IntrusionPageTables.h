@@ -3,5 +3,7 @@
 
 // Constant descriptor tables of the wireless intrusion page; each table ends with MIB_TABLE_END.
 namespace MibPages {
-extern const MibVariable kIntrusionApListTableVars[];  // Intrusion page: access points detected around the device
+
+// Intrusion page: access points detected around the device
+extern const MibVariable kIntrusionApListTableVars[];
 }  // namespace MibPages

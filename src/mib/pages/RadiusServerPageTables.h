@@ -3,7 +3,11 @@
 
 // Constant descriptor tables of the internal RADIUS server page; each table ends with MIB_TABLE_END.
 namespace MibPages {
-extern const MibVariable kRadiusAccountAddVars[];  // Internal RADIUS server page: adds an account
-extern const MibVariable kRadiusAccountDeleteVars[];  // Internal RADIUS server page: deletes an account by user name
-extern const MibVariable kRadiusAccountListTableVars[];  // Internal RADIUS server page: the account list
+
+// Internal RADIUS server page: adds an account
+extern const MibVariable kRadiusAccountAddVars[];
+// Internal RADIUS server page: deletes an account by user name
+extern const MibVariable kRadiusAccountDeleteVars[];
+// Internal RADIUS server page: the account list
+extern const MibVariable kRadiusAccountListTableVars[];
 }  // namespace MibPages
