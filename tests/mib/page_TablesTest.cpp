@@ -3,6 +3,7 @@
 // its OIDs, with its syntax and one of its value maps.
 #include "Catalogue.h"
 #include "MibTableGroups.h"
+#include "OidPattern.h"
 #include "ValueMaps.h"
 #include "snmp/MibVariableList.h"
 #include "snmp/SnmpSyntax.h"
@@ -40,27 +41,6 @@ std::vector<std::string> Split(const std::string& text, char sep) {
             return parts;
         start = at + 1;
     }
-}
-
-// The OIDs that a catalogue pattern stands for: "a.b", "a.b.{1,2}" or "a.b.{1..8}".
-std::set<std::string> ExpandPattern(const std::string& pattern) {
-    size_t brace = pattern.find('{');
-    if (brace == std::string::npos)
-        return {pattern};
-    std::string prefix = pattern.substr(0, brace);
-    std::string inner = pattern.substr(brace + 1, pattern.size() - brace - 2);
-    std::set<std::string> oids;
-    size_t dots = inner.find("..");
-    if (dots != std::string::npos) {
-        int first = std::stoi(inner.substr(0, dots));
-        int last = std::stoi(inner.substr(dots + 2));
-        for (int n = first; n <= last; ++n)
-            oids.insert(prefix + std::to_string(n));
-    } else {
-        for (const std::string& n : Split(inner, ','))
-            oids.insert(prefix + n);
-    }
-    return oids;
 }
 
 bool MapAllowed(const CatalogueEntry& entry, const ValueMap* map) {
@@ -177,7 +157,8 @@ TEST(PageTables, EveryRecordAgreesWithTheCatalogue) {
                     continue;
                 sameName = true;
                 bool typeOk = entry.Syntax == v->Syntax && MapAllowed(entry, v->Map);
-                if (ExpandPattern(entry.Oid).count(v->Oid))
+                std::vector<std::string> oids = ExpandOidPattern(entry.Oid);
+                if (std::find(oids.begin(), oids.end(), v->Oid) != oids.end())
                     exact = exact || typeOk;
                 else
                     sameTypeElsewhere = sameTypeElsewhere || typeOk;
@@ -314,12 +295,6 @@ TEST(PageTables, LeftOutAndShownOnlyVariables) {
     const MibVariable* index = FindRecord("kDhcpStaticPoolTableVars", "Index");
     ASSERT_NE(index, nullptr);
     EXPECT_EQ(index->Access, SnmpAccess::NotAccess);
-}
-
-TEST(PageTables, CatalogueInstancePatternsExpand) {
-    EXPECT_EQ(ExpandPattern("1.2.3"), (std::set<std::string>{"1.2.3"}));
-    EXPECT_EQ(ExpandPattern("1.2.{1,2}"), (std::set<std::string>{"1.2.1", "1.2.2"}));
-    EXPECT_EQ(ExpandPattern("1.2.{1..3}"), (std::set<std::string>{"1.2.1", "1.2.2", "1.2.3"}));
 }
 
 }  // namespace
