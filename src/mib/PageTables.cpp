@@ -46,7 +46,6 @@ const MibTableInfo kPageTables[] = {
     {"kWdsSiteSurveyTableVars", kWdsSiteSurveyTableVars, 2, 1},
     // MultiSsid
     {"kMssidGlobalVars", kMssidGlobalVars, 1, 0},
-    {"kMssidRadioVars", kMssidRadioVars, 1, 0},
     {"kMssidSsidTableVars", kMssidSsidTableVars, 2, 1},
     {"kMssidRadiusTableVars", kMssidRadiusTableVars, 2, 1},
     {"kMssidAccountingTableVars", kMssidAccountingTableVars, 2, 1},

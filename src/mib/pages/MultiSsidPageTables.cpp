@@ -6,17 +6,12 @@ namespace MibPages {
 using namespace SnmpSyntax;
 using namespace SnmpAccess;
 
-// Multi-SSID page: the multi-SSID, priority and VLAN states (refresh and Save)
+// Multi-SSID page: global state; Save writes the multi-SSID, VLAN and priority states
 const MibVariable kMssidGlobalVars[] = {
     MibRecord(NXA_OID("3.3.1.1.1.1"), "dot11MssidState", Integer, ReadWrite, &MibMaps::M2),
     MibRecord(NXA_OID("3.3.1.1.2.1"), "dot11MssidPriorityState", Integer, ReadWrite, &MibMaps::M2),
     MibRecord(NXA_OID("3.3.2.1.1.1"), "dot11VlanState", Integer, ReadWrite, &MibMaps::M2),
-    MIB_TABLE_END,
-};
-
-// Multi-SSID page: band, network access protection and 802.1x key interval
-const MibVariable kMssidRadioVars[] = {
-    MibRecord(NXA_OID("2.1.3.3.1.1.1.34.1"), "dot11Band", Integer, ReadWrite, &MibMaps::M81),
+    MibRecord(NXA_OID("2.1.3.3.1.1.1.34.1"), "dot11Band", Integer, ReadOnly, &MibMaps::M81),
     MibRecord(NXA_OID("2.1.3.3.2.1.1.22.1"), "dot11NetworkAccessProtection", Integer, ReadWrite, &MibMaps::M2),
     MibRecord(NXA_OID("2.1.3.3.2.1.1.24.1"), "dot11RadiusKeyUpdateInterval", Integer, ReadWrite),
     MIB_TABLE_END,

@@ -4,10 +4,8 @@
 // Constant descriptor tables of the Multi-SSID page; each table ends with MIB_TABLE_END.
 namespace MibPages {
 
-// Multi-SSID page: the multi-SSID, priority and VLAN states (refresh and Save)
+// Multi-SSID page: global state; Save writes the multi-SSID, VLAN and priority states
 extern const MibVariable kMssidGlobalVars[];
-// Multi-SSID page: band, network access protection and 802.1x key interval
-extern const MibVariable kMssidRadioVars[];
 // Multi-SSID page: SSID table, walked at refresh and written row by row (Add)
 extern const MibVariable kMssidSsidTableVars[];
 // Multi-SSID page: per-SSID RADIUS server table

@@ -98,8 +98,8 @@ const MibVariable kDeviceInfoWirelessVars[] = {
     MibRecord(NXA_OID("2.1.3.3.1.1.1.8.1"), "dot11DataRate", DisplayString, ReadOnly),
     MibRecord(NXA_OID("2.1.3.3.2.1.1.1.1"), "dot11Authentication", Integer, ReadOnly, &MibMaps::M10),
     MibRecord(NXA_OID("2.1.3.3.2.1.1.2.1"), "dot11Encryption", Integer, ReadOnly, &MibMaps::M79),
-    MibRecord(NXA_OID("2.1.3.3.2.2.1.2.1"), "dot11KeyEntryMethod", Integer, ReadOnly, &MibMaps::M26),
-    MibRecord(NXA_OID("2.1.3.3.2.1.1.5.1"), "dot11CipherType", Integer, ReadOnly, &MibMaps::M55),
+    MibRecord(NXA_OID("3.3.3.1.12.1"), "dot11MssidKeyType", Integer, ReadOnly, &MibMaps::M12),
+    MibRecord(NXA_OID("3.3.3.1.10.1"), "dot11MssidCipherType", Integer, ReadOnly, &MibMaps::M55),
     MIB_TABLE_END,
 };
 
