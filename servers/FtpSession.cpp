@@ -94,8 +94,10 @@ void FtpSession::Shutdown() {
     closing_ = true;
     idleTimer_.stop();
     dataTimer_.stop();
-    if (transfer_ != Transfer::None)
-        Log(QStringLiteral("connection lost during a transfer of %1; discarded").arg(transferName_));
+    if (transfer_ == Transfer::Store)
+        Log(QStringLiteral("upload of %1 discarded (%2 bytes; connection lost)").arg(transferName_).arg(bytes_));
+    else if (transfer_ != Transfer::None)
+        Log(QStringLiteral("transfer of %1 aborted (connection lost)").arg(transferName_));
     source_.reset();
     if (target_) {
         target_->cancelWriting();
@@ -753,7 +755,9 @@ void FtpSession::FinishTransfer(int code, const QString& text, bool keepUpload) 
     listing_.clear();
     ResetDataChannel();
     if (kind == Transfer::Store)
-        Log(QStringLiteral("upload of %1 %2 (%3 bytes)").arg(transferName_, ok ? QStringLiteral("stored") : QStringLiteral("discarded")).arg(bytes_));
+        Log(QStringLiteral("upload of %1 %2 (%3 bytes)")
+                .arg(transferName_, ok ? QStringLiteral("stored") : QStringLiteral("discarded"))
+                .arg(bytes_));
     Reply(code, message);
     // Commands that came in during the transfer.
     if (!closing_)
