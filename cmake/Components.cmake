@@ -7,11 +7,18 @@ function(nxa_add_components)
   endforeach()
 endfunction()
 
-# nxa_add_test(NAME SOURCES... LIBS ...): one GoogleTest executable registered with CTest.
+# nxa_add_test(NAME SOURCES... LIBS ... [QT_MAIN] [LABELS ...] [TIMEOUT s]): one GoogleTest
+# executable registered with CTest. QT_MAIN runs the tests inside a Qt application
+# with the SNMP layer started (tests/support); OWN_MAIN: the sources bring main().
 function(nxa_add_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "QT_MAIN;OWN_MAIN" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
+  if(T_QT_MAIN)
+    target_link_libraries(${name} PRIVATE nxa_test_main)
+  elseif(NOT T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${T_LIBS} nxa_test_support GTest::gtest GTest::gmock Threads::Threads)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()

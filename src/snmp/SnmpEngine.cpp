@@ -12,6 +12,8 @@
 #include <fcntl.h>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <set>
 #include <thread>
 #include <unistd.h>
 
@@ -50,6 +52,18 @@ int StatusForLibraryError(int libraryError) {
 
 std::string ToStd(const QString& s) { return s.toStdString(); }
 
+std::optional<std::string> Environment(const char* name) {
+    const char* value = ::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+void RestoreEnvironment(const char* name, const std::optional<std::string>& value) {
+    if (value)
+        ::setenv(name, value->c_str(), 1);
+    else
+        ::unsetenv(name);
+}
+
 // Text of a context engine ID: hexadecimal digits when it is one, else the bytes.
 QByteArray EngineIdBytes(const QString& text) {
     const QByteArray latin = text.toLatin1();
@@ -80,6 +94,8 @@ struct Job {
 struct InFlight {
     Job job;
     Session* session;
+    bool finished = false;      // the outcome has been delivered
+    int securityError = 0;      // a security notice seen before the outcome
 };
 
 }  // namespace
@@ -116,7 +132,12 @@ struct SnmpEngine::Impl {
     void CloseSession(Session* s);
     void CloseIdleSessions(bool all);
     static int OnResponse(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic);
+    // The library may still hold a request after it reported a failed send;
+    // so a flight's outcome is delivered once (Finish) and its memory goes
+    // only when the library is done with it (Release) or its session closes.
+    std::set<InFlight*> flights;
     static void Finish(InFlight* flight, int status);
+    void Release(InFlight* flight);
 };
 
 namespace {
@@ -224,38 +245,80 @@ WireVarbind FromVariable(const netsnmp_variable_list* v) {
 }  // namespace
 
 void SnmpEngine::Impl::Finish(InFlight* flight, int status) {
+    if (flight->finished)
+        return;
+    flight->finished = true;
     flight->job.exchange->Status = status;
     if (flight->session) {
         --flight->session->outstanding;
         flight->session->lastUse = Clock::now();
     }
     Job job = std::move(flight->job);
-    delete flight;
     if (job.done)
         job.done(job.exchange);
 }
 
-int SnmpEngine::Impl::OnResponse(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
+void SnmpEngine::Impl::Release(InFlight* flight) {
+    flights.erase(flight);
+    delete flight;
+}
+
+int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* pdu, void* magic) {
     auto* flight = static_cast<InFlight*>(magic);
-    SnmpExchange& ex = *flight->job.exchange;
-    if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu) {
-        Finish(flight, op == NETSNMP_CALLBACK_OP_TIMED_OUT ? -5 : -22);
+    Impl& self = *SnmpEngine::Instance().impl_;
+    if (!self.flights.count(flight))
+        return 1;
+    switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        break;
+    case NETSNMP_CALLBACK_OP_RESEND:
+    case NETSNMP_CALLBACK_OP_CONNECT:
+        return 1;   // notices only: the request goes on
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        // A message that failed the security checks; a report or the time-out follows.
+        flight->securityError = sp ? sp->s_snmp_errno : 0;
+        return 1;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        Finish(flight, flight->securityError ? StatusForLibraryError(flight->securityError) : -5);
+        self.Release(flight);
+        return 1;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:
+        // A refused datagram (nothing listens at the device's port) means
+        // the device does not answer, as a time-out does.
+        Finish(flight, -5);
+        return 1;
+    default:
+        Finish(flight, -22);
         return 1;
     }
-    if (pdu->command == SNMP_MSG_REPORT) {
-        Finish(flight, StatusForLibraryError(snmpv3_get_report_type(pdu)));
-        return 1;
+    if (!flight->finished && pdu) {
+        SnmpExchange& ex = *flight->job.exchange;
+        if (pdu->command == SNMP_MSG_REPORT) {
+            Finish(flight, StatusForLibraryError(snmpv3_get_report_type(pdu)));
+        } else {
+            for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+                ex.Response.push_back(FromVariable(v));
+            ex.ErrorIndex = static_cast<int>(pdu->errindex);
+            Finish(flight, static_cast<int>(pdu->errstat));
+        }
+    } else {
+        Finish(flight, -22);
     }
-    for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
-        ex.Response.push_back(FromVariable(v));
-    ex.ErrorIndex = static_cast<int>(pdu->errindex);
-    Finish(flight, static_cast<int>(pdu->errstat));
+    self.Release(flight);
     return 1;
 }
 
 void SnmpEngine::Impl::CloseSession(Session* s) {
     if (s->handle)
         snmp_sess_close(s->handle);   // pending callbacks are told "timed out"
+    std::vector<InFlight*> left;
+    for (InFlight* f : flights)
+        if (f->session == s)
+            left.push_back(f);
+    for (InFlight* f : left) {
+        Finish(f, -5);
+        Release(f);
+    }
     sessions.erase(s->key);
     sessionCount = static_cast<int>(sessions.size());
 }
@@ -407,8 +470,10 @@ void SnmpEngine::Impl::Send(Job job) {
     int status = 0;
     Session* session = SessionFor(ex, &status);
     auto* flight = new InFlight{std::move(job), nullptr};
+    flights.insert(flight);
     if (!session) {
         Finish(flight, status);
+        Release(flight);
         return;
     }
     int command = SNMP_MSG_GET;
@@ -441,6 +506,7 @@ void SnmpEngine::Impl::Send(Job job) {
     if (!FillPdu(pdu, ex)) {
         snmp_free_pdu(pdu);
         Finish(flight, -11);   // invalid PDU
+        Release(flight);
         return;
     }
     flight->session = session;
@@ -453,6 +519,7 @@ void SnmpEngine::Impl::Send(Job job) {
         free(text);
         snmp_free_pdu(pdu);
         Finish(flight, StatusForLibraryError(libraryError));
+        Release(flight);
     }
 }
 
@@ -468,7 +535,15 @@ void SnmpEngine::Impl::Run() {
                               persistentFolder.c_str());
     netsnmp_set_mib_directory("");
     snmp_disable_log();
+    // The library reads MIBS and MIBDIRS while it starts; the module uses
+    // numeric OIDs only, so no MIB file is loaded. The host's values come back after.
+    const std::optional<std::string> mibs = Environment("MIBS");
+    const std::optional<std::string> mibDirs = Environment("MIBDIRS");
+    ::setenv("MIBS", "", 1);
+    ::setenv("MIBDIRS", "/dev/null", 1);
     init_snmp("nxa-module");
+    RestoreEnvironment("MIBS", mibs);
+    RestoreEnvironment("MIBDIRS", mibDirs);
     {
         std::lock_guard lock(mutex);
         initDone = true;

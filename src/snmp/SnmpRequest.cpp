@@ -166,6 +166,8 @@ SnmpRequest::Outcome SnmpRequest::Decode(MibVariableList& list, const SnmpExchan
             // The agent echoed the request: the walk has run past the end of its view.
             const size_t k = ex.ErrorIndex > 0 ? static_cast<size_t>(ex.ErrorIndex - 1) : 0;
             if (k < ex.Response.size() && k < ex.Request.size() && ex.Response[k].Oid == ex.Request[k].Oid) {
+                for (int i : sent)
+                    list.Entry(i).Value = QStringLiteral("(NOTDONE)");
                 out.Message = ErrorCatalog::MapSnmpStatus(0).Text;
                 return out;
             }

@@ -81,21 +81,19 @@ void StartSnmp(const QString& bootCounterFolder, const QString&) {
     const QString path = folder + QLatin1Char('/') + QLatin1String(BootCounterFileName);
     const QString engineId = QLatin1String(EngineIdentity);
 
-    if (!SnmpEngine::Instance().Start(folder))
-        throw CZRException(ErrorCatalog::ErrSessionCreate);
+    // The counter file is checked before the SNMP thread starts, so that a
+    // failed start leaves nothing running.
     int counter = 0;
     const int read = ReadBootCounter(path, engineId, &counter);
-    if (read < -2) {
-        SnmpEngine::Instance().Stop();
+    if (read < -2)
         throw CZRException(ErrorCatalog::ErrBootCounterLoad);
-    }
     if (read < 0)
         counter = 0;
     ++counter;
-    if (!SaveBootCounter(path, engineId, counter)) {
-        SnmpEngine::Instance().Stop();
+    if (!SaveBootCounter(path, engineId, counter))
         throw CZRException(ErrorCatalog::ErrBootCounterSave);
-    }
+    if (!SnmpEngine::Instance().Start(folder))
+        throw CZRException(ErrorCatalog::ErrSessionCreate);
     gBootCounter = counter;
 
     gDefaultTarget = DeviceTarget();

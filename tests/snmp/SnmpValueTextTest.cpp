@@ -1,0 +1,166 @@
+#include "snmp/CZRException.h"
+#include "snmp/SnmpSyntax.h"
+#include "snmp/SnmpValueText.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace SnmpValueText;
+namespace S = SnmpSyntax;
+
+// Encodes a text, then reads the wire value back as a device answer would come.
+QString RoundTrip(int32_t syntax, const QString& text) {
+    const WireVarbind w = EncodeValue(syntax, text, "v");
+    return StoreValue(w, syntax);
+}
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const CZRException& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+TEST(SnmpValueText, EverySyntaxRoundTrips) {
+    EXPECT_EQ(RoundTrip(S::Integer, "-42"), "-42");
+    EXPECT_EQ(RoundTrip(S::Integer, "2147483647"), "2147483647");
+    EXPECT_EQ(RoundTrip(S::Boolean, "true"), "true");
+    EXPECT_EQ(RoundTrip(S::Boolean, "no"), "false");
+    EXPECT_EQ(RoundTrip(S::OctetString, "00a1FF"), "00A1FF");
+    EXPECT_EQ(RoundTrip(S::BitString, "80"), "80");
+    EXPECT_EQ(RoundTrip(S::Opaque, "0102"), "0102");
+    EXPECT_EQ(RoundTrip(S::MacAddress, "001122aabbcc"), "001122AABBCC");
+    EXPECT_EQ(RoundTrip(S::Null, "anything"), "(NULL)");
+    EXPECT_EQ(RoundTrip(S::ObjectId, "1.3.6.1.4.1"), "1.3.6.1.4.1");
+    EXPECT_EQ(RoundTrip(S::IpAddress, "192.168.0.50"), "192.168.0.50");
+    EXPECT_EQ(RoundTrip(S::Counter, "4294967295"), "4294967295");
+    EXPECT_EQ(RoundTrip(S::Gauge, "17"), "17");
+    EXPECT_EQ(RoundTrip(S::TimeTicks, "360000"), "360000");
+    EXPECT_EQ(RoundTrip(S::UInteger, "5"), "5");
+    EXPECT_EQ(RoundTrip(S::NsapAddress, "1.2.3.4"), "1.2.3.4");
+    EXPECT_EQ(RoundTrip(S::Counter64, "1234567890123"), "1234567890123.000000");
+    EXPECT_EQ(RoundTrip(S::Counter64, "12.000000"), "12.000000");
+    EXPECT_EQ(RoundTrip(S::Double, "2.5"), "2.500000");
+    EXPECT_EQ(RoundTrip(S::DateTime, "2009/06/10 14:05:09"), "2009/06/10 14:05:09 PM");
+    EXPECT_EQ(RoundTrip(S::DateTime, "2009/06/10 09:05:09 AM"), "2009/06/10 09:05:09 AM");
+    EXPECT_EQ(RoundTrip(S::BcDateTime, "2001/01/02 03:04:05"), "2001/01/02 03:04:05 AM");
+    EXPECT_EQ(RoundTrip(S::DisplayString, "Lobby AP \xc3\xa9"), "Lobby AP \xc3\xa9");
+    EXPECT_EQ(RoundTrip(S::Bool8, "true"), "true");
+    EXPECT_EQ(RoundTrip(S::Bool16, "false"), "false");
+    EXPECT_EQ(RoundTrip(S::Int8, "-128"), "-128");
+    EXPECT_EQ(RoundTrip(S::UInt8, "255"), "255");
+    EXPECT_EQ(RoundTrip(S::Int16, "-300"), "-300");
+    EXPECT_EQ(RoundTrip(S::UInt16, "65535"), "65535");
+}
+
+TEST(SnmpValueText, WireFormsAreTheStandardOnes) {
+    EXPECT_EQ(EncodeValue(S::Integer, "7").Type, WireType::Integer);
+    EXPECT_EQ(EncodeValue(S::DisplayString, "x").Type, WireType::OctetString);
+    EXPECT_EQ(EncodeValue(S::IpAddress, "1.2.3.4").Octets, QByteArray("\x01\x02\x03\x04", 4));
+    EXPECT_EQ(EncodeValue(S::UInteger, "1").Type, WireType::Gauge);
+    EXPECT_EQ(EncodeValue(S::UInt16, "258").Octets, QByteArray("\x01\x02", 2));
+    EXPECT_EQ(EncodeValue(S::DateTime, "2009/06/10 14:05:09").Octets.size(), 11);
+    EXPECT_EQ(EncodeValue(S::Integer, "(NULL)").Type, WireType::Null);
+}
+
+TEST(SnmpValueText, BadTextsRaiseAClearError) {
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::Integer, "twelve"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::Integer, "99999999999"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::Integer, ""); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::OctetString, "abc"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::MacAddress, "00112233445G"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::IpAddress, "1.2.3"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::IpAddress, "1.2.3.256"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::Counter, "-1"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::ObjectId, "1..3"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::DateTime, "yesterday"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::UInt8, "256"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(S::Double, "x"); }), -518);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(0, "1"); }), -511);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(199, "1"); }), -511);
+    EXPECT_EQ(ErrorOf([] { EncodeValue(7, "1"); }), -511);
+    try {
+        EncodeValue(S::Integer, "abc", "dot11Channel");
+        FAIL();
+    } catch (const CZRException& e) {
+        EXPECT_TRUE(e.Text().contains("dot11Channel"));
+        EXPECT_TRUE(e.Text().contains("abc"));
+    }
+}
+
+TEST(SnmpValueText, ExceptionValuesReadAsNull) {
+    WireVarbind w;
+    for (uint8_t t : {WireType::Null, WireType::NoSuchObject, WireType::NoSuchInstance, WireType::EndOfMibView}) {
+        w.Type = t;
+        EXPECT_EQ(StoreValue(w, S::Integer), "(NULL)");
+    }
+}
+
+TEST(SnmpValueText, NonUtf8TextsKeepEveryByte) {
+    WireVarbind w;
+    w.Type = WireType::OctetString;
+    w.Octets = QByteArray("caf\xe9", 4);
+    const QString text = StoreValue(w, S::DisplayString);
+    EXPECT_EQ(text.size(), 4);
+    EXPECT_EQ(text.toLatin1(), w.Octets);
+}
+
+TEST(SnmpValueText, OidTexts) {
+    EXPECT_EQ(OidText(ParseOid(".1.3.6.1")), "1.3.6.1");
+    EXPECT_EQ(ErrorOf([] { ParseOid(""); }), -417);
+    EXPECT_EQ(ErrorOf([] { ParseOid("1.3.x"); }), -417);
+    EXPECT_EQ(ErrorOf([] { ParseOid("1.3.4294967296"); }), -417);
+    EXPECT_EQ(ErrorOf([] { ParseOid("1.-3"); }), -417);
+    EXPECT_TRUE(IsInside(ParseOid("1.3.6"), ParseOid("1.3.6.1")));
+    EXPECT_FALSE(IsInside(ParseOid("1.3.6"), ParseOid("1.3.6")));
+    EXPECT_FALSE(IsInside(ParseOid("1.3.6"), ParseOid("1.3.7.1")));
+}
+
+QString Decode(int32_t syntax, bool implied, const QString& instance, QString* rest = nullptr) {
+    const SubIds sub = ParseOid(instance);
+    size_t pos = 0;
+    QString v = DecodeKey(syntax, implied, sub, pos);
+    if (rest)
+        *rest = OidText(SubIds(sub.begin() + static_cast<long>(pos), sub.end()));
+    return v;
+}
+
+TEST(SnmpValueText, KeysDecodeAndEncodeEverySyntax) {
+    QString rest;
+    EXPECT_EQ(Decode(S::Integer, false, "7.9", &rest), "7");
+    EXPECT_EQ(rest, "9");
+    EXPECT_EQ(Decode(S::Integer, false, "4294967295"), "-1");
+    EXPECT_EQ(EncodeKey(S::Integer, false, "-1"), "4294967295");
+    EXPECT_EQ(Decode(S::Boolean, false, "0"), "false");
+    EXPECT_EQ(Decode(S::Gauge, false, "4000000000"), "4000000000");
+    EXPECT_EQ(Decode(S::IpAddress, false, "10.0.0.1.5", &rest), "10.0.0.1");
+    EXPECT_EQ(rest, "5");
+    EXPECT_EQ(EncodeKey(S::IpAddress, false, "10.0.0.1"), "10.0.0.1");
+    EXPECT_EQ(Decode(S::MacAddress, false, "0.17.34.170.187.204"), "001122AABBCC");
+    EXPECT_EQ(EncodeKey(S::MacAddress, false, "001122AABBCC"), "0.17.34.170.187.204");
+    EXPECT_EQ(Decode(S::OctetString, false, "2.171.205.9", &rest), "ABCD");
+    EXPECT_EQ(rest, "9");
+    EXPECT_EQ(EncodeKey(S::OctetString, false, "ABCD"), "2.171.205");
+    EXPECT_EQ(Decode(S::OctetString, true, "171.205.9"), "ABCD09");
+    EXPECT_EQ(EncodeKey(S::OctetString, true, "ABCD"), "171.205");
+    EXPECT_EQ(Decode(S::DisplayString, false, "3.97.98.99"), "abc");
+    EXPECT_EQ(EncodeKey(S::DisplayString, false, "abc"), "3.97.98.99");
+    EXPECT_EQ(Decode(S::ObjectId, false, "3.1.3.6.7", &rest), "1.3.6");
+    EXPECT_EQ(rest, "7");
+    EXPECT_EQ(EncodeKey(S::ObjectId, true, "1.3.6"), "1.3.6");
+    EXPECT_EQ(Decode(S::Counter64, false, "1.2"), "4294967298");
+    EXPECT_EQ(EncodeKey(S::Counter64, false, "4294967298"), "1.2");
+    EXPECT_EQ(Decode(S::Null, false, "5"), "(NULL)");
+}
+
+TEST(SnmpValueText, ShortInstanceRaisesBadKeyCount) {
+    EXPECT_EQ(ErrorOf([] { Decode(S::IpAddress, false, "10.0.0"); }), -514);
+    EXPECT_EQ(ErrorOf([] { Decode(S::OctetString, false, "5.1.2"); }), -514);
+    EXPECT_EQ(ErrorOf([] { Decode(S::MacAddress, false, "1.2.3"); }), -514);
+    EXPECT_EQ(ErrorOf([] { Decode(199, false, "1"); }), -511);
+    EXPECT_EQ(ErrorOf([] { EncodeKey(S::MacAddress, false, "0011"); }), -518);
+}
+
+}  // namespace
