@@ -78,10 +78,9 @@ void TftpTransfer::RepeatRequest() {
 }
 
 void TftpTransfer::OnReadyRead() {
-    while (socket_->hasPendingDatagrams()) {
+    // A packet that ends the transfer closes the socket; stop reading then.
+    while (state_ != State::Over && socket_->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = socket_->receiveDatagram(TftpPacket::kBlockSize + 64);
-        if (state_ == State::Over)
-            continue;
         if (!IsFor(datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()))) {
             // Another client's packet: tell it, and carry on (RFC 1350, 4).
             if (TftpPacket::OpcodeOf(datagram.data()) != TftpPacket::Error)
