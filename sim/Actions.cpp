@@ -1,0 +1,314 @@
+#include "Actions.h"
+#include "FileTransfer.h"
+#include "SnmpErrors.h"
+#include "ValueMaps.h"
+#include "snmp/SnmpSyntax.h"
+#include <map>
+
+namespace {
+const std::string kZeroMac(6, '\0');
+
+const std::map<std::string, std::vector<std::string>>& RefreshTables() {
+    static const std::map<std::string, std::vector<std::string>> tables = {
+        {"dot11ClientInformationRefresh", {"clients"}},
+        {"dot11WdsRefresh", {"wdsLinks"}},
+        {"dot11SiteSurveyRefreshg", {"siteSurvey"}},
+        {"dot11SiteSurveyRefresha", {"siteSurvey"}},
+        {"dot11WdsSiteSurveyRefresh", {"wdsSiteSurvey"}},
+        {"dot11MacCloneAddressRefresh", {"macCloneList"}},
+        {"refreshCurrentDynamicList", {"dhcpDynamicLeases"}},
+        {"refreshCurrentStaticList", {"dhcpStaticLeases"}},
+        {"dot11RogueApSurveyRefresh", {"rogueSurvey"}},
+        {"dot11PortListRefresh", {"portList"}},
+        {"dot11ApArrayScan", {"apArrayScan", "apArrayMembers"}},
+    };
+    return tables;
+}
+
+// Row deletions by number: the variable, its table.
+const std::map<std::string, std::string>& RowResets() {
+    static const std::map<std::string, std::string> tables = {
+        {"dhcpServerStaticDelete", "dhcpStaticPool"},
+        {"dot11QosRulesDelete", "qosRules"},
+        {"dot11RogueApDeleteFromRecord", "rogueRecords"},
+    };
+    return tables;
+}
+
+// Slot lists filled from a group of scalar fields by an add/delete variable:
+// {field variable, list column}; the first pair names the key.
+struct SlotList {
+    const char* Table;
+    std::vector<std::pair<const char*, const char*>> Fields;
+    int AddValue;
+};
+const std::map<std::string, SlotList>& SlotLists() {
+    static const std::map<std::string, SlotList> lists = {
+        {"dot11RuleAction", {"trafficRules", {{"dot11RuleName", "dot11RuleListName"}, {"dot11ClientIP", "dot11RuleListClientIP"},
+                                              {"dot11ClientMac", "dot11RuleListClientMac"}, {"dot11ClientDownSpeed", "dot11RuleListClientDownSpeed"},
+                                              {"dot11ClientUpSpeed", "dot11RuleListClientUpSpeed"}}, 1}},
+        {"dot11ScheduleAction", {"scheduleList", {{"dot11ScheduleRuleName", "dot11ScheduleListName"}, {"dot11ScheduleSSIDIndex", "dot11ScheduleListSSIDIndex"},
+                                                  {"dot11ScheduleNodeStatus", "dot11ScheduleListNodeStatus"}}, 1}},
+        {"dot11LocalRadiusAction", {"localRadiusUsers", {{"dot11LocalRadiusUserName", "dot11LocalRadiusnInfoName"},
+                                                         {"dot11LocalRadiusNodeStatus", "dot11LocalRadiusInfoNodeStatus"}}, 1}},
+    };
+    return lists;
+}
+
+bool Is(const VarDef& def, const char* name) {
+    return def.HasName(name);
+}
+
+const std::string* NameIn(const VarDef& def, const auto& map) {
+    for (const std::string& name : def.Names)
+        if (map.count(name))
+            return &name;
+    return nullptr;
+}
+
+// The MAC address list behind an add/delete variable: table and column.
+std::pair<const char*, const char*> MacListOf(const VarDef& def) {
+    if (Is(def, "dot11MacAccessControlMacAddressAdd") || Is(def, "dot11MacAccessControlMacAddressDelete"))
+        return {"macAccessList", "dot11MacAccessControlListMacAddress"};
+    if (Is(def, "dot11RemoteApMacAddressAdd") || Is(def, "dot11RemoteApMacAddressDeleteAll"))
+        return {"remoteApList", "dot11RemoteApMacAddressList"};
+    return {nullptr, nullptr};
+}
+
+std::vector<DeviceState::Cell*> MacCells(DeviceState& state, const char* table, const char* column) {
+    const DeviceModel::Table* t = state.Model().TableNamed(table);
+    return t ? state.ColumnCells(*t, column) : std::vector<DeviceState::Cell*>{};
+}
+
+void SetNumber(DeviceState::Cell& cell, int64_t number) {
+    if (Syntaxes::IsNumber(cell.Value.Syntax))
+        cell.Value.Number = number;
+}
+
+// After an action the variable reads as its idle value again.
+void Idle(DeviceState& state, const OidPath& oid, const VarDef& def) {
+    DeviceState::Cell* cell = state.Find(oid);
+    if (!cell)
+        return;
+    if (def.Syntax == SnmpSyntax::MacAddress)
+        cell->Value.Bytes = kZeroMac;
+    else if (Is(def, "ftpCommand"))
+        SetNumber(*cell, 4);
+    else
+        SetNumber(*cell, 0);
+}
+
+std::string ValueText(DeviceState& state, const char* name) {
+    DeviceState::Cell* cell = state.Named(name);
+    return cell ? cell->Value.ToText() : std::string();
+}
+}  // namespace
+
+int Actions::Check(Device& device, const VarDef& def, const SimValue& value) const {
+    DeviceState& state = device.State();
+    auto [table, column] = MacListOf(def);
+    if (table && (Is(def, "dot11MacAccessControlMacAddressAdd") || Is(def, "dot11RemoteApMacAddressAdd"))) {
+        if (value.Bytes == kZeroMac)
+            return SnmpErrors::WrongValue;
+        auto cells = MacCells(state, table, column);
+        bool present = false, free = false;
+        for (auto* cell : cells) {
+            present |= cell->Value.Bytes == value.Bytes;
+            free |= cell->Value.Bytes == kZeroMac;
+        }
+        if (!present && !free)
+            return SnmpErrors::ResourceUnavailable;
+    }
+    if (const std::string* name = NameIn(def, RowResets())) {
+        const DeviceModel::Table* t = state.Model().TableNamed(RowResets().at(*name));
+        if (value.Number < 0 || (value.Number > 0 && (!t || value.Number > t->Shape->Rows)))
+            return SnmpErrors::WrongValue;
+    }
+    if (Is(def, "dot11RogueApAddtoApList") || Is(def, "dot11RrogueApDelete")) {
+        const DeviceModel::Table* survey = state.Model().TableNamed("rogueSurvey");
+        if (value.Number < 0 || (value.Number > 0 && (!survey || !state.Find(Oids::Join(survey->Columns.front().Base, {static_cast<uint32_t>(value.Number)})))))
+            return SnmpErrors::WrongValue;
+    }
+    return SnmpErrors::NoError;
+}
+
+std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value) const {
+    DeviceState& state = device.State();
+    const int64_t n = value.Number;
+
+    if (Is(def, "deviceRestart")) {
+        if (n != 1) return {};
+        Idle(state, oid, def);
+        state.Reboot();
+        device.SilenceFor(timing_.RestartMs);
+        return "restart: silent for " + std::to_string(timing_.RestartMs) + " ms";
+    }
+    if (Is(def, "deviceFactoryDefault")) {
+        if (n != 1) return {};
+        state.FactoryReset();
+        state.TakeSnapshot();
+        state.Reboot();
+        device.SilenceFor(timing_.ResetMs);
+        return "factory reset: silent for " + std::to_string(timing_.ResetMs) + " ms";
+    }
+    if (Is(def, "deviceSettingApply")) {
+        if (n != 1) return {};
+        Idle(state, oid, def);
+        state.TakeSnapshot();
+        return "settings applied";
+    }
+    if (Is(def, "discardChanges")) {
+        if (n != 1) return {};
+        state.RestoreSnapshot();
+        Idle(state, oid, def);
+        return "changes discarded";
+    }
+    if (Is(def, "languagePackClear") || Is(def, "systemLogClearLocalLog")) {
+        if (n != 1) return {};
+        Idle(state, oid, def);
+        return def.Name + " done";
+    }
+    if (Is(def, "dot3Clear") || Is(def, "dot11Clear")) {
+        if (n != 1) return {};
+        for (const DeviceModel::Leaf& leaf : state.Model().Leaves())
+            if (leaf.Def->Group == "5.2" && leaf.Def->Name.find("Count") != std::string::npos)
+                if (DeviceState::Cell* cell = state.Find(leaf.Oid))
+                    SetNumber(*cell, 0);
+        Idle(state, oid, def);
+        return "counters cleared";
+    }
+    if (const std::string* name = NameIn(def, RefreshTables())) {
+        if (n != 1) return {};
+        for (const std::string& table : RefreshTables().at(*name))
+            state.RebuildTable(table);
+        Idle(state, oid, def);
+        return "refreshed " + RefreshTables().at(*name).front();
+    }
+    if (const std::string* name = NameIn(def, RowResets())) {
+        const DeviceModel::Table* table = state.Model().TableNamed(RowResets().at(*name));
+        if (table && n >= 1)
+            for (const DeviceModel::Column& column : table->Columns)
+                if (DeviceState::Cell* cell = state.Find(Oids::Join(column.Base, TableGenerators::RowIndex(*table->Shape, static_cast<int>(n)))))
+                    cell->Value = state.FreshCell(*table, *column.Def, static_cast<int>(n));
+        Idle(state, oid, def);
+        return table && n >= 1 ? "cleared row " + std::to_string(n) + " of " + table->Shape->Name : std::string();
+    }
+    if (Is(def, "dot11MacAccessControlMacAddressAdd") || Is(def, "dot11RemoteApMacAddressAdd")) {
+        auto [table, column] = MacListOf(def);
+        auto cells = MacCells(state, table, column);
+        bool present = false;
+        for (auto* cell : cells)
+            present |= cell->Value.Bytes == value.Bytes;
+        if (!present)
+            for (auto* cell : cells)
+                if (cell->Value.Bytes == kZeroMac) {
+                    cell->Value.Bytes = value.Bytes;
+                    break;
+                }
+        Idle(state, oid, def);
+        return std::string("added ") + value.ToText() + " to " + table;
+    }
+    if (Is(def, "dot11MacAccessControlMacAddressDelete")) {
+        auto [table, column] = MacListOf(def);
+        auto cells = MacCells(state, table, column);
+        // Later entries move up, so the list has no holes before its first unused entry.
+        size_t to = 0;
+        for (size_t from = 0; from < cells.size(); ++from)
+            if (cells[from]->Value.Bytes != value.Bytes)
+                cells[to++]->Value.Bytes = cells[from]->Value.Bytes;
+        for (; to < cells.size(); ++to)
+            cells[to]->Value.Bytes = kZeroMac;
+        Idle(state, oid, def);
+        return std::string("deleted ") + value.ToText() + " from " + table;
+    }
+    if (Is(def, "dot11RemoteApMacAddressDeleteAll")) {
+        if (n != 1) return {};
+        auto [table, column] = MacListOf(def);
+        for (auto* cell : MacCells(state, table, column))
+            cell->Value.Bytes = kZeroMac;
+        Idle(state, oid, def);
+        return "remote AP list emptied";
+    }
+    if (Is(def, "dot11RogueApAddtoApList") && n >= 1) {
+        const DeviceModel::Table* survey = state.Model().TableNamed("rogueSurvey");
+        const DeviceModel::Table* records = state.Model().TableNamed("rogueRecords");
+        if (survey && records) {
+            auto bssids = state.ColumnCells(*records, "BSSID");
+            for (size_t slot = 0; slot < bssids.size(); ++slot) {
+                if (bssids[slot]->Value.Bytes != kZeroMac)
+                    continue;
+                // Columns of the same number carry the same field in both tables.
+                for (const DeviceModel::Column& to : records->Columns) {
+                    OidPath from = survey->Entry;
+                    from.push_back(to.Base.back());
+                    from.push_back(static_cast<uint32_t>(n));
+                    DeviceState::Cell* source = state.Find(from);
+                    DeviceState::Cell* target = state.Find(Oids::Join(to.Base, TableGenerators::RowIndex(*records->Shape, static_cast<int>(slot + 1))));
+                    if (source && target && source->Value.Syntax == target->Value.Syntax && !to.Def->HasName("Index"))
+                        target->Value = source->Value;
+                }
+                break;
+            }
+        }
+        Idle(state, oid, def);
+        return "rogue AP " + std::to_string(n) + " added to the AP list";
+    }
+    if (Is(def, "dot11RrogueApDelete") && n >= 1) {
+        if (const DeviceModel::Table* survey = state.Model().TableNamed("rogueSurvey"))
+            state.EraseRow(*survey, static_cast<int>(n));
+        Idle(state, oid, def);
+        return "rogue AP " + std::to_string(n) + " deleted";
+    }
+    if (const std::string* name = NameIn(def, SlotLists())) {
+        const SlotList& list = SlotLists().at(*name);
+        const DeviceModel::Table* table = state.Model().TableNamed(list.Table);
+        if (!table)
+            return {};
+        auto keys = state.ColumnCells(*table, list.Fields.front().second);
+        std::string key = ValueText(state, list.Fields.front().first);
+        int row = 0;
+        for (size_t i = 0; i < keys.size() && !row; ++i)
+            if (keys[i]->Value.ToText() == key)
+                row = static_cast<int>(i + 1);
+        if (n == list.AddValue) {
+            for (size_t i = 0; i < keys.size() && !row; ++i)
+                if (keys[i]->Value.ToText().empty())
+                    row = static_cast<int>(i + 1);
+            if (row)
+                for (const auto& [field, column] : list.Fields) {
+                    DeviceState::Cell* from = state.Named(field);
+                    auto cells = state.ColumnCells(*table, column);
+                    if (from && static_cast<size_t>(row) <= cells.size() && from->Value.Syntax == cells[static_cast<size_t>(row - 1)]->Value.Syntax)
+                        cells[static_cast<size_t>(row - 1)]->Value = from->Value;
+                }
+            return row ? "added " + key + " to " + list.Table : std::string("list full: ") + list.Table;
+        }
+        if (row)
+            for (const DeviceModel::Column& column : table->Columns)
+                if (DeviceState::Cell* cell = state.Find(Oids::Join(column.Base, TableGenerators::RowIndex(*table->Shape, row))))
+                    cell->Value = state.FreshCell(*table, *column.Def, row);
+        return row ? "deleted " + key + " from " + list.Table : std::string();
+    }
+    if (Is(def, "ftpCommand")) {
+        if (n < 1 || n > 3) return {};
+        std::string line = FileTransfer::FtpRequested(state, static_cast<int>(n));
+        Idle(state, oid, def);
+        return line;
+    }
+    if (Is(def, "systemLogGetLog")) {
+        if (n != 1) return {};
+        std::string line = FileTransfer::TftpLogRequested(state);
+        Idle(state, oid, def);
+        return line;
+    }
+    if (Is(def, "dot11ApMode")) {
+        // The status text follows the mode.
+        if (DeviceState::Cell* status = state.Named("dot11ApModeStatus"))
+            if (const ValueMap* map = MibMaps::ByNumber(3)) {
+                QString text = map->TextForValue(QString::number(n));
+                if (!text.isEmpty())
+                    status->Value.Bytes = text.toStdString();
+            }
+    }
+    return {};
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include "Device.h"
+#include <string>
+
+// The action variables of the device (set to a value to act: add, delete,
+// delete-all, refresh, clear, apply, discard, restart, factory reset,
+// language-pack clear, file transfers) and the values that follow others.
+class Actions {
+public:
+    struct Timing {
+        int RestartMs = 3000;
+        int ResetMs = 3000;
+    };
+
+    explicit Actions(Timing timing) : timing_(timing) {}
+
+    // Checks what the syntax check cannot: an address list that is full, a
+    // row number that does not exist. Returns an SnmpErrors code.
+    int Check(Device& device, const VarDef& def, const SimValue& value) const;
+    // Carries out a committed write; returns a line for the log, or "".
+    std::string Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value) const;
+
+private:
+    Timing timing_;
+};

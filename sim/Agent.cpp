@@ -1,0 +1,443 @@
+#include "Agent.h"
+#include "SnmpErrors.h"
+#include "snmp/SnmpSyntax.h"
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+#include <net-snmp/agent/agent_callbacks.h>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <set>
+
+namespace {
+Agent* gAgent = nullptr;
+const char* kAppName = "nxa-sim";
+
+u_char AsnTypeOf(int32_t syntax) {
+    switch (syntax) {
+    case SnmpSyntax::Boolean: case SnmpSyntax::Integer: case SnmpSyntax::Bool8: case SnmpSyntax::Int8:
+    case SnmpSyntax::Bool16: case SnmpSyntax::Int16:
+        return ASN_INTEGER;
+    case SnmpSyntax::Counter: return ASN_COUNTER;
+    case SnmpSyntax::Gauge: case SnmpSyntax::UInteger: case SnmpSyntax::UInt8: case SnmpSyntax::UInt16:
+        return ASN_GAUGE;
+    case SnmpSyntax::TimeTicks: return ASN_TIMETICKS;
+    case SnmpSyntax::Counter64: return ASN_COUNTER64;
+    case SnmpSyntax::IpAddress: return ASN_IPADDRESS;
+    case SnmpSyntax::ObjectId: return ASN_OBJECT_ID;
+    case SnmpSyntax::Null: return ASN_NULL;
+    case SnmpSyntax::Opaque: return ASN_OPAQUE;
+    default: return ASN_OCTET_STR;
+    }
+}
+
+OidPath PathOf(const oid* name, size_t length) {
+    OidPath path(length);
+    for (size_t i = 0; i < length; ++i)
+        path[i] = static_cast<uint32_t>(name[i]);
+    return path;
+}
+
+void SetVarbind(netsnmp_variable_list* vb, const SimValue& value) {
+    u_char type = AsnTypeOf(value.Syntax);
+    switch (type) {
+    case ASN_INTEGER: {
+        long v = static_cast<long>(value.Number);
+        snmp_set_var_typed_value(vb, type, &v, sizeof v);
+        break;
+    }
+    case ASN_COUNTER: case ASN_GAUGE: case ASN_TIMETICKS: {
+        u_long v = static_cast<u_long>(value.Number) & 0xFFFFFFFFul;
+        snmp_set_var_typed_value(vb, type, &v, sizeof v);
+        break;
+    }
+    case ASN_COUNTER64: {
+        counter64 v{};
+        v.high = static_cast<u_long>(static_cast<uint64_t>(value.Number) >> 32);
+        v.low = static_cast<u_long>(static_cast<uint64_t>(value.Number) & 0xFFFFFFFFu);
+        snmp_set_var_typed_value(vb, type, &v, sizeof v);
+        break;
+    }
+    case ASN_OBJECT_ID: {
+        std::vector<oid> ids(value.Oid.begin(), value.Oid.end());
+        snmp_set_var_typed_value(vb, type, ids.data(), ids.size() * sizeof(oid));
+        break;
+    }
+    case ASN_NULL:
+        snmp_set_var_typed_value(vb, type, nullptr, 0);
+        break;
+    default:
+        snmp_set_var_typed_value(vb, type, value.Bytes.data(), value.Bytes.size());
+        break;
+    }
+}
+
+// Reads a set request's value as the cell's syntax; an SnmpErrors code.
+int ValueOfVarbind(const netsnmp_variable_list* vb, int32_t syntax, SimValue& out) {
+    out = SimValue{};
+    out.Syntax = syntax;
+    if (vb->type != AsnTypeOf(syntax))
+        return SnmpErrors::WrongType;
+    switch (vb->type) {
+    case ASN_INTEGER: case ASN_COUNTER: case ASN_GAUGE: case ASN_TIMETICKS:
+        out.Number = vb->type == ASN_INTEGER ? static_cast<int64_t>(*vb->val.integer)
+                                             : static_cast<int64_t>(static_cast<u_long>(*vb->val.integer) & 0xFFFFFFFFul);
+        return SnmpErrors::NoError;
+    case ASN_COUNTER64:
+        out.Number = static_cast<int64_t>((static_cast<uint64_t>(vb->val.counter64->high) << 32) | vb->val.counter64->low);
+        return SnmpErrors::NoError;
+    case ASN_OBJECT_ID:
+        out.Oid = PathOf(vb->val.objid, vb->val_len / sizeof(oid));
+        return SnmpErrors::NoError;
+    case ASN_NULL:
+        return SnmpErrors::NoError;
+    default:
+        out.Bytes.assign(reinterpret_cast<const char*>(vb->val.string), vb->val_len);
+        if (syntax == SnmpSyntax::MacAddress && out.Bytes.size() != 6)
+            return SnmpErrors::WrongLength;
+        if (syntax == SnmpSyntax::IpAddress && out.Bytes.size() != 4)
+            return SnmpErrors::WrongLength;
+        if (out.Bytes.size() > 255)
+            return SnmpErrors::WrongLength;
+        return SnmpErrors::NoError;
+    }
+}
+
+std::string CommunityOf(const netsnmp_pdu* pdu) {
+    return pdu->community ? std::string(reinterpret_cast<const char*>(pdu->community), pdu->community_len) : std::string();
+}
+
+std::string SecurityNameOf(const netsnmp_pdu* pdu) {
+    return pdu->securityName ? std::string(pdu->securityName, pdu->securityNameLen) : std::string();
+}
+
+int LevelOf(const Agent::V3User& user) {
+    if (user.AuthProtocol.empty())
+        return SNMP_SEC_LEVEL_NOAUTH;
+    return user.PrivProtocol.empty() ? SNMP_SEC_LEVEL_AUTHNOPRIV : SNMP_SEC_LEVEL_AUTHPRIV;
+}
+
+bool MayWrite(const Device& device, const netsnmp_pdu* pdu) {
+    if (pdu->version == SNMP_VERSION_3) {
+        const Agent::V3User* user = gAgent->UserNamed(SecurityNameOf(pdu));
+        return user && !user->ReadOnly;
+    }
+    return CommunityOf(pdu) == device.Identity().WriteCommunity;
+}
+
+// Before a packet is parsed: remember which device it came to; drop it when
+// the device is silent or the drop knob says so.
+int PreParse(netsnmp_session* session, netsnmp_transport*, void*, int) {
+    auto* device = static_cast<Device*>(session->myvoid);
+    gAgent->SetCurrent(device);
+    if (!device)
+        return 1;
+    if (!device->Answering() || device->Faults().DropNow())
+        return 0;
+    return 1;
+}
+
+// Per-PDU access check: v1/v2c need the device's read or write community
+// (others are dropped), v3 a known user at its security level.
+int AccessCheck(int, int, void* serverArg, void*) {
+    auto* params = static_cast<view_parameters*>(serverArg);
+    Device* device = gAgent->Current();
+    const netsnmp_pdu* pdu = params->pdu;
+    if (!device || !pdu)
+        return SNMPERR_SUCCESS;
+    if (pdu->version == SNMP_VERSION_1 || pdu->version == SNMP_VERSION_2c) {
+        std::string community = CommunityOf(pdu);
+        if (community != device->Identity().ReadCommunity && community != device->Identity().WriteCommunity)
+            params->errorcode = VACM_NOSECNAME;
+    } else if (pdu->version == SNMP_VERSION_3) {
+        const Agent::V3User* user = gAgent->UserNamed(SecurityNameOf(pdu));
+        if (!user)
+            params->errorcode = VACM_NOSECNAME;
+        else if (pdu->securityLevel < LevelOf(*user))
+            params->errorcode = VACM_NOACCESS;
+    }
+    return SNMPERR_SUCCESS;
+}
+
+struct Undo {
+    OidPath Oid;
+    SimValue Old;
+};
+
+void FreeUndo(void* data) {
+    delete static_cast<Undo*>(data);
+}
+
+// Answers that the delay knob holds back are released here.
+void ReleaseDelayed(unsigned int, void* data) {
+    netsnmp_delegated_cache* cache = netsnmp_handler_check_cache(static_cast<netsnmp_delegated_cache*>(data));
+    if (!cache)
+        return;
+    for (netsnmp_request_info* r = cache->requests; r; r = r->next)
+        r->delegated = 0;
+    netsnmp_free_delegated_cache(cache);
+}
+
+bool NoSuchInstance(DeviceState& state, const OidPath& oid) {
+    // The object exists (some cell one arc longer than its parent) but not this instance.
+    if (oid.size() < 2)
+        return false;
+    OidPath parent(oid.begin(), oid.end() - 1);
+    const auto* next = state.Next(parent);
+    return next && Oids::StartsWith(next->first, parent);
+}
+
+DeviceState::Cell* Resolve(DeviceState& state, OidPath& oid) {
+    if (DeviceState::Cell* cell = state.Find(oid))
+        return cell;
+    if (const OidPath* alias = state.Model().AliasOf(oid)) {
+        oid = *alias;
+        return state.Find(oid);
+    }
+    return nullptr;
+}
+
+int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, netsnmp_agent_request_info* reqinfo,
+           netsnmp_request_info* requests) {
+    auto* device = static_cast<Device*>(reqinfo->asp->session->myvoid);
+    if (!device)
+        return SNMP_ERR_GENERR;
+    DeviceState& state = device->State();
+    const OidPath root = PathOf(reginfo->rootoid, reginfo->rootoid_len);
+    bool answered = false;
+
+    switch (reqinfo->mode) {
+    case MODE_GET:
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            if (r->processed)
+                continue;
+            OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);
+            if (DeviceState::Cell* cell = Resolve(state, oid)) {
+                SetVarbind(r->requestvb, state.Read(oid, *cell));
+                answered = true;
+            } else {
+                netsnmp_set_request_error(reqinfo, r, NoSuchInstance(state, oid) ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+            }
+        }
+        break;
+    case MODE_GETNEXT:
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            if (r->processed)
+                continue;
+            OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);
+            if (oid < root)
+                oid = root;
+            const auto* next = state.Next(oid);
+            if (!next || !Oids::StartsWith(next->first, root))
+                continue;   // past this subtree: the agent moves on
+            std::vector<::oid> ids(next->first.begin(), next->first.end());
+            snmp_set_var_objid(r->requestvb, ids.data(), ids.size());
+            SetVarbind(r->requestvb, state.Read(next->first, next->second));
+            answered = true;
+        }
+        break;
+    case MODE_SET_RESERVE1:
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            if (r->processed)
+                continue;
+            OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);
+            DeviceState::Cell* cell = Resolve(state, oid);
+            int status = SnmpErrors::NoError;
+            SimValue value;
+            if (!cell)
+                status = NoSuchInstance(state, oid) ? SnmpErrors::NoCreation : SnmpErrors::NotWritable;
+            else if (!MayWrite(*device, reqinfo->asp->pdu))
+                status = SnmpErrors::NoAccess;
+            else if (!cell->Def->Writable)
+                status = SnmpErrors::NotWritable;
+            else if ((status = ValueOfVarbind(r->requestvb, cell->Value.Syntax, value)) == SnmpErrors::NoError) {
+                const auto& keys = cell->Def->AllowedKeys;
+                if (Syntaxes::IsNumber(value.Syntax) && !keys.empty() && std::find(keys.begin(), keys.end(), value.Number) == keys.end())
+                    status = SnmpErrors::WrongValue;
+                else
+                    status = gAgent->DeviceActions().Check(*device, *cell->Def, value);
+            }
+            if (status != SnmpErrors::NoError)
+                netsnmp_set_request_error(reqinfo, r, status);
+        }
+        break;
+    case MODE_SET_ACTION:
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);
+            DeviceState::Cell* cell = Resolve(state, oid);
+            SimValue value;
+            if (!cell || ValueOfVarbind(r->requestvb, cell->Value.Syntax, value) != SnmpErrors::NoError)
+                continue;
+            netsnmp_request_add_list_data(r, netsnmp_create_data_list("nxa-undo", new Undo{oid, cell->Value}, FreeUndo));
+            cell->Value = value;
+        }
+        break;
+    case MODE_SET_UNDO:
+        for (netsnmp_request_info* r = requests; r; r = r->next)
+            if (auto* undo = static_cast<Undo*>(netsnmp_request_get_list_data(r, "nxa-undo")))
+                state.Write(undo->Oid, undo->Old);
+        break;
+    case MODE_SET_COMMIT:
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            auto* undo = static_cast<Undo*>(netsnmp_request_get_list_data(r, "nxa-undo"));
+            if (!undo)
+                continue;
+            DeviceState::Cell* cell = state.Find(undo->Oid);
+            if (!cell)
+                continue;
+            std::string line = gAgent->DeviceActions().Apply(*device, undo->Oid, *cell->Def, cell->Value);
+            device->Dirty = true;
+            if (gAgent->Settings().Verbose && !line.empty())
+                std::printf("%s:%u %s\n", device->Identity().Address.c_str(), device->Identity().Port, line.c_str());
+        }
+        std::fflush(stdout);
+        break;
+    default:
+        break;
+    }
+
+    int delay = device->Faults().DelayMs;
+    if (answered && delay > 0 && (reqinfo->mode == MODE_GET || reqinfo->mode == MODE_GETNEXT)) {
+        netsnmp_delegated_cache* cache = netsnmp_create_delegated_cache(handler, reginfo, reqinfo, requests, nullptr);
+        for (netsnmp_request_info* r = requests; r; r = r->next)
+            r->delegated = 1;
+        timeval after{delay / 1000, (delay % 1000) * 1000};
+        snmp_alarm_register_hr(after, 0, ReleaseDelayed, cache);
+    }
+    return SNMP_ERR_NOERROR;
+}
+
+void Tick(unsigned int, void* data) {
+    auto* pair = static_cast<std::pair<void (*)(void*), void*>*>(data);
+    if (pair->first)
+        pair->first(pair->second);
+}
+}  // namespace
+
+Agent::Agent(std::vector<std::unique_ptr<Device>>& devices, Actions actions) : devices_(devices), actions_(actions) {}
+
+Agent::~Agent() {
+    Shutdown();
+}
+
+const Agent::V3User* Agent::UserNamed(const std::string& name) const {
+    for (const V3User& user : options_.Users)
+        if (user.Name == name)
+            return &user;
+    return nullptr;
+}
+
+bool Agent::Start(const Options& options, std::string& error) {
+    options_ = options;
+    gAgent = this;
+
+    // Private configuration and persistent folders; no MIB files.
+    std::string confDir = options.WorkDir + "/conf";
+    std::string persistDir = options.WorkDir + "/persist";
+    std::system(("mkdir -p '" + confDir + "' '" + persistDir + "'").c_str());
+    {
+        std::ofstream conf(confDir + "/" + kAppName + ".conf");
+        for (const V3User& user : options.Users) {
+            conf << "createUser " << user.Name;
+            if (!user.AuthProtocol.empty()) {
+                conf << " " << user.AuthProtocol << " \"" << user.AuthPass << "\"";
+                if (!user.PrivProtocol.empty())
+                    conf << " " << user.PrivProtocol << " \"" << user.PrivPass << "\"";
+            }
+            conf << "\n";
+        }
+        // net-snmp's own access control (VACM) is always active in the agent
+        // library: it gets the communities and users; the per-device check
+        // below comes on top.
+        std::set<std::string> readCommunities, writeCommunities;
+        for (const auto& device : devices_) {
+            writeCommunities.insert(device->Identity().WriteCommunity);
+            readCommunities.insert(device->Identity().ReadCommunity);
+        }
+        for (const std::string& community : writeCommunities)
+            conf << "rwcommunity " << community << " 127.0.0.0/8\n";
+        for (const std::string& community : readCommunities)
+            if (!writeCommunities.count(community))
+                conf << "rocommunity " << community << " 127.0.0.0/8\n";
+        for (const V3User& user : options.Users)
+            conf << (user.ReadOnly ? "rouser " : "rwuser ") << user.Name << " noauth\n";
+    }
+    setenv("MIBS", "", 1);
+    setenv("MIBDIRS", "", 1);
+    setenv("SNMPCONFPATH", confDir.c_str(), 1);
+    setenv("SNMP_PERSISTENT_DIR", persistDir.c_str(), 1);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, confDir.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistDir.c_str());
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
+    netsnmp_ds_set_int(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_MAX_GETBULKREPEATS, 100);
+    netsnmp_ds_set_int(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_MAX_GETBULKRESPONSES, 500);
+    if (options.Verbose) {
+        snmp_enable_stderrlog();
+        if (const char* tokens = std::getenv("NXA_SIM_DEBUG")) {
+            debug_register_tokens(tokens);
+            snmp_set_do_debugging(1);
+        }
+    } else {
+        // Without any handler net-snmp would fall back to standard error.
+        snmp_disable_log();
+        netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_EMERG);
+    }
+
+    init_agent(kAppName);
+    for (const OidPath& root : DeviceModel::Roots()) {
+        std::vector<oid> ids(root.begin(), root.end());
+        std::string name = "nxa-sim-" + Oids::Format(root);
+        netsnmp_handler_registration* reg =
+            netsnmp_create_handler_registration(name.c_str(), Handle, ids.data(), ids.size(), HANDLER_CAN_RWRITE);
+        if (!reg || netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
+            error = "cannot register the handler for " + Oids::Format(root);
+            return false;
+        }
+    }
+    snmp_register_callback(SNMP_CALLBACK_APPLICATION, SNMPD_CALLBACK_ACM_CHECK_INITIAL, AccessCheck, this);
+    init_snmp(kAppName);
+    started_ = true;
+
+    for (auto& device : devices_) {
+        std::string spec = "udp:" + device->Identity().Address + ":" + std::to_string(device->Identity().Port);
+        netsnmp_transport* transport = netsnmp_transport_open_server(kAppName, spec.c_str());
+        if (!transport) {
+            error = "cannot listen on " + spec;
+            return false;
+        }
+        netsnmp_session session;
+        snmp_sess_init(&session);
+        session.version = SNMP_DEFAULT_VERSION;
+        session.peername = SNMP_DEFAULT_PEERNAME;
+        session.community_len = SNMP_DEFAULT_COMMUNITY_LEN;
+        session.local_port = SNMP_DEFAULT_REMPORT;
+        session.callback = handle_snmp_packet;
+        session.authenticator = nullptr;
+        session.isAuthoritative = SNMP_SESS_AUTHORITATIVE;
+        session.myvoid = device.get();
+        if (!snmp_add(&session, transport, PreParse, nullptr)) {
+            error = "cannot open the session on " + spec;
+            return false;
+        }
+    }
+    return true;
+}
+
+void Agent::Run(volatile std::sig_atomic_t& stop, void (*tick)(void*), void* tickContext) {
+    std::pair<void (*)(void*), void*> context{tick, tickContext};
+    unsigned int alarm = snmp_alarm_register(1, SA_REPEAT, Tick, &context);
+    while (!stop)
+        agent_check_and_process(1);
+    snmp_alarm_unregister(alarm);
+}
+
+void Agent::Shutdown() {
+    if (!started_)
+        return;
+    started_ = false;
+    snmp_shutdown(kAppName);
+    shutdown_agent();
+    gAgent = nullptr;
+}

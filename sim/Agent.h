@@ -1,0 +1,51 @@
+#pragma once
+#include "Actions.h"
+#include "Device.h"
+#include <csignal>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The net-snmp side of the simulator: one embedded agent, one UDP session per
+// device (its own loopback address and port), one handler for the served
+// subtrees that answers from the device the request arrived at, per-device
+// communities and the SNMPv3 users (all devices share one engine ID).
+class Agent {
+public:
+    struct V3User {
+        std::string Name;
+        std::string AuthProtocol;   // "MD5", "SHA" or "" for none
+        std::string AuthPass;
+        std::string PrivProtocol;   // "DES", "AES" or "" for none
+        std::string PrivPass;
+        bool ReadOnly = false;
+    };
+    struct Options {
+        std::string WorkDir;          // private folder for net-snmp's configuration and persistent files
+        std::vector<V3User> Users;
+        bool Verbose = false;
+        int MaxVarbinds = 256;        // larger requests are answered with tooBig
+    };
+
+    Agent(std::vector<std::unique_ptr<Device>>& devices, Actions actions);
+    ~Agent();
+
+    bool Start(const Options& options, std::string& error);
+    // Serves until stop becomes non-zero; every second it calls tick.
+    void Run(volatile std::sig_atomic_t& stop, void (*tick)(void*), void* tickContext);
+    void Shutdown();
+
+    // Used by the net-snmp callbacks.
+    Device* Current() const { return current_; }
+    void SetCurrent(Device* device) { current_ = device; }
+    const Options& Settings() const { return options_; }
+    const Actions& DeviceActions() const { return actions_; }
+    const V3User* UserNamed(const std::string& name) const;
+
+private:
+    std::vector<std::unique_ptr<Device>>& devices_;
+    Actions actions_;
+    Options options_;
+    Device* current_ = nullptr;
+    bool started_ = false;
+};

@@ -1,0 +1,26 @@
+#pragma once
+#include "DeviceState.h"
+#include "FaultKnobs.h"
+#include <chrono>
+
+// One simulated access point: its values, its fault knobs and whether it is
+// answering right now (a restart or factory reset keeps it silent a while).
+class Device {
+public:
+    Device(const DeviceModel& model, DeviceIdentity identity, int clientCount)
+        : state_(model, std::move(identity), clientCount) {}
+
+    DeviceState& State() { return state_; }
+    const DeviceIdentity& Identity() const { return state_.Identity(); }
+    FaultKnobs& Faults() { return faults_; }
+
+    void SilenceFor(int ms) { silentUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms); }
+    bool Answering() const { return !faults_.Silent && std::chrono::steady_clock::now() >= silentUntil_; }
+
+    bool Dirty = false;   // changed since the state file was written
+
+private:
+    DeviceState state_;
+    FaultKnobs faults_;
+    std::chrono::steady_clock::time_point silentUntil_{};
+};

@@ -1,0 +1,235 @@
+#include "DeviceModel.h"
+#include "Catalogue.h"
+#include "MibTables.h"
+#include "SpecialVars.h"
+#include "ValueMaps.h"
+#include "snmp/MibVariable.h"
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace {
+enum class Shape { Leaf, Scalar, Column };
+
+// Expands "a.b.{1,2}" and "a.b.{1..8}" into their OIDs; false when the OID
+// has no instance pattern in braces.
+bool ExpandBraces(const std::string& text, std::vector<OidPath>& out) {
+    size_t open = text.find('{');
+    if (open == std::string::npos || text.back() != '}')
+        return false;
+    OidPath base = Oids::MustParse(text.substr(0, open - 1));
+    std::string inner = text.substr(open + 1, text.size() - open - 2);
+    size_t range = inner.find("..");
+    if (range != std::string::npos) {
+        uint32_t from = static_cast<uint32_t>(std::stoul(inner.substr(0, range)));
+        uint32_t to = static_cast<uint32_t>(std::stoul(inner.substr(range + 2)));
+        for (uint32_t i = from; i <= to; ++i)
+            out.push_back(Oids::Join(base, {i}));
+        return true;
+    }
+    std::stringstream parts(inner);
+    std::string part;
+    while (std::getline(parts, part, ','))
+        out.push_back(Oids::Join(base, {static_cast<uint32_t>(std::stoul(part))}));
+    return true;
+}
+
+std::vector<int32_t> KeysOfMaps(const std::string& maps) {
+    std::vector<int32_t> keys;
+    std::stringstream parts(maps);
+    std::string part;
+    while (std::getline(parts, part, '/')) {
+        if (part.size() < 2 || part[0] != 'M')
+            continue;
+        const ValueMap* map = MibMaps::ByNumber(std::stoi(part.substr(1)));
+        if (!map || map->Kind() != ValueMap::NumberKey)
+            continue;
+        for (int i = 0; i < map->Count(); ++i)
+            if (std::find(keys.begin(), keys.end(), map->GetPair(i).Key) == keys.end())
+                keys.push_back(map->GetPair(i).Key);
+    }
+    return keys;
+}
+}  // namespace
+
+const std::vector<OidPath>& DeviceModel::Roots() {
+    static const std::vector<OidPath> roots = {Oids::MustParse("1.3.6.1.2.1"), Oids::MustParse(Catalogue::EnterpriseRoot)};
+    return roots;
+}
+
+VarDef* DeviceModel::DefFor(const std::string& key, const std::string& group, const std::string& name, int32_t syntax,
+                            const std::string& maps) {
+    auto it = defsByKey_.find(key);
+    if (it != defsByKey_.end()) {
+        VarDef* def = it->second;
+        if (!def->HasName(name))
+            def->Names.push_back(name);
+        if (def->Syntax == syntax)
+            for (int32_t k : KeysOfMaps(maps))
+                if (!def->AllowedKeys.empty() && std::find(def->AllowedKeys.begin(), def->AllowedKeys.end(), k) == def->AllowedKeys.end())
+                    def->AllowedKeys.push_back(k);
+        return def;
+    }
+    VarDef& def = defs_.emplace_back();
+    def.Name = name;
+    def.Names = {name};
+    def.Group = group;
+    def.Syntax = syntax;
+    def.AllowedKeys = KeysOfMaps(maps);
+    const SpecialVars::Special* special = SpecialVars::Find(name);
+    def.Writable = !(special && special->ReadOnly) && !SpecialVars::ReadOnlyGroup(group, name);
+    if (special && special->Default)
+        def.Default = special->Default;
+    else if (!def.AllowedKeys.empty())
+        def.Default = std::to_string(def.AllowedKeys.front());
+    defsByKey_[key] = &def;
+    return &def;
+}
+
+std::unique_ptr<DeviceModel> DeviceModel::Build() {
+    auto model = std::make_unique<DeviceModel>();
+    const OidPath root = Oids::MustParse(Catalogue::EnterpriseRoot);
+
+    // How the module's descriptor tables read each OID: kind 0 appends ".0",
+    // kind 1 uses it as it is, kinds 2 and 3 walk it as a column.
+    std::map<std::string, int> kindOf;
+    for (const MibTableInfo& info : MibTables::All()) {
+        for (const MibVariable* v = info.Table; v && v->Oid; ++v) {
+            auto [it, added] = kindOf.emplace(v->Oid, info.Kind);
+            if (!added && info.Kind >= 2)
+                it->second = info.Kind;
+        }
+    }
+
+    // Table entries of the simulator's shapes.
+    std::vector<std::pair<const TableGenerators::Shape*, OidPath>> shapes;
+    for (const auto& shape : TableGenerators::Shapes())
+        shapes.emplace_back(&shape, Oids::Join(root, Oids::MustParse(shape.Entry)));
+    auto shapeOfColumn = [&](const OidPath& oid) -> int {
+        for (size_t i = 0; i < shapes.size(); ++i) {
+            const OidPath& entry = shapes[i].second;
+            if (!Oids::StartsWith(oid, entry))
+                continue;
+            size_t below = oid.size() - entry.size();
+            if (below == 1 || (below == 2 && shapes[i].first->ExtendedColumns))
+                return static_cast<int>(i);
+        }
+        return -1;
+    };
+
+    // First pass: the explicit instances, so that a bare OID with explicit
+    // instances below it is known to be a parent and not a scalar.
+    struct Pending {
+        const CatalogueEntry* Entry;
+        OidPath Oid;
+    };
+    std::vector<Pending> bare;
+    std::set<OidPath> leafSet;
+    auto addLeaf = [&](const OidPath& oid, VarDef* def, const std::string& name) {
+        model->leavesByName_.emplace(name, oid);
+        if (leafSet.insert(oid).second)
+            model->leaves_.push_back({oid, def});
+    };
+    for (const CatalogueEntry& entry : Catalogue::All()) {
+        std::string text = entry.Oid;
+        std::vector<OidPath> expanded;
+        if (ExpandBraces(text, expanded)) {
+            for (const OidPath& oid : expanded) {
+                VarDef* def = model->DefFor(Oids::Format(oid), entry.Group, entry.Name, entry.Syntax, entry.Maps);
+                addLeaf(oid, def, entry.Name);
+            }
+            continue;
+        }
+        OidPath oid = Oids::MustParse(text);
+        if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) {
+            VarDef* def = model->DefFor(text, entry.Group, entry.Name, entry.Syntax, entry.Maps);
+            addLeaf(oid, def, entry.Name);
+            continue;
+        }
+        bare.push_back({&entry, oid});
+    }
+    std::set<OidPath> explicitLeaves = leafSet;
+    auto hasExplicitBelow = [&](const OidPath& oid) {
+        auto it = explicitLeaves.upper_bound(oid);
+        return it != explicitLeaves.end() && Oids::StartsWith(*it, oid);
+    };
+
+    // Second pass: bare OIDs become table columns, scalars (".0") or leaves.
+    std::map<int, size_t> tableOfShape;
+    for (const Pending& p : bare) {
+        const CatalogueEntry& entry = *p.Entry;
+        const OidPath& oid = p.Oid;
+        std::string text = entry.Oid;
+        auto known = kindOf.find(text);
+        int kind = known == kindOf.end() ? -1 : known->second;
+        int shapeIndex = shapeOfColumn(oid);
+        if (shapeIndex >= 0 && kind != 0 && kind != 1) {
+            VarDef* def = model->DefFor("col:" + text, entry.Group, entry.Name, entry.Syntax, entry.Maps);
+            if (shapes[static_cast<size_t>(shapeIndex)].first->Generated || shapes[static_cast<size_t>(shapeIndex)].first->Managed)
+                def->Writable = false;
+            auto [it, added] = tableOfShape.emplace(shapeIndex, model->tables_.size());
+            if (added)
+                model->tables_.push_back({shapes[static_cast<size_t>(shapeIndex)].first, shapes[static_cast<size_t>(shapeIndex)].second, {}});
+            Table& table = model->tables_[it->second];
+            bool present = std::any_of(table.Columns.begin(), table.Columns.end(), [&](const Column& c) { return c.Base == oid; });
+            if (!present)
+                table.Columns.push_back({oid, def});
+            continue;
+        }
+        if (hasExplicitBelow(oid)) {
+            // A parent of explicit instances: a request for it means its first instance.
+            auto it = explicitLeaves.upper_bound(oid);
+            model->aliases_.emplace(oid, *it);
+            model->aliases_.emplace(Oids::Join(oid, {0}), *it);
+            model->leavesByName_.emplace(entry.Name, *it);
+            continue;
+        }
+        bool scalar;
+        if (kind == 0)
+            scalar = true;
+        else if (kind >= 1)
+            scalar = false;
+        else  // not in any table yet: a trailing ".1" deep in the tree is an instance
+            scalar = !(oid.back() == 1 && oid.size() > root.size() + 3);
+        OidPath leaf = scalar ? Oids::Join(oid, {0}) : oid;
+        VarDef* def = model->DefFor(Oids::Format(leaf), entry.Group, entry.Name, entry.Syntax, entry.Maps);
+        addLeaf(leaf, def, entry.Name);
+        if (scalar)
+            model->aliases_.emplace(oid, leaf);
+        else
+            model->aliases_.emplace(Oids::Join(oid, {0}), leaf);
+    }
+    // An alias never hides a real leaf.
+    for (auto it = model->aliases_.begin(); it != model->aliases_.end();)
+        it = leafSet.count(it->first) ? model->aliases_.erase(it) : std::next(it);
+    std::sort(model->leaves_.begin(), model->leaves_.end(), [](const Leaf& a, const Leaf& b) { return a.Oid < b.Oid; });
+    return model;
+}
+
+const DeviceModel::Table* DeviceModel::TableNamed(const std::string& name) const {
+    for (const Table& table : tables_)
+        if (name == table.Shape->Name)
+            return &table;
+    return nullptr;
+}
+
+const DeviceModel::Column* DeviceModel::Table::ColumnNamed(const std::string& name) const {
+    for (const Column& column : Columns)
+        if (column.Def->HasName(name))
+            return &column;
+    return nullptr;
+}
+
+const OidPath* DeviceModel::AliasOf(const OidPath& oid) const {
+    auto it = aliases_.find(oid);
+    return it == aliases_.end() ? nullptr : &it->second;
+}
+
+std::vector<OidPath> DeviceModel::LeavesNamed(const std::string& name) const {
+    std::vector<OidPath> result;
+    auto [from, to] = leavesByName_.equal_range(name);
+    for (auto it = from; it != to; ++it)
+        if (std::find(result.begin(), result.end(), it->second) == result.end())
+            result.push_back(it->second);
+    return result;
+}

@@ -1,0 +1,132 @@
+#include "SimOptions.h"
+#include <QCommandLineParser>
+#include <sstream>
+
+std::vector<Agent::V3User> SimOptions::DefaultUsers() {
+    return {
+        {"nxaSha", "SHA", "authpass123", "AES", "privpass123", false},
+        {"nxaMd5", "MD5", "authpass123", "DES", "privpass123", false},
+        {"nxaAuth", "SHA", "authpass123", "", "", false},
+        {"nxaReader", "SHA", "authpass123", "AES", "privpass123", true},
+    };
+}
+
+bool SimOptions::ParseUser(const std::string& text, Agent::V3User& user) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, ':'))
+        parts.push_back(part);
+    if (text.back() == ':')
+        parts.push_back("");
+    if (parts.empty() || parts[0].empty() || parts.size() > 6)
+        return false;
+    user = Agent::V3User{};
+    user.Name = parts[0];
+    if (parts.size() > 1) user.AuthProtocol = parts[1];
+    if (parts.size() > 2) user.AuthPass = parts[2];
+    if (parts.size() > 3) user.PrivProtocol = parts[3];
+    if (parts.size() > 4) user.PrivPass = parts[4];
+    if (parts.size() > 5) user.ReadOnly = parts[5] == "ro";
+    bool authOk = user.AuthProtocol.empty() || user.AuthProtocol == "MD5" || user.AuthProtocol == "SHA";
+    bool privOk = user.PrivProtocol.empty() || user.PrivProtocol == "DES" || user.PrivProtocol == "AES";
+    if (!authOk || !privOk || (!user.PrivProtocol.empty() && user.AuthProtocol.empty()))
+        return false;
+    // USM pass phrases have at least 8 characters.
+    if ((!user.AuthProtocol.empty() && user.AuthPass.size() < 8) || (!user.PrivProtocol.empty() && user.PrivPass.size() < 8))
+        return false;
+    return true;
+}
+
+bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "nxa-sim: a simulated fleet of NXA-7310 access points. Every device is an SNMP agent (v1, v2c, v3 USM)\n"
+        "on its own loopback address, answering the device's private MIB and the MIB-2 system group.\n"
+        "Stop it with SIGINT or SIGTERM.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QList<QCommandLineOption> options = {
+        {"devices", "Number of simulated devices (default 1).", "N", "1"},
+        {"base", "Loopback address of the first device; each further device takes the next address (default 127.0.1.1).", "ADDR", "127.0.1.1"},
+        {"port", "UDP port every device listens on (default 1161; 161 needs privileges).", "PORT", "1161"},
+        {"port-step", "Put all devices on the base address, device n on port PORT + n * STEP (default 0: one address per device).", "STEP", "0"},
+        {"read-community", "v1/v2c read community of every device (default public).", "TEXT", "public"},
+        {"write-community", "v1/v2c write community of every device (default private).", "TEXT", "private"},
+        {"v3-user", "SNMPv3 user NAME:AUTH:AUTHPASS:PRIV:PRIVPASS[:ro], AUTH MD5|SHA|empty, PRIV DES|AES|empty; "
+                    "repeatable; replaces the default users nxaSha (SHA/AES), nxaMd5 (MD5/DES), nxaAuth (SHA, no privacy) "
+                    "and nxaReader (SHA/AES, read only), all with authpass123/privpass123.", "SPEC"},
+        {"clients", "Wireless clients per device in the client table after a refresh (default 4).", "N", "4"},
+        {"firmware", "Firmware version text of every device (default 1.10).", "TEXT", "1.10"},
+        {"state", "Keep the devices' settings in this JSON file: loaded at start, written after changes and at exit.", "FILE"},
+        {"restart-time", "Milliseconds a device stays silent after deviceRestart (default 3000).", "MS", "3000"},
+        {"reset-time", "Milliseconds a device stays silent after deviceFactoryDefault (default 3000).", "MS", "3000"},
+        {"drop", "Percentage of requests that every device drops without answer (default 0).", "PERCENT", "0"},
+        {"delay", "Milliseconds every answer to a get or get-next is held back (default 0).", "MS", "0"},
+        {"silent", "Comma-separated device numbers (1-based) that never answer.", "LIST"},
+        {"seed", "Seed for generated table rows and dropped requests (default 1).", "N", "1"},
+        {"verbose", "Log net-snmp messages and device actions."},
+        {"dump-model", "Print the variable tree of the first device and exit."},
+    };
+    parser.addOptions(options);
+    parser.process(arguments);
+
+    bool ok = true;
+    auto number = [&](const char* name, int low, int high) {
+        bool valid = false;
+        int value = parser.value(name).toInt(&valid);
+        if (!valid || value < low || value > high) {
+            error = std::string("--") + name + " must be a number from " + std::to_string(low) + " to " + std::to_string(high);
+            ok = false;
+        }
+        return value;
+    };
+    Devices = number("devices", 1, 4096);
+    Port = number("port", 1, 65535);
+    PortStep = number("port-step", 0, 100);
+    Clients = number("clients", 0, 1000);
+    RestartMs = number("restart-time", 0, 600000);
+    ResetMs = number("reset-time", 0, 600000);
+    DelayMs = number("delay", 0, 60000);
+    DropPercent = number("drop", 0, 100);
+    Seed = static_cast<uint32_t>(number("seed", 0, 1 << 30));
+    if (!ok)
+        return false;
+    Base = parser.value("base").toStdString();
+    if (DeviceIdentity::AddressPlus(Base, 0).empty() || DeviceIdentity::AddressPlus(Base, PortStep ? 0 : Devices - 1).empty()) {
+        error = "--base must be a loopback address (127.0.0.0/8) with room for every device";
+        return false;
+    }
+    if (Port + PortStep * (Devices - 1) > 65535) {
+        error = "--port-step leaves the port range";
+        return false;
+    }
+    ReadCommunity = parser.value("read-community").toStdString();
+    WriteCommunity = parser.value("write-community").toStdString();
+    Firmware = parser.value("firmware").toStdString();
+    StateFile = parser.value("state").toStdString();
+    Verbose = parser.isSet("verbose");
+    DumpModel = parser.isSet("dump-model");
+    for (const QString& spec : parser.values("v3-user")) {
+        Agent::V3User user;
+        if (!ParseUser(spec.toStdString(), user)) {
+            error = "bad --v3-user " + spec.toStdString();
+            return false;
+        }
+        Users.push_back(user);
+    }
+    if (Users.empty())
+        Users = DefaultUsers();
+    if (parser.isSet("silent")) {
+        for (const QString& part : parser.value("silent").split(',', Qt::SkipEmptyParts)) {
+            bool valid = false;
+            int n = part.trimmed().toInt(&valid);
+            if (!valid || n < 1 || n > Devices) {
+                error = "--silent lists device numbers from 1 to --devices";
+                return false;
+            }
+            Silent.insert(n);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "Agent.h"
+#include <QStringList>
+#include <set>
+#include <string>
+
+// The command line of nxa-sim.
+struct SimOptions {
+    int Devices = 1;
+    std::string Base = "127.0.1.1";
+    int Port = 1161;
+    int PortStep = 0;
+    std::string ReadCommunity = "public";
+    std::string WriteCommunity = "private";
+    std::vector<Agent::V3User> Users;
+    int Clients = 4;
+    std::string Firmware = "1.10";
+    std::string StateFile;
+    int RestartMs = 3000;
+    int ResetMs = 3000;
+    double DropPercent = 0;
+    int DelayMs = 0;
+    std::set<int> Silent;     // 1-based device numbers
+    uint32_t Seed = 1;
+    bool Verbose = false;
+    bool DumpModel = false;
+
+    // Parses the arguments; on --help or --version it prints and exits, on a
+    // bad argument it returns false with the reason.
+    bool Parse(const QStringList& arguments, std::string& error);
+    static bool ParseUser(const std::string& text, Agent::V3User& user);
+    static std::vector<Agent::V3User> DefaultUsers();
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include "Device.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+// The --state file: one JSON object per device, keyed by "address:port",
+// holding its persistent settings. Written atomically.
+class StateFile {
+public:
+    static bool Load(const std::string& path, std::vector<std::unique_ptr<Device>>& devices, std::string& error);
+    static bool Save(const std::string& path, const std::vector<std::unique_ptr<Device>>& devices, std::string& error);
+};

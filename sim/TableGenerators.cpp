@@ -1,0 +1,182 @@
+#include "TableGenerators.h"
+#include "snmp/SnmpSyntax.h"
+#include <ctime>
+
+namespace TableGenerators {
+namespace {
+const std::vector<Shape> kShapes = {
+    {"clients", "2.1.3.3.4.2.1", true, 0, false, false, false},
+    {"wdsLinks", "2.1.3.3.5.2.1", true, 2, false, false, false},
+    {"siteSurvey", "2.1.3.3.1.3.2.1", true, 6, false, true, false},
+    {"wdsSiteSurvey", "2.1.3.3.1.4.2.1", true, 4, false, false, false},
+    {"macCloneList", "2.1.3.3.6.2.1", true, 3, false, false, false},
+    {"dhcpDynamicLeases", "3.1.4.2.1", true, 3, false, false, false},
+    {"dhcpStaticLeases", "3.1.4.4.1", true, 1, false, false, false},
+    {"rogueSurvey", "3.4.4.4.1", true, 5, false, false, false},
+    {"portList", "3.6.3.2.1", true, 18, false, false, false},
+    {"apArrayScan", "3.11.1.2.1.3.1.1", true, 2, false, false, false},
+    {"apArrayMembers", "3.11.2.1.1", true, 3, false, false, false},
+    {"macAccessList", "2.1.3.3.2.3.3.1", false, 256, true, false, true},
+    {"remoteApList", "2.1.3.3.1.2.1.1", false, 8, true, false, true},
+    {"ipAccessList", "2.1.3.3.2.3.5.1", false, 16, false, false, false},
+    {"dhcpStaticPool", "3.1.3.2.1", false, 8, false, false, false},
+    {"mssid", "3.3.3.1", false, 7, false, false, false},
+    {"mssidRadius", "3.3.4.1", false, 7, false, false, false},
+    {"mssidAccounting", "3.3.5.1", false, 7, false, false, false},
+    {"rogueRecords", "3.4.5.2.1", false, 16, false, false, true},
+    {"groupVlans", "3.6.1.3.1", false, 8, false, false, false},
+    {"qosRules", "3.7.2.5.1", false, 8, false, false, false},
+    {"trafficRules", "3.9.3.3.1.1", false, 8, false, false, false},
+    {"scheduleList", "3.10.2.1.1", false, 8, false, false, false},
+    {"localRadiusUsers", "3.12.2.1.1", false, 16, false, false, false},
+    {"managerIpPool", "4.10.1.3.1", false, 4, false, false, false},
+    {"scheduling", "4.11.1.1", false, 4, false, false, false},
+};
+
+uint32_t Mix(uint32_t x) {
+    x ^= x >> 16;
+    x *= 0x7feb352dU;
+    x ^= x >> 15;
+    x *= 0x846ca68bU;
+    x ^= x >> 16;
+    return x;
+}
+
+bool Has(const std::string& name, const char* part) {
+    return name.find(part) != std::string::npos;
+}
+
+std::string GeneratedMac(uint32_t r) {
+    // Locally administered addresses of neighbours and stations.
+    return std::string{'\x02', static_cast<char>(0x10 + (r & 0x0F)), static_cast<char>((r >> 4) & 0xFF),
+                       static_cast<char>((r >> 12) & 0xFF), static_cast<char>((r >> 20) & 0xFF),
+                       static_cast<char>(((r >> 28) & 0x0F) | 0x10)};
+}
+
+std::string Ip(int a, int b, int c, int d) {
+    return std::string{static_cast<char>(a), static_cast<char>(b), static_cast<char>(c), static_cast<char>(d)};
+}
+
+SimValue FirstKey(const VarDef& column) {
+    return SimValue::Integer(column.Syntax, column.AllowedKeys.empty() ? 0 : column.AllowedKeys.front());
+}
+
+SimValue Plain(const VarDef& column) {
+    return SimValue::Make(column.Syntax, "");
+}
+
+const char* kPortNames[] = {"Mgmt", "LAN", "Primary", "M-SSID1", "M-SSID2", "M-SSID3", "M-SSID4", "M-SSID5",
+                            "M-SSID6", "M-SSID7", "WDS1", "WDS2", "WDS3", "WDS4", "WDS5", "WDS6", "WDS7", "WDS8"};
+
+SimValue GeneratedCell(const Shape& shape, const VarDef& column, int n, const DeviceIdentity& id, uint32_t seed) {
+    const std::string& name = column.Name;
+    const std::string table = shape.Name;
+    uint32_t r = Mix(seed * 7919U + static_cast<uint32_t>(n) * 104729U + static_cast<uint32_t>(id.Index) * 31U);
+    int32_t syntax = column.Syntax;
+    if (Has(name, "Index") || name == "Index" || name == "ID")
+        return syntax == SnmpSyntax::DisplayString ? SimValue::Octets(syntax, n == 1 ? "Primary SSID" : "multi-ssid" + std::to_string(n - 1))
+                                                   : SimValue::Integer(syntax, n);
+    if (syntax == SnmpSyntax::MacAddress)
+        return SimValue::Octets(syntax, GeneratedMac(r));
+    if (syntax == SnmpSyntax::IpAddress) {
+        if (table == "apArrayScan" || table == "apArrayMembers")
+            return SimValue::Octets(syntax, Ip(127, 0, 1, 100 + n));
+        return SimValue::Octets(syntax, Ip(192, 168, 0, 100 + n));
+    }
+    if (syntax == SnmpSyntax::TimeTicks)
+        return SimValue::Integer(syntax, 8640000 - static_cast<int64_t>(r % 864000));
+    if (syntax == SnmpSyntax::DisplayString) {
+        if (table == "portList") {
+            if (Has(name, "Name"))
+                return SimValue::Octets(syntax, kPortNames[(n - 1) % 18]);
+            if (Has(name, "Untag"))
+                return SimValue::Octets(syntax, "1");
+            return SimValue::Octets(syntax, "");
+        }
+        if (Has(name, "Ssid") || Has(name, "SSID"))
+            return SimValue::Octets(syntax, (table == "clients" || table == "wdsLinks") ? "Primary SSID" : "Neighbour-" + std::to_string(n));
+        if (Has(name, "Encryption"))
+            return SimValue::Octets(syntax, (r & 1) ? "WPA2-PSK" : "None");
+        if (Has(name, "BssType") || name == "Type")
+            return SimValue::Octets(syntax, "AP BSS");
+        if (Has(name, "Lastseem")) {
+            char text[32];
+            std::time_t now = std::time(nullptr);
+            std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", std::gmtime(&now));
+            return SimValue::Octets(syntax, text);
+        }
+        if (Has(name, "Host Name"))
+            return SimValue::Octets(syntax, "station-" + std::to_string(n));
+        if (Has(name, "Status"))
+            return SimValue::Octets(syntax, "Connected");
+        if (Has(name, "Loacation") || Has(name, "Location"))
+            return SimValue::Octets(syntax, "Floor " + std::to_string(n));
+        if (Has(name, "Name"))
+            return SimValue::Octets(syntax, "NXA-ARRAY-" + std::to_string(n));
+        return SimValue::Octets(syntax, "");
+    }
+    if (Syntaxes::IsNumber(syntax)) {
+        if (Has(name, "Rssi"))
+            return SimValue::Integer(syntax, 20 + static_cast<int64_t>(r % 60));
+        if (Has(name, "Channel") || name == "CH")
+            return SimValue::Integer(syntax, 1 + static_cast<int64_t>((r >> 3) % 11));
+        if (Has(name, "Band"))
+            return SimValue::Integer(syntax, 2);
+        if (Has(name, "Authentication"))
+            return SimValue::Integer(syntax, (r & 2) ? 6 : 1);
+        if (Has(name, "Psm"))
+            return SimValue::Integer(syntax, (r >> 5) & 1);
+        if (Has(name, "SurveyType"))
+            return SimValue::Integer(syntax, 1 + static_cast<int64_t>((r >> 7) % 4));
+        if (Has(name, "SurveyStatus"))
+            return SimValue::Integer(syntax, 2);
+        if (name == "Security")
+            return SimValue::Integer(syntax, static_cast<int64_t>((r >> 9) % 8));
+        if (name == "Mode" || Has(name, "SurveyMode") || Has(name, "WirelessMode"))
+            return column.AllowedKeys.empty() ? SimValue::Integer(syntax, 3)
+                                              : SimValue::Integer(syntax, column.AllowedKeys[(r >> 11) % column.AllowedKeys.size()]);
+        if (Has(name, "Role"))
+            return SimValue::Integer(syntax, n == 1 ? 1 : (n == 2 ? 2 : 3));
+        if (Has(name, "Number") || Has(name, "Total"))
+            return SimValue::Integer(syntax, 1);
+        if (Has(name, "SupportWds"))
+            return SimValue::Integer(syntax, r & 1);
+        return FirstKey(column);
+    }
+    return Plain(column);
+}
+
+SimValue SlotCell(const VarDef& column, int n) {
+    const std::string& name = column.Name;
+    if ((Has(name, "Index") || name == "Index" || name == "ID") && Syntaxes::IsNumber(column.Syntax))
+        return SimValue::Integer(column.Syntax, n);
+    if (!column.Default.empty() && column.Default.find('{') == std::string::npos) {
+        SimValue value;
+        if (SimValue::FromText(column.Syntax, column.Default, value))
+            return value;
+    }
+    if (Syntaxes::IsNumber(column.Syntax) && !column.AllowedKeys.empty())
+        return FirstKey(column);
+    return Plain(column);
+}
+}  // namespace
+
+const std::vector<Shape>& Shapes() {
+    return kShapes;
+}
+
+OidPath RowIndex(const Shape& shape, int rowNumber) {
+    if (shape.PrefixOne)
+        return {1, static_cast<uint32_t>(rowNumber)};
+    return {static_cast<uint32_t>(rowNumber)};
+}
+
+SimValue Cell(const Shape& shape, const VarDef& column, int rowNumber, const DeviceIdentity& id, uint32_t seed) {
+    if (shape.Generated)
+        return GeneratedCell(shape, column, rowNumber, id, seed);
+    SimValue value = SlotCell(column, rowNumber);
+    if (std::string(shape.Name) == "mssid" && column.HasName("dot11MssidSsid"))
+        value.Bytes = "nxa7310-" + std::to_string(rowNumber);
+    return value;
+}
+}  // namespace TableGenerators

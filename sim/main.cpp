@@ -1,0 +1,123 @@
+// nxa-sim: a simulated fleet of NXA-7310 access points on loopback addresses.
+#include "Actions.h"
+#include "Agent.h"
+#include "Device.h"
+#include "DeviceModel.h"
+#include "SimOptions.h"
+#include "StateFile.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+volatile std::sig_atomic_t gStop = 0;
+
+void OnSignal(int) {
+    gStop = 1;
+}
+
+struct Fleet {
+    std::vector<std::unique_ptr<Device>> Devices;
+    std::string StatePath;
+};
+
+void SaveIfDirty(void* data) {
+    auto* fleet = static_cast<Fleet*>(data);
+    bool dirty = false;
+    for (auto& device : fleet->Devices)
+        dirty |= device->Dirty;
+    if (!dirty || fleet->StatePath.empty())
+        return;
+    std::string error;
+    if (StateFile::Save(fleet->StatePath, fleet->Devices, error))
+        for (auto& device : fleet->Devices)
+            device->Dirty = false;
+    else
+        std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
+}
+
+void DumpModel(Device& device) {
+    DeviceState& state = device.State();
+    OidPath at;
+    while (const auto* next = state.Next(at)) {
+        std::printf("%s\t%s\t%d\t%s\t%s\n", Oids::Format(next->first).c_str(), next->second.Def->Name.c_str(),
+                    next->second.Value.Syntax, next->second.Def->Writable ? "rw" : "ro", next->second.Value.ToText().c_str());
+        at = next->first;
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("nxa-sim");
+    QCoreApplication::setApplicationVersion("1.10");
+
+    SimOptions options;
+    std::string error;
+    if (!options.Parse(app.arguments(), error)) {
+        std::fprintf(stderr, "nxa-sim: %s (see --help)\n", error.c_str());
+        return 2;
+    }
+
+    std::unique_ptr<DeviceModel> model = DeviceModel::Build();
+    Fleet fleet;
+    fleet.StatePath = options.StateFile;
+    for (int i = 0; i < options.Devices; ++i) {
+        DeviceIdentity id = DeviceIdentity::ForIndex(i, options.Base, static_cast<uint16_t>(options.Port), options.PortStep, options.Firmware);
+        id.ReadCommunity = options.ReadCommunity;
+        id.WriteCommunity = options.WriteCommunity;
+        auto device = std::make_unique<Device>(*model, id, options.Clients);
+        device->Faults().DropShare = options.DropPercent / 100.0;
+        device->Faults().DelayMs = options.DelayMs;
+        device->Faults().Silent = options.Silent.count(i + 1) > 0;
+        device->Faults().Seed(options.Seed + static_cast<uint32_t>(i));
+        fleet.Devices.push_back(std::move(device));
+    }
+    if (options.DumpModel) {
+        DumpModel(*fleet.Devices.front());
+        return 0;
+    }
+    if (!fleet.StatePath.empty() && !StateFile::Load(fleet.StatePath, fleet.Devices, error)) {
+        std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
+        return 1;
+    }
+
+    QTemporaryDir work(QDir::tempPath() + "/nxa-sim-XXXXXX");
+    if (!work.isValid()) {
+        std::fprintf(stderr, "nxa-sim: cannot make a private work folder\n");
+        return 1;
+    }
+    Agent::Options agentOptions;
+    agentOptions.WorkDir = work.path().toStdString();
+    agentOptions.Users = options.Users;
+    agentOptions.Verbose = options.Verbose;
+    Agent agent(fleet.Devices, Actions(Actions::Timing{options.RestartMs, options.ResetMs}));
+    if (!agent.Start(agentOptions, error)) {
+        std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
+        return 1;
+    }
+
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    std::printf("nxa-sim: %d NXA-7310 device(s), %zu variables each\n", options.Devices,
+                static_cast<size_t>(model->Leaves().size()));
+    for (auto& device : fleet.Devices) {
+        const DeviceIdentity& id = device->Identity();
+        std::printf("device %d %s:%u mac %s name %s firmware %s%s\n", id.Index + 1, id.Address.c_str(), id.Port,
+                    id.MacText().c_str(), id.SystemName.c_str(), id.Firmware.c_str(), device->Faults().Silent ? " (silent)" : "");
+    }
+    std::printf("nxa-sim: ready\n");
+    std::fflush(stdout);
+
+    agent.Run(gStop, SaveIfDirty, &fleet);
+    SaveIfDirty(&fleet);
+    agent.Shutdown();
+    std::printf("nxa-sim: stopped\n");
+    return 0;
+}
