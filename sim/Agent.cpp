@@ -396,7 +396,7 @@ bool Agent::Start(const Options& options, std::string& error) {
             return false;
         }
     }
-    snmp_register_callback(SNMP_CALLBACK_APPLICATION, SNMPD_CALLBACK_ACM_CHECK_INITIAL, AccessCheck, this);
+    snmp_register_callback(SNMP_CALLBACK_APPLICATION, SNMPD_CALLBACK_ACM_CHECK_INITIAL, AccessCheck, nullptr);  // net-snmp frees a client argument at shutdown
     init_snmp(kAppName);
     started_ = true;
 

@@ -6,7 +6,7 @@
 
 namespace {
 QString KeyOf(const Device& device) {
-    return QString::fromStdString(device.Identity().Address + ":" + std::to_string(device.Identity().Port));
+    return QString::number(device.Identity().Index + 1);
 }
 }  // namespace
 

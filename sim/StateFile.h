@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// The --state file: one JSON object per device, keyed by "address:port",
+// The --state file: one JSON object per device, keyed by its number (1, 2, ...),
 // holding its persistent settings. Written atomically.
 class StateFile {
 public:
