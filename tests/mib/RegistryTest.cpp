@@ -57,6 +57,23 @@ std::string CatalogueMismatch(const MibVariable& record) {
     return why;
 }
 
+// Records where a page and the catalogue disagree, each with the reason it is kept. The
+// QoS page has nine priority rules, each with a port; the catalogue lists ports for eight.
+struct KnownDeviation {
+    const char* Name;
+    const char* Oid;
+};
+const KnownDeviation kKnownDeviations[] = {
+    {"dot11QosAdvancedPriorityPort", "1.3.6.1.4.1.171.10.37.36.3.9.2.2.2.1.1.5.9"},
+};
+
+bool IsKnownDeviation(const MibVariable& record) {
+    for (const KnownDeviation& d : kKnownDeviations)
+        if (std::string(d.Name) == record.Name && std::string(d.Oid) == record.Oid)
+            return true;
+    return false;
+}
+
 int RecordCount(const MibVariable* table) {
     int count = 0;
     while (count <= kMaxRecords && table[count].Oid != nullptr)
@@ -96,6 +113,7 @@ TEST(MibRegistry, EveryRecordAgreesWithTheCatalogue) {
     const std::set<int> accessWords = {SnmpAccess::NotAccess, SnmpAccess::ReadOnly, SnmpAccess::ReadWrite,
                                        SnmpAccess::Invalid};
     int records = 0;
+    int deviations = 0;
     for (const MibTableInfo& info : MibTables::All()) {
         for (int i = 0; i < RecordCount(info.Table) && i <= kMaxRecords; ++i) {
             const MibVariable& record = info.Table[i];
@@ -111,11 +129,17 @@ TEST(MibRegistry, EveryRecordAgreesWithTheCatalogue) {
             if (record.Map) {
                 EXPECT_GT(MapNumber(record.Map), 0) << "map is not a global map";
             }
-            EXPECT_EQ(CatalogueMismatch(record), "") << record.Name << " " << record.Oid;
+            if (IsKnownDeviation(record)) {
+                EXPECT_NE(CatalogueMismatch(record), "") << "no longer a deviation: drop it from the list";
+                ++deviations;
+            } else {
+                EXPECT_EQ(CatalogueMismatch(record), "") << record.Name << " " << record.Oid;
+            }
             ++records;
         }
     }
     EXPECT_GT(records, 0);
+    EXPECT_LE(deviations, static_cast<int>(std::size(kKnownDeviations)));
 }
 
 TEST(MibRegistry, ScalarListsCarryNoInstance) {
