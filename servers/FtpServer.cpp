@@ -12,6 +12,9 @@ FtpServer::FtpServer(QObject* parent) : QObject(parent), listener_(new QTcpServe
 
 FtpServer::~FtpServer() {
     Close();
+    // Delete the sessions while this object is whole: their "destroyed"
+    // signal updates the count.
+    qDeleteAll(findChildren<FtpSession*>(Qt::FindDirectChildrenOnly));
 }
 
 bool FtpServer::Listen(const QHostAddress& address, quint16 port) {

@@ -7,7 +7,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 using namespace ServerTest;
 
@@ -410,6 +412,64 @@ TEST_F(ServersFtp, AnInterruptedUploadLeavesNoPartialFile) {
     EXPECT_EQ(ReadAll(Home(QStringLiteral("old.bin"))), QByteArray("previous"));
     EXPECT_FALSE(QFileInfo::exists(Home(QStringLiteral("fresh.bin"))));
     EXPECT_EQ(QDir(home_).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.txt", "old.bin"}));
+}
+
+TEST_F(ServersFtp, AnUploadWhoseControlConnectionDiesIsDiscarded) {
+    ASSERT_TRUE(WriteAll(Home(QStringLiteral("cfg.dcf")), "previous"));
+    auto client = LogIn();
+    ASSERT_TRUE(client);
+    EXPECT_EQ(client->Command("TYPE I"), 200);
+    QByteArray text;
+    ASSERT_EQ(client->Command("EPSV", &text), 229);
+    const qsizetype start = text.indexOf("(|||") + 4;
+    QTcpSocket data;
+    data.connectToHost(QHostAddress::LocalHost,
+                       static_cast<quint16>(text.mid(start, text.indexOf('|', start) - start).toUInt()));
+    ASSERT_TRUE(PumpUntil([&] { return data.state() == QAbstractSocket::ConnectedState; }, 5000));
+    client->Send("STOR cfg.dcf");
+    EXPECT_TRUE(client->Reply().startsWith("150 "));
+    data.write(Pattern(100000));
+    ASSERT_TRUE(PumpUntil([&] { return data.bytesToWrite() == 0; }, 5000));
+    Pump(100);
+    // The client dies: both connections end together, the control one first.
+    client->Socket().abort();
+    data.disconnectFromHost();
+    ASSERT_TRUE(PumpUntil([&] { return server_->SessionCount() == 0; }, 10000));
+    EXPECT_EQ(ReadAll(Home(QStringLiteral("cfg.dcf"))), QByteArray("previous"));
+    EXPECT_TRUE(log_.contains(QStringLiteral("upload of /cfg.dcf discarded"))) << log_.toStdString();
+}
+
+TEST_F(ServersFtp, HomeFoldersMayMoveFromAnotherThreadWhileServing) {
+    const QString other = root_.path() + QStringLiteral("/other");
+    ASSERT_TRUE(QDir().mkpath(other));
+    const QByteArray first = Pattern(100000, 1);
+    const QByteArray second = Pattern(100000, 2);
+    ASSERT_TRUE(WriteAll(Home(QStringLiteral("fw.bin")), first));
+    ASSERT_TRUE(WriteAll(other + QStringLiteral("/fw.bin"), second));
+    std::atomic<bool> stop{false};
+    std::atomic<int> moves{0};
+    std::thread mover([&] {
+        QString folder;
+        while (!stop) {
+            server_->UpdateHomeDir(QStringLiteral("dev"), moves % 2 ? home_ : other);
+            server_->GetHomeDir(QStringLiteral("dev"), folder);
+            QString user;
+            QString password;
+            server_->GetCurrentUser(user, password);
+            ++moves;
+            std::this_thread::yield();
+        }
+    });
+    std::vector<QStringList> jobs(4, CurlArgs({Url(QStringLiteral("fw.bin"))}));
+    const auto results = RunAll(QStringLiteral("curl"), jobs, 60000);
+    stop = true;
+    mover.join();
+    EXPECT_GT(moves.load(), 0);
+    for (const ProcessResult& r : results) {
+        ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
+        // Each session sees one folder or the other, as it was at login.
+        EXPECT_TRUE(r.Out == first || r.Out == second);
+    }
 }
 
 TEST_F(ServersFtp, AnswersCommandsByHand) {
