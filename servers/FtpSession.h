@@ -81,7 +81,9 @@ private:
     FtpAccount account_;
     FtpPathResolver paths_;
     QString cwd_ = QStringLiteral("/");
-    bool ascii_ = true;  // RFC 959 starts in type A
+    // Sessions start in type I: a device that never sends TYPE must get its
+    // firmware unchanged. TYPE A turns on line-end conversion.
+    bool ascii_ = false;
     bool epsvAll_ = false;
 
     QTcpServer* passive_ = nullptr;

@@ -558,6 +558,40 @@ TEST_F(ServersFtp, AsciiTypeConvertsLineEnds) {
     EXPECT_EQ(ReadAll(Home(QStringLiteral("back.txt"))), QByteArray("x\ny\nz\rw\n"));
 }
 
+TEST_F(ServersFtp, StartsInImageTypeSoBinaryFilesArriveUnchanged) {
+    const QByteArray firmware = QByteArray("\x7f" "ELF\r\n\n\r\0", 9) + Pattern(1000);
+    ASSERT_TRUE(WriteAll(Home(QStringLiteral("fw.bin")), firmware));
+    auto client = LogIn();
+    ASSERT_TRUE(client);
+    QByteArray text;
+    ASSERT_EQ(client->Command("PASV", &text), 227);
+    // "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)."
+    const QList<QByteArray> fields = text.mid(text.indexOf('(') + 1, text.indexOf(')') - text.indexOf('(') - 1).split(',');
+    ASSERT_EQ(fields.size(), 6);
+    EXPECT_EQ(fields[0] + '.' + fields[1] + '.' + fields[2] + '.' + fields[3], QByteArray("127.0.0.1"));
+    const quint16 port = static_cast<quint16>(fields[4].toUInt() * 256 + fields[5].toUInt());
+    // Another host (here another loopback address) may not use the session's data port.
+    QTcpSocket stranger;
+    ASSERT_TRUE(stranger.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
+    stranger.connectToHost(QHostAddress::LocalHost, port);
+    EXPECT_TRUE(PumpUntil([&] { return stranger.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    QTcpSocket data;
+    data.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(PumpUntil([&] { return data.state() == QAbstractSocket::ConnectedState; }, 5000));
+    client->Send("RETR fw.bin");
+    EXPECT_TRUE(client->Reply().startsWith("150 "));
+    QByteArray received;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            received += data.readAll();
+            return data.state() == QAbstractSocket::UnconnectedState;
+        },
+        5000));
+    received += data.readAll();
+    EXPECT_EQ(received, firmware);
+    EXPECT_TRUE(client->Reply().startsWith("226 "));
+}
+
 TEST_F(ServersFtp, ClosesOnOverlongLinesAndAfterFailedLogins) {
     LineClient longLine;
     ASSERT_TRUE(longLine.Connect(QHostAddress::LocalHost, server_->Port()));
