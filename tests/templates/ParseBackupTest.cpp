@@ -2,6 +2,7 @@
 #include "templates/BackupToTemplate.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -284,4 +285,18 @@ TEST_F(templates_ParseBackup, UnusableTemplatePathsFail)
         EXPECT_EQ(Files(), QStringList{QStringLiteral("ap.dcf")}) << path.toStdString();
     }
     EXPECT_FALSE(ParseBackupToTemplate(QString(), templ));
+}
+
+TEST_F(templates_ParseBackup, KeyFileKeepsTheBackupsPlaceAndPermissions)
+{
+    const QString real = dir.filePath(QStringLiteral("real.dcf"));
+    ASSERT_TRUE(WriteFileBytes(real, BackupBytes(DeviceXml(DeviceConfig()))));
+    const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(real, permissions));
+    ASSERT_TRUE(QFile::link(real, backup));
+    ASSERT_TRUE(ParseBackupToTemplate(backup, templ));
+    EXPECT_TRUE(QFileInfo(backup).isSymLink());
+    EXPECT_EQ(CrLfLines(ReadFileBytes(real)).first(), "SYS_DHCPclient=Enable");
+    EXPECT_EQ(QFile::permissions(real) & QFile::Permissions(0x7077), permissions);
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("ap.dcf"), QStringLiteral("ap.ini"), QStringLiteral("real.dcf")}));
 }
