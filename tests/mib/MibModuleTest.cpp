@@ -141,3 +141,19 @@ TEST(MibModule, SmilintFindsNoErrors) {
     }
     EXPECT_LE(findings, 5) << (run.Out + run.Err).toStdString();
 }
+
+TEST(MibModule, GeneratorWritesAndPrintsTheModule) {
+    const std::string expected = MibModuleWriter(MibObjectTree()).Text();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("NXA7310-MIB.txt");
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const ToolRun written = RunTool(NXA_MIBGEN, {path}, env);
+    ASSERT_EQ(written.Exit, 0) << written.Err.toStdString();
+    EXPECT_TRUE(ReadFile(path.toStdString()) == expected);
+    const ToolRun printed = RunTool(NXA_MIBGEN, {}, env);
+    ASSERT_EQ(printed.Exit, 0);
+    EXPECT_TRUE(printed.Out.toStdString() == expected);
+    const ToolRun refused = RunTool(NXA_MIBGEN, {dir.filePath("missing/NXA7310-MIB.txt")}, env);
+    EXPECT_NE(refused.Exit, 0);
+}
