@@ -1,12 +1,10 @@
 #include "templates/BackupToTemplate.h"
 #include "templates/BackupUnpacker.h"
 #include "templates/ConfigXmlMapper.h"
+#include "templates/ReplacementFile.h"
 #include "templates/TemplateConverter.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -23,46 +21,6 @@ bool WriteWhole(const QString& path, const QByteArray& data)
     }
     return true;
 }
-
-// The key file is written beside the backup first and replaces it only when
-// the whole conversion has succeeded, so a failure never costs the backup.
-// Where no file can be created beside it, the key file goes straight to the
-// backup's path.
-class KeyFileTarget {
-public:
-    explicit KeyFileTarget(const QString& backupPath)
-    {
-        const QString canonical = QFileInfo(backupPath).canonicalFilePath();
-        finalPath_ = canonical.isEmpty() ? backupPath : canonical;
-        temp_ = std::make_unique<QTemporaryFile>(finalPath_ + QStringLiteral(".keys-XXXXXX"));
-        if (temp_->open()) {
-            temp_->close();
-            temp_->setPermissions(QFile::permissions(finalPath_));
-            path_ = temp_->fileName();
-        } else {
-            temp_.reset();
-            path_ = backupPath;
-        }
-    }
-
-    const QString& Path() const { return path_; }
-
-    bool Commit()
-    {
-        if (!temp_)
-            return true;
-        if (std::rename(QFile::encodeName(path_).constData(), QFile::encodeName(finalPath_).constData()) != 0)
-            return false;
-        temp_->setAutoRemove(false);
-        temp_.reset();
-        return true;
-    }
-
-private:
-    QString finalPath_;
-    QString path_;
-    std::unique_ptr<QTemporaryFile> temp_;
-};
 
 bool SameFile(const QString& a, const QString& b)
 {
@@ -84,7 +42,8 @@ bool ParseBackupToTemplate(const QString& backupPath, const QString& templatePat
     if (!WriteWhole(templatePath, xml))
         return false;
 
-    KeyFileTarget keyFile(backupPath);
+    // The key file replaces the backup only once the template is written.
+    ReplacementFile keyFile(backupPath);
     bool converted = false;
     {
         ConfigXmlMapper mapper;

@@ -50,5 +50,9 @@ bool TextLineFile::Write(const QString& path, const QList<QByteArray>& lines)
     const QByteArray data = Join(lines);
     const bool written = file.write(data) == data.size() && file.flush();
     file.close();
-    return written && file.error() == QFileDevice::NoError;
+    if (written && file.error() == QFileDevice::NoError)
+        return true;
+    // A half-written file must not pass for a complete one.
+    QFile::remove(path);
+    return false;
 }
