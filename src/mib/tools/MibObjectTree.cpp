@@ -127,14 +127,18 @@ void MibObjectTree::Collect(const std::map<std::string, Usage>& usage) {
             if (added) {
                 Object object;
                 object.Oid = arcs;
-                object.Syntax = entry.Syntax;
                 objects_.push_back(object);
             }
             Object& object = objects_[it->second];
-            if (std::find(object.Names.begin(), object.Names.end(), entry.Name) == object.Names.end())
+            const auto name = std::find(object.Names.begin(), object.Names.end(), entry.Name);
+            const size_t n = static_cast<size_t>(name - object.Names.begin());
+            if (name == object.Names.end()) {
                 object.Names.push_back(entry.Name);
+                object.NameSyntax.push_back(entry.Syntax);
+                object.NameMaps.emplace_back();
+            }
             for (int map : MapNumbers(entry.Maps))
-                object.Maps.insert(map);
+                object.NameMaps[n].insert(map);
             if (used != usage.end()) {
                 object.Used = true;
                 object.Writable = object.Writable || used->second.Written;
@@ -165,12 +169,16 @@ void MibObjectTree::DropNested() {
 // other names of the OID are listed in its description.
 void MibObjectTree::NameObjects() {
     for (Object& object : objects_) {
-        for (const std::string& name : object.Names) {
-            if (SmiNames::IsDescriptor(name) && !Taken(name)) {
-                object.Descriptor = name;
+        size_t source = 0;
+        for (size_t i = 0; i < object.Names.size(); ++i) {
+            if (SmiNames::IsDescriptor(object.Names[i]) && !Taken(object.Names[i])) {
+                object.Descriptor = object.Names[i];
+                source = i;
                 break;
             }
         }
+        object.Syntax = object.NameSyntax[source];
+        object.Maps = object.NameMaps[source];
         const bool derived = object.Descriptor.empty();
         if (derived) {
             object.Descriptor = Unique(SmiNames::Derive(object.Names[0]));

@@ -16,8 +16,10 @@ public:
         Arcs Oid;
         std::string Descriptor;
         std::vector<std::string> Names;   // catalogue names at this OID, first seen first
-        int32_t Syntax = 0;               // of the first name
-        std::set<int> Maps;               // value maps of all names at this OID
+        std::vector<int32_t> NameSyntax;  // the syntax of each name
+        std::vector<std::set<int>> NameMaps;   // the value maps of each name
+        int32_t Syntax = 0;               // of the name that the descriptor stands for
+        std::set<int> Maps;               // value maps of that name
         bool Writable = false;            // some table writes it
         bool Used = false;                // some table names it
         int Table = -1;                   // index in Tables() when it is a column
