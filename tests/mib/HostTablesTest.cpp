@@ -68,16 +68,27 @@ TEST(MibHostTables, SecurityGroupOrderAndKeyEntryMethodLeftOut) {
     EXPECT_EQ(kTemplateSecurityVars[0].Map->TextForValue("10"), "dot1X");
 }
 
-TEST(MibHostTables, ExportReadRequestsOnlyTheFirstRadio) {
-    // The export marks the second-radio slots 32 before its read; what remains requested is
-    // the first radio's nine variables.
-    MibVariableList list(kTemplateWirelessVars, MibVariableList::MVT_SV);
-    for (int i = 9; i < 18; ++i)
-        list.Entry(i).Access = SnmpAccess::Invalid;
-    int requested = 0;
-    for (int i = 0; i < list.Count(); ++i)
-        requested += list.IsRequested(i) ? 1 : 0;
-    EXPECT_EQ(requested, 9);
+TEST(MibHostTables, ListsRequestOnlyTheFirstRadio) {
+    // The second-radio slots repeat OIDs of the first radio; they are left out in the table
+    // and stay out when the export marks them again.
+    for (bool marked : {false, true}) {
+        MibVariableList wireless(kTemplateWirelessVars, MibVariableList::MVT_SV);
+        MibVariableList security(kTemplateSecurityVars, MibVariableList::MVT_SV);
+        if (marked) {
+            for (int i = 9; i < 18; ++i)
+                wireless.Entry(i).Access = SnmpAccess::Invalid;
+            for (int i = 14; i < 28; ++i)
+                security.Entry(i).Access = SnmpAccess::Invalid;
+        }
+        int requested = 0;
+        for (int i = 0; i < wireless.Count(); ++i)
+            requested += wireless.IsRequested(i) ? 1 : 0;
+        EXPECT_EQ(requested, 9);
+        requested = 0;
+        for (int i = 0; i < security.Count(); ++i)
+            requested += security.IsRequested(i) ? 1 : 0;
+        EXPECT_EQ(requested, 13);   // the key entry method is not read with the group
+    }
 }
 
 TEST(MibHostTables, QueryListsFollowTheirRecords) {
