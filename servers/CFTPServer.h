@@ -4,10 +4,11 @@
 // The host's FTP server as the module sees it: a running server that the host
 // owns. The module only reads the account and address and points an account's
 // home folder at the folder of the file that a device is to fetch or store.
-// Every operation may be called from any thread.
+// Every operation may be called from any thread. Header-only, so that the
+// module needs no link to the server library to use it.
 class CFTPServer {
 public:
-    virtual ~CFTPServer();
+    virtual ~CFTPServer() = default;
 
     // The address at which devices reach the server. Empty or "0.0.0.0" means
     // none is fixed; the caller then picks the station's own address.

@@ -1,3 +1,0 @@
-#include "CFTPServer.h"
-
-CFTPServer::~CFTPServer() = default;
