@@ -1,0 +1,118 @@
+#include "ClientQuery.h"
+#include "ClientCollection.h"
+#include "HostText.h"
+#include "ModuleApp.h"
+#include "ModuleIdentity.h"
+#include "ModuleSettings.h"
+#include "TextPool.h"
+#include "mib/QueryTables.h"
+#include "snmp/CZRException.h"
+#include "snmp/ErrorCatalog.h"
+#include "snmp/SnmpRequest.h"
+
+ClientCallback ClientQuery::remembered_ = nullptr;
+
+namespace {
+
+constexpr int kColumns = 6;
+constexpr int kInvalidPdu = -11;   // SNMP++ status of an answer that lacks varbinds
+
+// Every send sets the shared request's target afresh, so that walks of
+// several devices at once each keep their own address.
+void Aim(SnmpRequest& request, const QString& address) {
+    request.Address = address;
+    request.AddressSpare.clear();
+    ModuleSettings::Instance().ApplyTo(request);
+    request.Timeout = static_cast<int32_t>(ModuleSettings::Instance().SnmpTimeout / 2);
+}
+
+}  // namespace
+
+void ClientQuery::Start(const char* address, ClientCallback callback, uintptr_t context) {
+    const QString device = HostText::FromHost(address);
+    SnmpRequest& request = ModuleApp::Instance().SharedRequest(ModuleApp::ClientRequest);
+    request.Variables = MibVariableList(kClientRefreshVars, MibVariableList::MVT_SV);
+    if (request.Variables.Count() > 0)
+        request.Variables.Entry(0).Value = QStringLiteral("1");
+    Aim(request, device);
+    remembered_ = callback;
+    try {
+        request.WriteAsync(&ClientQuery::RefreshDone, QString(), context);
+    } catch (const CZRException& e) {
+        Fail(device, e.Text(), context);
+    }
+}
+
+void ClientQuery::RefreshDone(RequestResult* result, MibVariableList*, uintptr_t context) {
+    if (result->Status != 0) {
+        Fail(result->DeviceAddress, result->Message, context);
+        return;
+    }
+    SendStep(result->DeviceAddress, MibVariableList(kClientListVars, MibVariableList::MVT_FMV), true, context);
+}
+
+bool ClientQuery::SendStep(const QString& address, const MibVariableList& row, bool first, uintptr_t context) {
+    SnmpRequest& request = ModuleApp::Instance().SharedRequest(ModuleApp::ClientRequest);
+    request.Variables = row;
+    Aim(request, address);
+    try {
+        request.ReadAsync(&ClientQuery::StepDone, first, context);
+        return true;
+    } catch (const CZRException& e) {
+        ClientCollection::Instance().Take(address);
+        Fail(address, e.Text(), context);
+        return false;
+    }
+}
+
+void ClientQuery::StepDone(RequestResult* result, MibVariableList* list, uintptr_t context) {
+    const QString address = result->DeviceAddress;
+    if (result->Status != 0 || list->Count() != kColumns) {
+        // The walk cannot go on; the host hears of it rather than waiting.
+        ClientCollection::Instance().Take(address);
+        const QString message = result->Status != 0 ? result->Message
+                                                    : ErrorCatalog::MapSnmpStatus(kInvalidPdu).Text;
+        Fail(address, message, context);
+        return;
+    }
+    const QString mac = list->Entry(list->IndexOf(QStringLiteral("dot11ClientMacAddress"))).Value;
+    const bool macColumnEnded = mac == QLatin1String("(NOTDONE)");
+    if (IsClientMac(mac))
+        ClientCollection::Instance().Append(address, *list);
+    // The walk ends when the device says so or the MAC column has run out;
+    // a walk that ends on an empty or all-zero row still delivers what it has.
+    if (result->Done || macColumnEnded) {
+        DeliverCollected(address, result->Message, context);
+        return;
+    }
+    SendStep(address, *list, false, context);
+}
+
+bool ClientQuery::IsClientMac(const QString& mac) {
+    return !mac.isEmpty() && mac != QLatin1String("(NOTDONE)") && mac != QLatin1String("000000000000");
+}
+
+void ClientQuery::Fail(const QString& address, const QString& message, uintptr_t context) {
+    const ClientCallback callback = remembered_;
+    if (!callback)
+        return;
+    TextPool texts;
+    CmdResult cmd{1, texts.Add(message), texts.Add(address), nullptr, texts.Add(ModuleIdentity::ModelName)};
+    callback(&cmd, 0, nullptr, context);
+}
+
+void ClientQuery::DeliverCollected(const QString& address, const QString& message, uintptr_t context) {
+    // Out of the collection before the callback, so that a callback that asks
+    // again starts a fresh entry.
+    std::unique_ptr<ClientCollection::Entry> entry = ClientCollection::Instance().Take(address);
+    const ClientCallback callback = remembered_;
+    if (!callback)
+        return;
+    TextPool texts;
+    CmdResult cmd{0, texts.Add(message), texts.Add(address), nullptr, texts.Add(ModuleIdentity::ModelName)};
+    std::vector<ClientRecord*> pointers;
+    if (entry)
+        pointers = entry->Pointers();
+    const int count = static_cast<int>(pointers.size());
+    callback(&cmd, count, count > 0 ? pointers.data() : nullptr, context);
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include "AP_PlugIn.h"
+
+// Where the module's message boxes go: to the handler a host installed with
+// PlugSetMessageBoxHandler, otherwise to a Qt message box when the host runs
+// a visible GUI, otherwise to standard error (answering with the default).
+namespace HostMessageBoxes {
+void SetHostHandler(MessageBoxHandler handler, void* context);
+// Points the module's MessageBox at this router.
+void Install();
+void Uninstall();
+}  // namespace HostMessageBoxes

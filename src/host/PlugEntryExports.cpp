@@ -1,0 +1,116 @@
+// Module set-up and identity exports.
+#include "AP_PlugIn.h"
+#include "HostMessageBoxes.h"
+#include "ModuleApp.h"
+#include "ModuleIdentity.h"
+#include "ModuleSettings.h"
+#include <QApplication>
+#include <arpa/inet.h>
+#include <cstring>
+
+namespace {
+
+void CopyField(char (&field)[256], const char* text) {
+    std::memset(field, 0, sizeof field);
+    std::strncpy(field, text, sizeof field - 1);
+}
+
+// The application's wait cursor while an export works (GUI hosts only).
+class WaitCursor {
+public:
+    WaitCursor() : on_(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        if (on_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~WaitCursor() {
+        if (on_)
+            QApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool on_;
+};
+
+}  // namespace
+
+NXA_PLUG_API int32_t PlugInit(uintptr_t, uintptr_t, uintptr_t, CFTPServer* ftpServer) {
+    try {
+        ModuleApp& app = ModuleApp::Instance();
+        app.EnsureStarted();
+        ModuleSettings& settings = ModuleSettings::Instance();
+        settings.HostFtpServer = ftpServer;
+        WaitCursor wait;
+        if (!ftpServer)
+            settings.LoadFtpSettings();
+        app.OpenWindow();
+    } catch (...) {
+    }
+    return 0;
+}
+
+NXA_PLUG_API int32_t PlugExit(void) {
+    try {
+        return ModuleApp::Instance().CloseWindow() ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+NXA_PLUG_API void PlugShow(void) {
+    try {
+        ModuleApp::Instance().EnsureStarted();
+        ModuleApp::Instance().ShowWindow();
+    } catch (...) {
+    }
+}
+
+NXA_PLUG_API int32_t PlugGetModuleCaps(ModuleCaps* caps) {
+    if (!caps)
+        return 0;
+    CopyField(caps->ModelName, ModuleIdentity::ModelName);
+    CopyField(caps->Banner, ModuleIdentity::Banner);
+    CopyField(caps->Band, ModuleIdentity::BandText);
+    CopyField(caps->EnterpriseOid, ModuleIdentity::EnterpriseOid);
+    caps->MajorVersion = ModuleIdentity::MajorVersion;
+    caps->MinorVersion = ModuleIdentity::MinorVersion;
+    caps->Capability = ModuleIdentity::CapabilityCode;
+    return 1;
+}
+
+NXA_PLUG_API int32_t PlugSetSnmpParameter(uint32_t address, const char* readCommunity, const char* writeCommunity,
+                                          uint32_t port, uint32_t timeout) {
+    try {
+        ModuleSettings& settings = ModuleSettings::Instance();
+        in_addr in{};
+        in.s_addr = address;
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &in, text, sizeof text);
+        settings.DeviceIpAddress = QString::fromLatin1(text);
+        settings.ReadCommunity = readCommunity ? QString::fromUtf8(readCommunity) : QString();
+        settings.WriteCommunity = writeCommunity ? QString::fromUtf8(writeCommunity) : QString();
+        settings.SnmpPort = port;
+        settings.SnmpTimeout = timeout;
+    } catch (...) {
+    }
+    return 0;
+}
+
+NXA_PLUG_API CFTPServer* PlugSetFtpServer(CFTPServer* ftpServer) {
+    ModuleSettings::Instance().HostFtpServer = ftpServer;
+    return ftpServer;
+}
+
+namespace {
+int32_t NoEffect() { return 0; }
+}  // namespace
+
+NXA_PLUG_API int32_t PlugGetWepErr(void) { return NoEffect(); }
+NXA_PLUG_API int32_t PlugSetAsIndividual(void) { return NoEffect(); }
+NXA_PLUG_API int32_t PlugSetAsMultiple(void) { return NoEffect(); }
+
+NXA_PLUG_API void PlugSetMessageBoxHandler(MessageBoxHandler handler, void* context) {
+    HostMessageBoxes::SetHostHandler(handler, context);
+    HostMessageBoxes::Install();
+}
