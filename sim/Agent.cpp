@@ -12,6 +12,7 @@
 
 namespace {
 Agent* gAgent = nullptr;
+std::set<void*> gDelayed;   // delegated caches whose answers the delay knob still holds
 const char* kAppName = "nxa-sim";
 
 u_char AsnTypeOf(int32_t syntax) {
@@ -171,6 +172,7 @@ void FreeUndo(void* data) {
 
 // Answers that the delay knob holds back are released here.
 void ReleaseDelayed(unsigned int, void* data) {
+    gDelayed.erase(data);
     netsnmp_delegated_cache* cache = netsnmp_handler_check_cache(static_cast<netsnmp_delegated_cache*>(data));
     if (!cache)
         return;
@@ -303,6 +305,7 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
         for (netsnmp_request_info* r = requests; r; r = r->next)
             r->delegated = 1;
         timeval after{delay / 1000, (delay % 1000) * 1000};
+        gDelayed.insert(cache);
         snmp_alarm_register_hr(after, 0, ReleaseDelayed, cache);
     }
     return SNMP_ERR_NOERROR;
@@ -437,6 +440,9 @@ void Agent::Shutdown() {
     if (!started_)
         return;
     started_ = false;
+    for (void* cache : gDelayed)
+        netsnmp_free_delegated_cache(static_cast<netsnmp_delegated_cache*>(cache));
+    gDelayed.clear();
     snmp_shutdown(kAppName);
     shutdown_agent();
     gAgent = nullptr;

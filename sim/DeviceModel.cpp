@@ -92,14 +92,11 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
 
     // How the module's descriptor tables read each OID: kind 0 appends ".0",
     // kind 1 uses it as it is, kinds 2 and 3 walk it as a column.
-    std::map<std::string, int> kindOf;
-    for (const MibTableInfo& info : MibTables::All()) {
-        for (const MibVariable* v = info.Table; v && v->Oid; ++v) {
-            auto [it, added] = kindOf.emplace(v->Oid, info.Kind);
-            if (!added && info.Kind >= 2)
-                it->second = info.Kind;
-        }
-    }
+    // An OID may be read in more than one way; kindsOf holds one bit per kind.
+    std::map<std::string, int> kindsOf;
+    for (const MibTableInfo& info : MibTables::All())
+        for (const MibVariable* v = info.Table; v && v->Oid; ++v)
+            kindsOf[v->Oid] |= 1 << std::min(info.Kind, 2);
 
     // Table entries of the simulator's shapes.
     std::vector<std::pair<const TableGenerators::Shape*, OidPath>> shapes;
@@ -160,10 +157,11 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
         const CatalogueEntry& entry = *p.Entry;
         const OidPath& oid = p.Oid;
         std::string text = entry.Oid;
-        auto known = kindOf.find(text);
-        int kind = known == kindOf.end() ? -1 : known->second;
+        auto known = kindsOf.find(text);
+        int kinds = known == kindsOf.end() ? 0 : known->second;
         int shapeIndex = shapeOfColumn(oid);
-        if (shapeIndex >= 0 && kind != 0 && kind != 1) {
+        bool column = shapeIndex >= 0 && (kinds == 0 || (kinds & 4));
+        if (column) {
             VarDef* def = model->DefFor("col:" + text, entry.Group, entry.Name, entry.Syntax, entry.Maps);
             if (shapes[static_cast<size_t>(shapeIndex)].first->Generated || shapes[static_cast<size_t>(shapeIndex)].first->Managed)
                 def->Writable = false;
@@ -174,7 +172,8 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
             bool present = std::any_of(table.Columns.begin(), table.Columns.end(), [&](const Column& c) { return c.Base == oid; });
             if (!present)
                 table.Columns.push_back({oid, def});
-            continue;
+            if (!(kinds & 3))
+                continue;   // read only as a column
         }
         if (hasExplicitBelow(oid)) {
             // A parent of explicit instances: a request for it means its first instance.
@@ -185,9 +184,9 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
             continue;
         }
         bool scalar;
-        if (kind == 0)
+        if (kinds & 1)
             scalar = true;
-        else if (kind >= 1)
+        else if (kinds & 2)
             scalar = false;
         else  // not in any table yet: a trailing ".1" deep in the tree is an instance
             scalar = !(oid.back() == 1 && oid.size() > root.size() + 3);
@@ -198,6 +197,30 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
             model->aliases_.emplace(oid, leaf);
         else
             model->aliases_.emplace(Oids::Join(oid, {0}), leaf);
+    }
+    // Whatever a descriptor table reads as a scalar or complete OID and the
+    // catalogue does not list (another instance of a listed column) is
+    // served too, with the table's syntax.
+    for (const MibTableInfo& info : MibTables::All()) {
+        if (info.Kind > 1)
+            continue;
+        for (const MibVariable* v = info.Table; v && v->Oid; ++v) {
+            OidPath oid;
+            if (!Oids::Parse(v->Oid, oid))
+                continue;
+            if (info.Kind == 0)
+                oid.push_back(0);
+            if (leafSet.count(oid) || model->aliases_.count(oid))
+                continue;
+            VarDef* def = model->DefFor(Oids::Format(oid), "", v->Name ? v->Name : "", v->Syntax, "");
+            if (v->Map && v->Map->Kind() == ValueMap::NumberKey && def->AllowedKeys.empty()) {
+                for (int i = 0; i < v->Map->Count(); ++i)
+                    def->AllowedKeys.push_back(v->Map->GetPair(i).Key);
+                if (def->Default.empty())
+                    def->Default = std::to_string(def->AllowedKeys.front());
+            }
+            addLeaf(oid, def, def->Name);
+        }
     }
     // An alias never hides a real leaf.
     for (auto it = model->aliases_.begin(); it != model->aliases_.end();)

@@ -3,6 +3,8 @@
 #include "Catalogue.h"
 #include "Device.h"
 #include "DeviceModel.h"
+#include "MibTables.h"
+#include "snmp/MibVariable.h"
 #include "SimValue.h"
 #include "snmp/SnmpSyntax.h"
 #include <gtest/gtest.h>
@@ -95,4 +97,25 @@ TEST(SimModel, sim_ActionsChangeTheState) {
     Device other(*model, Id(0), 2);
     other.State().FromJson(saved);
     EXPECT_EQ(other.State().Find(Oids::MustParse(kE + ".2.1.3.3.2.3.3.1.2.1.1"))->Value.ToText(), "0A0B0C0D0E0F");
+}
+
+TEST(SimModel, sim_EveryDescriptorTableCanBeReadAsTheModuleReadsIt) {
+    auto model = DeviceModel::Build();
+    Device device(*model, Id(0), 3);
+    DeviceState& state = device.State();
+    for (const MibTableInfo& info : MibTables::All()) {
+        for (const MibVariable* v = info.Table; v && v->Oid; ++v) {
+            OidPath oid;
+            ASSERT_TRUE(Oids::Parse(v->Oid, oid)) << info.Name << " " << v->Oid;
+            if (info.Kind == 0)
+                oid.push_back(0);
+            if (info.Kind <= 1) {
+                bool found = state.Find(oid) || model->AliasOf(oid);
+                EXPECT_TRUE(found) << info.Name << " " << v->Name << " " << Oids::Format(oid);
+            } else {
+                const auto* next = state.Next(oid);
+                EXPECT_TRUE(next && Oids::StartsWith(next->first, oid)) << info.Name << " " << v->Name << " column " << v->Oid;
+            }
+        }
+    }
 }
