@@ -334,6 +334,22 @@ TEST_F(ServersFtp, UpdateHomeDirMovesWhatIsServed) {
     EXPECT_TRUE(folder.isEmpty());
 }
 
+TEST_F(ServersFtp, ASessionKeepsTheFolderItLoggedInTo) {
+    const QString other = root_.path() + QStringLiteral("/other");
+    ASSERT_TRUE(QDir().mkpath(other));
+    ASSERT_TRUE(WriteAll(other + QStringLiteral("/a.txt"), "a longer text\n"));
+    auto before = LogIn();
+    ASSERT_TRUE(before);
+    ASSERT_TRUE(server_->UpdateHomeDir(QStringLiteral("dev"), other));
+    auto after = LogIn();
+    ASSERT_TRUE(after);
+    QByteArray text;
+    EXPECT_EQ(before->Command("SIZE a.txt", &text), 213);
+    EXPECT_EQ(text, QByteArray("213 6\r\n"));
+    EXPECT_EQ(after->Command("SIZE a.txt", &text), 213);
+    EXPECT_EQ(text, QByteArray("213 14\r\n"));
+}
+
 TEST_F(ServersFtp, ReportsTheAddressDevicesReach) {
     EXPECT_EQ(server_->GetIpAddress(), QStringLiteral("127.0.0.1"));
     server_->SetAdvertisedAddress(QStringLiteral("127.0.0.9"));

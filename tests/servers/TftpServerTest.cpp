@@ -214,6 +214,38 @@ TEST_F(ServersTftp, AnswersARepeatedRequestFromTheSameTransferPort) {
     EXPECT_EQ(ReadAll(target_), QByteArray("short"));
 }
 
+TEST_F(ServersTftp, InterleavedUploadsDoNotMixTheirBlocks) {
+    RawClient first;
+    RawClient second;
+    const quint16 tidA = Request(first, QStringLiteral("octet"));
+    const quint16 tidB = Request(second, QStringLiteral("octet"));
+    ASSERT_NE(tidA, 0);
+    ASSERT_NE(tidB, 0);
+    EXPECT_NE(tidA, tidB);
+    EXPECT_EQ(server_->ActiveTransfers(), 2);
+    const QByteArray a = Pattern(512, 1);
+    const QByteArray b = Pattern(512, 2);
+    EXPECT_EQ(SendBlock(first, tidA, 1, a), 1);
+    EXPECT_EQ(SendBlock(second, tidB, 1, b), 1);
+    EXPECT_EQ(SendBlock(first, tidA, 2, "end of A"), 2);
+    EXPECT_EQ(ReadAll(target_), a + "end of A");
+    EXPECT_EQ(SendBlock(second, tidB, 2, "end of B"), 2);
+    // The last complete file wins, whole.
+    EXPECT_EQ(ReadAll(target_), b + "end of B");
+    EXPECT_EQ(FolderEntries(), QStringList{QStringLiteral("LogFile.RD")});
+}
+
+TEST_F(ServersTftp, RefusesWhenThePathIsAFolder) {
+    ASSERT_TRUE(server_->Run(root_.path(), port_));
+    RawClient client;
+    client.SendTo(port_, TftpPacket::MakeRequest(TftpPacket::Wrq, QStringLiteral("x"), QStringLiteral("octet")));
+    const auto reply = client.Receive();
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(TftpPacket::OpcodeOf(reply->data()), TftpPacket::Error);
+    EXPECT_EQ(TftpPacket::BlockOf(reply->data()), TftpPacket::AccessViolation);
+    EXPECT_EQ(server_->ActiveTransfers(), 0);
+}
+
 TEST_F(ServersTftp, RefusesReadRequestsAndUnknownModes) {
     ASSERT_TRUE(WriteAll(target_, "previous log"));
     RawClient client;
