@@ -455,6 +455,29 @@ TEST_F(ServersFtp, AnUploadWhoseControlConnectionDiesIsDiscarded) {
     EXPECT_TRUE(log_.contains(QStringLiteral("upload of /cfg.dcf discarded"))) << log_.toStdString();
 }
 
+TEST_F(ServersFtp, AbortDiscardsAnUpload) {
+    auto client = LogIn();
+    ASSERT_TRUE(client);
+    QByteArray text;
+    ASSERT_EQ(client->Command("EPSV", &text), 229);
+    const qsizetype start = text.indexOf("(|||") + 4;
+    QTcpSocket data;
+    data.connectToHost(QHostAddress::LocalHost,
+                       static_cast<quint16>(text.mid(start, text.indexOf('|', start) - start).toUInt()));
+    ASSERT_TRUE(PumpUntil([&] { return data.state() == QAbstractSocket::ConnectedState; }, 5000));
+    client->Send("STOR part.bin");
+    EXPECT_TRUE(client->Reply().startsWith("150 "));
+    data.write(Pattern(50000));
+    ASSERT_TRUE(PumpUntil([&] { return data.bytesToWrite() == 0; }, 5000));
+    Pump(50);
+    // The transfer's own reply, then the one to ABOR.
+    EXPECT_EQ(client->Command("ABOR"), 426);
+    EXPECT_TRUE(client->Reply().startsWith("226 "));
+    EXPECT_TRUE(PumpUntil([&] { return data.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    EXPECT_FALSE(QFileInfo::exists(Home(QStringLiteral("part.bin"))));
+    EXPECT_EQ(client->Command("NOOP"), 200);
+}
+
 TEST_F(ServersFtp, HomeFoldersMayMoveFromAnotherThreadWhileServing) {
     const QString other = root_.path() + QStringLiteral("/other");
     ASSERT_TRUE(QDir().mkpath(other));
