@@ -4,6 +4,7 @@
 #include "SmiNames.h"
 #include "snmp/SnmpSyntax.h"
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 
 namespace {
@@ -260,9 +261,9 @@ void MibObjectTree::FindTables() {
         }
         shape.Index = keys;
         if (shape.Index.empty()) {
-            Arcs first = entry;
-            first.push_back(1);
-            const auto found = byOid.find(first);
+            Arcs firstColumn = entry;
+            firstColumn.push_back(1);
+            const auto found = byOid.find(firstColumn);
             if (found != byOid.end() && objects_[found->second].Syntax == SnmpSyntax::Integer)
                 shape.Index.push_back(found->second);
         }
