@@ -64,6 +64,9 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         {"drop", "Percentage of requests that every device drops without answer (default 0).", "PERCENT", "0"},
         {"delay", "Milliseconds every answer to a get or get-next is held back (default 0).", "MS", "0"},
         {"silent", "Comma-separated device numbers (1-based) that never answer.", "LIST"},
+        {"drop-devices", "Apply --drop only to these device numbers (comma-separated).", "LIST"},
+        {"delay-devices", "Apply --delay only to these device numbers (comma-separated).", "LIST"},
+        {"community", "Communities of one device, N:READ:WRITE (repeatable); the others keep --read-community and --write-community.", "SPEC"},
         {"seed", "Seed for generated table rows and dropped requests (default 1).", "N", "1"},
         {"verbose", "Log net-snmp messages and device actions."},
         {"dump-model", "Print the variable tree of the first device and exit."},
@@ -117,16 +120,29 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     }
     if (Users.empty())
         Users = DefaultUsers();
-    if (parser.isSet("silent")) {
-        for (const QString& part : parser.value("silent").split(',', Qt::SkipEmptyParts)) {
+    auto deviceList = [&](const char* name, std::set<int>& out) {
+        for (const QString& part : parser.value(name).split(',', Qt::SkipEmptyParts)) {
             bool valid = false;
             int n = part.trimmed().toInt(&valid);
             if (!valid || n < 1 || n > Devices) {
-                error = "--silent lists device numbers from 1 to --devices";
+                error = std::string("--") + name + " lists device numbers from 1 to --devices";
                 return false;
             }
-            Silent.insert(n);
+            out.insert(n);
         }
+        return true;
+    };
+    if (!deviceList("silent", Silent) || !deviceList("drop-devices", DropDevices) || !deviceList("delay-devices", DelayDevices))
+        return false;
+    for (const QString& spec : parser.values("community")) {
+        QStringList parts = spec.split(':');
+        bool valid = false;
+        int n = parts.value(0).toInt(&valid);
+        if (parts.size() != 3 || !valid || n < 1 || n > Devices || parts[1].isEmpty() || parts[2].isEmpty()) {
+            error = "bad --community " + spec.toStdString() + " (N:READ:WRITE)";
+            return false;
+        }
+        Communities[n] = {parts[1].toStdString(), parts[2].toStdString()};
     }
     return true;
 }

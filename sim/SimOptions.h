@@ -1,6 +1,7 @@
 #pragma once
 #include "Agent.h"
 #include <QStringList>
+#include <map>
 #include <set>
 #include <string>
 
@@ -20,7 +21,10 @@ struct SimOptions {
     int ResetMs = 3000;
     double DropPercent = 0;
     int DelayMs = 0;
-    std::set<int> Silent;     // 1-based device numbers
+    std::set<int> Silent;         // 1-based device numbers
+    std::set<int> DropDevices;    // where --drop applies; empty: every device
+    std::set<int> DelayDevices;   // where --delay applies; empty: every device
+    std::map<int, std::pair<std::string, std::string>> Communities;   // per device: read, write
     uint32_t Seed = 1;
     bool Verbose = false;
     bool DumpModel = false;
@@ -28,6 +32,7 @@ struct SimOptions {
     // Parses the arguments; on --help or --version it prints and exits, on a
     // bad argument it returns false with the reason.
     bool Parse(const QStringList& arguments, std::string& error);
+    bool AppliesTo(const std::set<int>& devices, int number) const { return devices.empty() || devices.count(number); }
     static bool ParseUser(const std::string& text, Agent::V3User& user);
     static std::vector<Agent::V3User> DefaultUsers();
 };

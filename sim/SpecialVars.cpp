@@ -60,7 +60,7 @@ const Special kSpecials[] = {
     {"dot11AutoChannelScan", "1", false},
     {"dot11Wmm", "1", false},
     {"dot11ApMode", "1", false},
-    {"dot11ChannelWidth", "2", false},
+    {"dot11ChannelWidth", "1", false},   // 1 also reads as "Access Point" where the second numbering puts the AP mode
     {"dot11Multioverwdsconsistent", "0", false},
     {"dot11AckTimeout", "48", false},
     {"dot11ShortGI", "1", false},

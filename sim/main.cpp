@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
+#include <tuple>
 #include <cstdio>
 
 namespace {
@@ -68,9 +69,13 @@ int main(int argc, char** argv) {
         DeviceIdentity id = DeviceIdentity::ForIndex(i, options.Base, static_cast<uint16_t>(options.Port), options.PortStep, options.Firmware);
         id.ReadCommunity = options.ReadCommunity;
         id.WriteCommunity = options.WriteCommunity;
+        if (auto it = options.Communities.find(i + 1); it != options.Communities.end())
+            std::tie(id.ReadCommunity, id.WriteCommunity) = it->second;
         auto device = std::make_unique<Device>(*model, id, options.Clients);
-        device->Faults().DropShare = options.DropPercent / 100.0;
-        device->Faults().DelayMs = options.DelayMs;
+        if (options.AppliesTo(options.DropDevices, i + 1))
+            device->Faults().DropShare = options.DropPercent / 100.0;
+        if (options.AppliesTo(options.DelayDevices, i + 1))
+            device->Faults().DelayMs = options.DelayMs;
         device->Faults().Silent = options.Silent.count(i + 1) > 0;
         device->Faults().Seed(options.Seed + static_cast<uint32_t>(i));
         fleet.Devices.push_back(std::move(device));

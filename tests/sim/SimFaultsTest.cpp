@@ -49,6 +49,23 @@ TEST(SimFaults, sim_DropAllAndDelay) {
     EXPECT_NE(walk.find("NXA-7310"), std::string::npos) << walk;
 }
 
+TEST(SimFaults, sim_FaultsAndCommunitiesPerDevice) {
+    SimProcess sim("127.0.64.51", {"--drop", "100", "--drop-devices", "2", "--community", "3:pub3:priv3"}, 3);
+    ASSERT_TRUE(sim.Ready()) << sim.Output();
+    EXPECT_TRUE(Answers(sim, 1));
+    EXPECT_FALSE(Answers(sim, 2, "0.5"));
+    EXPECT_FALSE(Answers(sim, 3, "0.5"));   // "public" is not its community
+    std::string output;
+    RunTool("snmpget -v2c -c pub3 -r1 -t2 " + sim.Target(3) + " 1.3.6.1.2.1.1.5.0", output);
+    EXPECT_NE(output.find("NXA-7310-000003"), std::string::npos) << output;
+    RunTool("snmpset -v2c -c pub3 -r1 -t2 " + sim.Target(3) + " 1.3.6.1.2.1.1.6.0 s x", output);
+    EXPECT_NE(output.find("noAccess"), std::string::npos) << output;
+    RunTool("snmpset -v2c -c priv3 -r1 -t2 " + sim.Target(3) + " 1.3.6.1.2.1.1.6.0 s Hall", output);
+    EXPECT_NE(output.find("Hall"), std::string::npos) << output;
+    RunTool("snmpget -v2c -c pub3 -r1 -t2 " + sim.Target(1) + " 1.3.6.1.2.1.1.5.0", output);
+    EXPECT_EQ(output.find("NXA-7310"), std::string::npos) << output;
+}
+
 TEST(SimFaults, sim_BadInputNeverStopsTheFleet) {
     SimProcess sim("127.0.64.31", {}, 2);
     ASSERT_TRUE(sim.Ready());
@@ -113,7 +130,8 @@ TEST(SimFaults, sim_HelpDocumentsEveryFlag) {
     EXPECT_EQ(RunTool(SimProcess::Binary() + " --help", output), 0);
     for (const char* flag : {"--devices", "--base", "--port", "--port-step", "--read-community", "--write-community",
                              "--v3-user", "--clients", "--firmware", "--state", "--restart-time", "--reset-time",
-                             "--drop", "--delay", "--silent", "--seed", "--verbose", "--dump-model"})
+                             "--drop", "--delay", "--silent", "--drop-devices", "--delay-devices", "--community",
+                             "--seed", "--verbose", "--dump-model"})
         EXPECT_NE(output.find(flag), std::string::npos) << flag;
     EXPECT_NE(RunTool(SimProcess::Binary() + " --devices 0", output), 0);
     EXPECT_NE(RunTool(SimProcess::Binary() + " --base 10.0.0.1", output), 0);
