@@ -51,6 +51,13 @@ void DumpModel(Device& device) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // First of all, so that a stop during start-up still ends cleanly.
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("nxa-sim");
     QCoreApplication::setApplicationVersion("1.10");
@@ -103,12 +110,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
         return 1;
     }
-
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
 
     std::printf("nxa-sim: %d NXA-7310 device(s), %zu variables each\n", options.Devices,
                 static_cast<size_t>(model->Leaves().size()));
