@@ -82,7 +82,7 @@ TEST_F(SimActions, sim_RemoteApListAddAndDeleteAll) {
 }
 
 TEST_F(SimActions, sim_ApplyDiscardAndFactoryReset) {
-    sim = std::make_unique<SimProcess>("127.0.63.31", std::vector<std::string>{"--reset-time", "1000"});
+    sim = std::make_unique<SimProcess>("127.0.63.31", std::vector<std::string>{"--reset-time", "3000"});
     ASSERT_TRUE(sim->Ready());
     std::string band = kE + ".2.1.3.3.1.1.1.34.1";
     std::string mssid = kE + ".3.3.1.1.1.1";
@@ -110,7 +110,7 @@ TEST_F(SimActions, sim_ApplyDiscardAndFactoryReset) {
 }
 
 TEST_F(SimActions, sim_RestartSilencesOnlyThatDevice) {
-    sim = std::make_unique<SimProcess>("127.0.63.41", std::vector<std::string>{"--restart-time", "1500"}, 2);
+    sim = std::make_unique<SimProcess>("127.0.63.41", std::vector<std::string>{"--restart-time", "3000"}, 2);
     ASSERT_TRUE(sim->Ready());
     Set(kE + ".2.1.3.3.1.1.1.2.1 s Kept");
     EXPECT_NE(Set(kE + ".4.2.1 i 1").find("INTEGER: 1"), std::string::npos);
