@@ -47,6 +47,10 @@ TEST(SimFaults, sim_DropAllAndDelay) {
     std::string walk;
     RunTool("snmpwalk -v2c -c public -r0 -t5 " + slow.Target(1) + " 1.3.6.1.2.1.1", walk);
     EXPECT_NE(walk.find("NXA-7310"), std::string::npos) << walk;
+    // Answers still held back at the stop are freed.
+    RunTool("snmpget -v2c -c public -r0 -t0.2 " + slow.Target(1) + " 1.3.6.1.2.1.1.5.0", walk);
+    EXPECT_EQ(slow.Stop(), 0) << slow.Output();
+    EXPECT_EQ(slow.Output().find("Sanitizer"), std::string::npos) << slow.Output();
 }
 
 TEST(SimFaults, sim_FaultsAndCommunitiesPerDevice) {
@@ -97,6 +101,10 @@ TEST(SimFaults, sim_BadInputNeverStopsTheFleet) {
         << output.substr(0, 400);
     EXPECT_TRUE(Answers(sim, 1));
     EXPECT_TRUE(Answers(sim, 2));
+    // A clean stop, and no sanitizer report when built with them.
+    EXPECT_EQ(sim.Stop(), 0) << sim.Output();
+    EXPECT_EQ(sim.Output().find("runtime error"), std::string::npos) << sim.Output();
+    EXPECT_EQ(sim.Output().find("Sanitizer"), std::string::npos) << sim.Output();
 }
 
 TEST(SimFaults, sim_StateFileKeepsSettingsAcrossRestarts) {
