@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+
+// The IP-address control: four fields of 0 to 255 separated by dots. Its text
+// is the dotted address, or empty when every field is empty.
+class IpAddressEdit : public QWidget {
+    Q_OBJECT
+public:
+    explicit IpAddressEdit(QWidget* parent = nullptr);
+
+    QString Text() const;
+    // Takes a dotted address; anything else empties the fields.
+    void SetText(const QString& text);
+    void Clear();
+    bool IsBlank() const;
+    // Puts the focus into the first field.
+    void FocusFirstField();
+    QLineEdit* Field(int index) const { return fields_.at(static_cast<size_t>(index)); }
+
+private:
+    std::array<QLineEdit*, 4> fields_{};
+};

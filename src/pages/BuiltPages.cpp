@@ -1,0 +1,14 @@
+#include "BuiltPages.h"
+#include "InformationPage.h"
+#include "shell/PageRegistry.h"
+
+namespace BuiltPages {
+namespace {
+template <typename Page>
+CPage* Make(CMainView* view, const PageRow& row) {
+    return new Page(view, row);
+}
+}  // namespace
+
+void Install() { PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>); }
+}  // namespace BuiltPages

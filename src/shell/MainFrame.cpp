@@ -1,0 +1,266 @@
+#include "MainFrame.h"
+#include "AboutBox.h"
+#include "HostWindow.h"
+#include "MainDoc.h"
+#include "MainView.h"
+#include "Page.h"
+#include "PageWait.h"
+#include "ShellTexts.h"
+#include "StatusPost.h"
+#include "controls/BarIcons.h"
+#include "controls/OutlookBar.h"
+#include "platform/MessageBox.h"
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+
+namespace {
+CMainFrame* gFrame = nullptr;
+
+// Yes/No with a warning icon, and the Yes answer, in the numbering of the
+// module's message boxes (those of the classic message-box call).
+constexpr int kYesNoWarning = 0x04 | 0x30;
+constexpr int kAnswerYes = 6;
+}  // namespace
+
+CMainFrame::CMainFrame(const WindowSettings& settings)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      document_(new CMainDoc(this)) {
+    gFrame = this;
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(QString::fromLatin1(ShellTexts::ModelName));
+    setWindowIcon(BarIcons::Icon(ShellTexts::FrameIconId));
+    setFixedSize(kWidth, kHeight);
+
+    BuildMenu();
+    statusPane_ = new QLabel(this);
+    statusBar()->addWidget(statusPane_, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setChildrenCollapsible(false);
+    bar_ = new OutlookBar(splitter_);
+    view_ = new CMainView(document_, splitter_);
+    splitter_->addWidget(bar_);
+    splitter_->addWidget(view_);
+    setCentralWidget(splitter_);
+    bar_->SetBackColor(QColor(0x3A, 0x6E, 0xA5));
+    bar_->SetTextColor(Qt::white);
+    const int column0 = qMax(0, width() / 7);
+    splitter_->setSizes({column0, width() - column0});
+    BuildBar();
+
+    view_->Wait().AfterApply = [this] { ShowInformationPage(); };
+    view_->InitialUpdate(settings);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+CMainFrame::~CMainFrame() {
+    beingDestroyed_ = true;
+    delete view_;   // pages before the bar and the rest
+    view_ = nullptr;
+    if (gFrame == this)
+        gFrame = nullptr;
+}
+
+CMainFrame* CMainFrame::Instance() { return gFrame; }
+
+QString CMainFrame::StatusLine() const { return statusPane_->text(); }
+
+void CMainFrame::BuildMenu() {
+    menu_ = MenuResource::Menu109();
+    MenuResource::RetitleAndPrune(menu_);
+    menuBar()->clear();
+    actions_.clear();
+    for (const MenuItem& top : menu_) {
+        QMenu* popup = menuBar()->addMenu(top.Text);
+        for (const MenuItem& item : top.Children) {
+            if (item.IsSeparator()) {
+                popup->addSeparator();
+                continue;
+            }
+            QAction* action = popup->addAction(item.Text);
+            const int id = item.Id;
+            connect(action, &QAction::triggered, this, [this, id] { Command(id); });
+            actions_[id] = action;
+        }
+    }
+}
+
+void CMainFrame::BuildBar() {
+    const std::vector<int>& icons = PageRegistry::BarIconIds();
+    bar_->SetImageLists(BarIcons::IconList(icons, 32), BarIcons::IconList(icons, 16));
+    for (const QString& folder : PageRegistry::FolderTexts())
+        bar_->AddFolder(folder);
+    for (const PageRow& row : PageRegistry::Rows()) {
+        if (row.InBar)
+            bar_->InsertItem(row.Folder, -1, QString::fromLatin1(row.Label), 0);
+    }
+    bar_->SetSelFolder(PageRegistry::Home);
+    bar_->SetNotifyHandler([this](int code, int folder, int item) { return OnBarNotify(code, folder, item); });
+}
+
+bool CMainFrame::OnBarNotify(int code, int folder, int item) {
+    switch (code) {
+    case OutlookBar::ItemClicked:
+        SwitchByLabel(bar_->ItemText(folder, item));
+        return true;
+    case OutlookBar::DeleteItem:
+        if (beingDestroyed_)
+            return true;
+        return MessageBox::Show(QString::fromLatin1(ShellTexts::DeleteItemQuestion), QStringLiteral("Warning"),
+                                kYesNoWarning) == kAnswerYes;
+    case OutlookBar::DeleteFolder:
+        if (beingDestroyed_)
+            return true;
+        return MessageBox::Show(QString::fromLatin1(ShellTexts::DeleteFolderQuestion), QStringLiteral("Warning"),
+                                kYesNoWarning) == kAnswerYes;
+    default:
+        return true;   // folder changes and anything else
+    }
+}
+
+QStringList CMainFrame::MenuTexts() const {
+    QStringList texts;
+    for (const MenuItem& top : menu_)
+        texts << top.Text;
+    return texts;
+}
+
+QStringList CMainFrame::MenuTexts(const QString& topLevel) const {
+    QStringList texts;
+    const int i = MenuResource::Find(menu_, topLevel);
+    if (i < 0)
+        return texts;
+    for (const MenuItem& item : menu_[static_cast<size_t>(i)].Children) {
+        if (!item.IsSeparator())
+            texts << item.Text;
+    }
+    return texts;
+}
+
+bool CMainFrame::HasMenuCommand(int id) const { return actions_.count(id) > 0; }
+
+bool CMainFrame::Command(int id) {
+    switch (id) {
+    case PageRegistry::CmdClose:
+        close();
+        return true;
+    case PageRegistry::CmdAbout:
+        About();
+        return true;
+    case PageRegistry::CmdSaveAndActivate:
+        if (CPage* info = view_->InformationPage())
+            info->SaveAndActivate();
+        return true;
+    case PageRegistry::CmdDiscardChanges:
+        DiscardChanges();
+        return true;
+    default:
+        if (!PageRegistry::FindByMenu(id))
+            return false;
+        SwitchByMenu(id);
+        return true;
+    }
+}
+
+void CMainFrame::SwitchByMenu(int id) {
+    const PageRow* row = PageRegistry::FindByMenu(id);
+    if (!row)
+        return;
+    bar_->SetSelFolder(row->Folder);
+    ShowPage(row, PageRegistry::MenuCaption(*row));
+    CPage* page = view_->PageFor(*row);
+    if (page && row->FilterMode != 0) {
+        page->SetMode(row->FilterMode);
+        page->ReloadControls();
+    }
+    if (page && row->RefreshOnShow)
+        page->Refresh();
+}
+
+void CMainFrame::SwitchByLabel(const QString& label) {
+    const PageRow* row = PageRegistry::FindByLabel(label);
+    ShowPage(row, label);
+    CPage* page = row ? view_->PageFor(*row) : nullptr;
+    if (page && row->RefreshOnShow)
+        page->Refresh();
+}
+
+void CMainFrame::ShowPage(const PageRow* row, const QString& caption) {
+    if (current_)
+        current_->hide();
+    if (CPage* info = view_->InformationPage())
+        info->hide();
+    current_ = row ? view_->PageFor(*row) : nullptr;
+    if (current_)
+        current_->show();
+    view_->SetCaption(caption);
+}
+
+void CMainFrame::ShowInformationPage() {
+    if (current_)
+        current_->hide();
+    bar_->SetSelFolder(PageRegistry::Home);
+    CPage* info = view_->InformationPage();
+    current_ = info;
+    if (info) {
+        info->show();
+        info->Refresh();
+    }
+    view_->SetCaption(QString::fromLatin1(PageRegistry::InformationLabel));
+}
+
+void CMainFrame::RemoveDhcpServer() {
+    const QString label = QString::fromLatin1(PageRegistry::DhcpServerLabel);
+    const int item = bar_->FindItem(PageRegistry::Advanced, label);
+    if (item >= 0)
+        bar_->RemoveItem(PageRegistry::Advanced, item);
+    MenuResource::RemoveCommand(menu_, PageRegistry::CmdDhcpServer);
+    const auto it = actions_.find(PageRegistry::CmdDhcpServer);
+    if (it != actions_.end()) {
+        delete it->second;
+        actions_.erase(it);
+    }
+}
+
+void CMainFrame::About() {
+    auto* box = new CAboutBox(this);
+    box->exec();
+    delete box;
+}
+
+void CMainFrame::DiscardChanges() {
+    if (CPage* system = view_->PageByLabel(QString::fromLatin1(PageRegistry::SystemLabel)))
+        system->StartRestart();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_->BusyCheck()) {
+        MessageBox::Show(QString::fromLatin1(ShellTexts::BusyAtClose));
+        event->ignore();
+        return;
+    }
+    HostWindow::EnableHostParent();
+    beingDestroyed_ = true;
+    event->accept();
+    deleteLater();
+    if (gFrame == this)
+        gFrame = nullptr;
+}
+
+void CMainFrame::customEvent(QEvent* event) {
+    if (event->type() != CopyDataEvent::EventType()) {
+        QMainWindow::customEvent(event);
+        return;
+    }
+    const auto* data = static_cast<CopyDataEvent*>(event);
+    statusPane_->setText(QString::fromUtf8(data->Bytes));
+}
