@@ -5,6 +5,7 @@
 #include "ValueMaps.h"
 #include "snmp/MibVariable.h"
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <sstream>
 
@@ -59,11 +60,22 @@ const std::vector<OidPath>& DeviceModel::Roots() {
 
 VarDef* DeviceModel::DefFor(const std::string& key, const std::string& group, const std::string& name, int32_t syntax,
                             const std::string& maps) {
+    auto isLabel = [](const std::string& n) { return n.empty() || std::isupper(static_cast<unsigned char>(n[0])) || n.find(' ') != std::string::npos; };
     auto it = defsByKey_.find(key);
     if (it != defsByKey_.end()) {
         VarDef* def = it->second;
         if (!def->HasName(name))
             def->Names.push_back(name);
+        if (isLabel(def->Name) && !isLabel(name) && def->Syntax != syntax) {
+            // A display label and the MIB object disagree: the device answers as the object.
+            const SpecialVars::Special* special = SpecialVars::Find(name);
+            def->Name = name;
+            def->Syntax = syntax;
+            def->AllowedKeys = KeysOfMaps(maps);
+            def->Default = special && special->Default ? special->Default
+                           : def->AllowedKeys.empty() ? std::string() : std::to_string(def->AllowedKeys.front());
+            return def;
+        }
         if (def->Syntax == syntax)
             for (int32_t k : KeysOfMaps(maps))
                 if (!def->AllowedKeys.empty() && std::find(def->AllowedKeys.begin(), def->AllowedKeys.end(), k) == def->AllowedKeys.end())
@@ -132,6 +144,12 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
         std::vector<OidPath> expanded;
         if (ExpandBraces(text, expanded)) {
             for (const OidPath& oid : expanded) {
+                // Instances right below a table entry are that table's columns.
+                int shapeIndex = shapeOfColumn(oid);
+                if (shapeIndex >= 0 && oid.size() == shapes[static_cast<size_t>(shapeIndex)].second.size() + 1) {
+                    bare.push_back({&entry, oid});
+                    continue;
+                }
                 VarDef* def = model->DefFor(Oids::Format(oid), entry.Group, entry.Name, entry.Syntax, entry.Maps);
                 addLeaf(oid, def, entry.Name);
             }
@@ -162,7 +180,7 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
         int shapeIndex = shapeOfColumn(oid);
         bool column = shapeIndex >= 0 && (kinds == 0 || (kinds & 4));
         if (column) {
-            VarDef* def = model->DefFor("col:" + text, entry.Group, entry.Name, entry.Syntax, entry.Maps);
+            VarDef* def = model->DefFor("col:" + Oids::Format(oid), entry.Group, entry.Name, entry.Syntax, entry.Maps);
             if (shapes[static_cast<size_t>(shapeIndex)].first->Generated || shapes[static_cast<size_t>(shapeIndex)].first->Managed)
                 def->Writable = false;
             auto [it, added] = tableOfShape.emplace(shapeIndex, model->tables_.size());
