@@ -66,11 +66,17 @@ VarDef* DeviceModel::DefFor(const std::string& key, const std::string& group, co
         VarDef* def = it->second;
         if (!def->HasName(name))
             def->Names.push_back(name);
-        if (isLabel(def->Name) && !isLabel(name) && def->Syntax != syntax) {
-            // A display label and the MIB object disagree: the device answers as the object.
+        const SpecialVars::Special* newSpecial = SpecialVars::Find(name);
+        bool newWritable = !(newSpecial && newSpecial->ReadOnly) && !SpecialVars::ReadOnlyGroup(group, name);
+        bool preferNew = (isLabel(def->Name) && !isLabel(name)) || (!def->Writable && newWritable);
+        if (preferNew && def->Syntax != syntax) {
+            // Where two names disagree on the syntax, the device answers as the
+            // MIB object rather than a display label, and as a setting rather
+            // than a read-only list, so that writes of the setting succeed.
             const SpecialVars::Special* special = SpecialVars::Find(name);
             def->Name = name;
             def->Syntax = syntax;
+            def->Writable = newWritable;
             def->AllowedKeys = KeysOfMaps(maps);
             def->Default = special && special->Default ? special->Default
                            : def->AllowedKeys.empty() ? std::string() : std::to_string(def->AllowedKeys.front());
