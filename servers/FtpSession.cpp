@@ -127,7 +127,10 @@ void FtpSession::ReplyRaw(const QByteArray& text) {
 }
 
 void FtpSession::Reply(int code, const QString& text) {
-    ReplyRaw(QByteArray::number(code) + ' ' + text.toUtf8() + "\r\n");
+    // Texts may echo what the client sent; a stray CR must not end the line.
+    QByteArray line = text.toUtf8();
+    line.replace('\r', ' ').replace('\n', ' ');
+    ReplyRaw(QByteArray::number(code) + ' ' + line + "\r\n");
 }
 
 void FtpSession::CloseAfterReply() {
