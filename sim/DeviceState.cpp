@@ -21,7 +21,16 @@ DeviceState::DeviceState(const DeviceModel& model, DeviceIdentity identity, int 
     TakeSnapshot();
 }
 
+SimValue DeviceState::FactoryValue(const OidPath& oid, const Cell& cell) const {
+    if (cell.Table < 0)
+        return DefaultOf(*cell.Def, oid);
+    const DeviceModel::Table& table = model_.Tables()[static_cast<size_t>(cell.Table)];
+    return TableGenerators::Cell(*table.Shape, *cell.Def, static_cast<int>(oid.back()), identity_, seed_);
+}
+
 bool DeviceState::Persistent(const Cell& cell) const {
+    if (cell.Def->Default == "{now}")
+        return false;   // the device clock
     if (cell.Table >= 0)
         return !model_.Tables()[static_cast<size_t>(cell.Table)].Shape->Generated;
     return cell.Def->Writable;
@@ -101,6 +110,8 @@ uint32_t DeviceState::UptimeTicks() const {
 SimValue DeviceState::Read(const OidPath&, const Cell& cell) const {
     if (IsUptime(*cell.Def))
         return SimValue::Integer(cell.Value.Syntax, UptimeTicks());
+    if (cell.Def->Default == "{now}")
+        return DefaultOf(*cell.Def, OidPath{});   // the clock runs on
     return cell.Value;
 }
 
@@ -165,7 +176,8 @@ void DeviceState::Reboot() {
 QJsonObject DeviceState::ToJson() const {
     QJsonObject values;
     for (const auto& [oid, cell] : cells_) {
-        if (!Persistent(cell))
+        // Only what differs from the factory state is kept.
+        if (!Persistent(cell) || cell.Value == FactoryValue(oid, cell))
             continue;
         values.insert(QString::fromStdString(Oids::Format(oid)),
                       QJsonArray{cell.Value.Syntax, QString::fromStdString(cell.Value.ToStored())});

@@ -60,7 +60,8 @@ public:
 private:
     SimValue DefaultOf(const VarDef& def, const OidPath& oid) const;
     int RowsOf(const DeviceModel::Table& table) const;
-    bool Persistent(const Cell& cell) const;   // kept in the state file and the settings snapshot
+    bool Persistent(const Cell& cell) const;
+    SimValue FactoryValue(const OidPath& oid, const Cell& cell) const;   // kept in the state file and the settings snapshot
 
     const DeviceModel& model_;
     DeviceIdentity identity_;

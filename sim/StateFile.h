@@ -5,7 +5,7 @@
 #include <vector>
 
 // The --state file: one JSON object per device, keyed by its number (1, 2, ...),
-// holding its persistent settings. Written atomically.
+// holding the settings that differ from the factory state. Written atomically.
 class StateFile {
 public:
     static bool Load(const std::string& path, std::vector<std::unique_ptr<Device>>& devices, std::string& error);

@@ -68,6 +68,14 @@ TEST_F(SimActions, sim_ClientRefreshRebuildsTheClientTable) {
     EXPECT_EQ(CountLines(after, column), 7) << after;
     EXPECT_NE(before, after);
     EXPECT_EQ(after.find("00 00 00 00 00 00"), std::string::npos);
+    // One get-next over the six columns, as the module walks the table, gives row 1 of each.
+    std::string columns;
+    for (int c = 2; c <= 7; ++c)
+        columns += " " + kE + ".2.1.3.3.4.2.1." + std::to_string(c);
+    std::string row;
+    RunTool("snmpgetnext -v2c -c public -On -r1 -t2 " + sim->Target() + columns, row);
+    for (int c = 2; c <= 7; ++c)
+        EXPECT_NE(row.find("." + kE + ".2.1.3.3.4.2.1." + std::to_string(c) + ".1 = "), std::string::npos) << row;
     // The refresh variable reads "nothing" again.
     EXPECT_NE(Get(kE + ".2.1.3.3.4.1.1.1.1").find("INTEGER: 0"), std::string::npos);
 }
