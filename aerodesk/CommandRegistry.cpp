@@ -1,0 +1,36 @@
+#include "CommandRegistry.h"
+#include <cstdio>
+
+CommandRegistry& CommandRegistry::Instance() {
+    static CommandRegistry registry;
+    return registry;
+}
+
+void CommandRegistry::Add(const QString& name, const QString& summary, Factory factory) {
+    commands_[name] = Entry{summary, std::move(factory)};
+}
+
+QString CommandRegistry::Usage() const {
+    QString text = QStringLiteral("Usage: aerodesk COMMAND [options]\n"
+                                  "The reference host of the NXA-7310 management module AP_PlugIn.plx.\n\n"
+                                  "Commands:\n");
+    for (const auto& [name, entry] : commands_)
+        text += QStringLiteral("  %1%2\n").arg(name, -12).arg(entry.Summary);
+    text += QStringLiteral("\n'aerodesk COMMAND --help' describes a command.\n");
+    return text;
+}
+
+int CommandRegistry::Dispatch(const QStringList& arguments) {
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h")) {
+        std::fputs(Usage().toUtf8().constData(), arguments.isEmpty() ? stderr : stdout);
+        return arguments.isEmpty() ? 2 : 0;
+    }
+    auto it = commands_.find(arguments.first());
+    if (it == commands_.end()) {
+        std::fprintf(stderr, "aerodesk: unknown command '%s'\n\n%s", arguments.first().toUtf8().constData(),
+                     Usage().toUtf8().constData());
+        return 2;
+    }
+    std::unique_ptr<Command> command = it->second.Make();
+    return command->Run(arguments);
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include "PlugInModule.h"
+#include <QString>
+
+class DeviceOptions;
+
+// The module loaded and set up in the host's order: PlugInit,
+// PlugSetSnmpParameter, PlugGetModuleCaps; PlugExit when it goes. The
+// module's message boxes are printed to standard error.
+class HostSession {
+public:
+    HostSession() = default;
+    ~HostSession();
+    HostSession(const HostSession&) = delete;
+    HostSession& operator=(const HostSession&) = delete;
+
+    bool Open(const DeviceOptions& options);
+    void Close();
+    const QString& Error() const { return error_; }
+    PlugInModule& Module() { return module_; }
+    const ModuleCaps& Caps() const { return caps_; }
+    // The last message box text the module showed.
+    static QString LastMessage();
+
+private:
+    PlugInModule module_;
+    ModuleCaps caps_{};
+    bool open_ = false;
+    QString error_;
+};

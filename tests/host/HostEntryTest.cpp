@@ -1,0 +1,80 @@
+// Module entry exports loaded through dlopen: identity record, window steps, no-op exports.
+#include "ModuleUnderTest.h"
+#include <gtest/gtest.h>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+ModuleUnderTest& M() {
+    ModuleUnderTest& m = ModuleUnderTest::Get();
+    EXPECT_TRUE(m.Loaded()) << m.Error().toStdString();
+    return m;
+}
+
+}  // namespace
+
+TEST(HostEntry, host_ModuleCapsByteForByte) {
+    ModuleUnderTest& m = M();
+    ASSERT_TRUE(m.Loaded());
+    std::vector<unsigned char> buffer(1036 + 64, 0xAB);
+    EXPECT_EQ(m.GetModuleCaps(reinterpret_cast<ModuleCaps*>(buffer.data())), 1);
+
+    std::vector<unsigned char> expected(1036, 0);
+    std::memcpy(expected.data(), "NXA-7310", 8);
+    std::memcpy(expected.data() + 256, "Aerodesk Module v1.10r30 (2009/06/10)", 37);
+    std::memcpy(expected.data() + 512, "2.4GHz/5GHz", 11);
+    std::memcpy(expected.data() + 768, "1.3.6.1.4.1.171.10.37.36", 24);
+    const int32_t numbers[3] = {1, 10, 5};
+    std::memcpy(expected.data() + 1024, numbers, sizeof numbers);
+    for (size_t i = 0; i < expected.size(); ++i)
+        ASSERT_EQ(buffer[i], expected[i]) << "byte " << i;
+    for (size_t i = 1036; i < buffer.size(); ++i)
+        ASSERT_EQ(buffer[i], 0xAB) << "written past the record at byte " << i;
+    EXPECT_EQ(m.GetModuleCaps(nullptr), 0);
+}
+
+TEST(HostEntry, host_OnlyPlugExportsAreVisible) {
+    ModuleUnderTest& m = M();
+    ASSERT_TRUE(m.Loaded());
+    EXPECT_NE(m.Symbol("PlugInit"), nullptr);
+    // Module internals stay hidden.
+    EXPECT_EQ(m.Symbol("_ZN9ModuleApp8InstanceEv"), nullptr);
+    EXPECT_EQ(m.Symbol("_ZN14ModuleSettings8InstanceEv"), nullptr);
+}
+
+TEST(HostEntry, host_InitShowExitInTheHostOrder) {
+    ModuleUnderTest& m = M();
+    ASSERT_TRUE(m.Loaded());
+    EXPECT_EQ(m.Init(0, 0, 0, nullptr), 0);
+    EXPECT_EQ(m.SetSnmpParameter(0x0100007F, "public", "private", 161, 100), 0);
+    ModuleCaps caps{};
+    EXPECT_EQ(m.GetModuleCaps(&caps), 1);
+    m.Show();
+    // No management window: closing reports success, and again after that.
+    EXPECT_EQ(m.Exit(), 1);
+    EXPECT_EQ(m.Exit(), 1);
+    // A second PlugInit still returns 0.
+    EXPECT_EQ(m.Init(1, 2, 3, nullptr), 0);
+}
+
+TEST(HostEntry, host_SetFtpServerReturnsItsArgument) {
+    ModuleUnderTest& m = M();
+    ASSERT_TRUE(m.Loaded());
+    auto* fake = reinterpret_cast<CFTPServer*>(0x1234);
+    EXPECT_EQ(m.SetFtpServer(fake), fake);
+    EXPECT_EQ(m.SetFtpServer(nullptr), nullptr);
+}
+
+TEST(HostEntry, host_NoOpExportsChangeNothing) {
+    ModuleUnderTest& m = M();
+    ASSERT_TRUE(m.Loaded());
+    m.ClearMessages();
+    m.GetWepErr();
+    m.SetAsIndividual();
+    m.SetAsMultiple();
+    EXPECT_TRUE(m.Messages.isEmpty());
+    ModuleCaps caps{};
+    EXPECT_EQ(m.GetModuleCaps(&caps), 1);
+    EXPECT_STREQ(caps.ModelName, "NXA-7310");
+}
