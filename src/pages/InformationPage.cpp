@@ -72,6 +72,7 @@ CInformationPage::CInformationPage(CMainView* view, const PageRow& row) : CPage(
     for (const Capability& c : kHiddenCapabilities) {
         PageRequest& r = AddRequest(c.Table, c.Kind, kCapabilityTimeout);
         r.Bind(0, ControlBinding::ForStatic(AddHidden(r.Variables.Entry(0).Name)));
+        r.OnGot = [](PageRequest&, const RequestResult&, MibVariableList&) {};   // the summary speaks for the page
     }
     PageRequest& apModes = AddRequest(kInfoApModesVars, kComplete, kCapabilityTimeout);
     apModes.Bind(0, ControlBinding::ForStatic(AddHidden("apModesSupported")));

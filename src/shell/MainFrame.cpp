@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
@@ -51,8 +52,10 @@ CMainFrame::CMainFrame(const WindowSettings& settings)
     setCentralWidget(splitter_);
     bar_->SetBackColor(QColor(0x3A, 0x6E, 0xA5));
     bar_->SetTextColor(Qt::white);
+    // Column 0 takes a seventh of the client width once the frame is laid out.
+    layout()->activate();
     const int column0 = qMax(0, width() / 7);
-    splitter_->setSizes({column0, width() - column0});
+    splitter_->setSizes({column0, qMax(0, splitter_->width() - splitter_->handleWidth() - column0)});
     BuildBar();
 
     view_->Wait().AfterApply = [this] { ShowInformationPage(); };

@@ -2,6 +2,7 @@
 #include "ShellTiming.h"
 #include "StatusPost.h"
 #include "snmp/CZRException.h"
+#include "snmp/StatusText.h"
 
 PageRequest::PageRequest(CPage* owner, const MibVariable* table, int32_t kind, int32_t timeoutHundredths,
                          const QString& label)
@@ -79,6 +80,8 @@ void PageRequest::Completed(bool write, RequestResult* result, MibVariableList* 
     const Handler& handler = write ? OnSet : OnGot;
     if (handler)
         handler(*this, *result, *list);
+    else
+        StatusText::Post(StatusText::Format(write, result->Message, Variables.Label));
 }
 
 void PageRequest::ExchangeValue(MibVariableList& list, int index, bool arrived) {

@@ -30,6 +30,7 @@ public:
     void SetAccess(const QString& name, int32_t access);
     // Whether refreshing the page reads this request.
     bool ReadOnRefresh = true;
+    // Without a handler, the engine's outcome is posted as the status line.
     Handler OnGot;
     Handler OnSet;
 

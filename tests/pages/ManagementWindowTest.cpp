@@ -1,0 +1,52 @@
+// The window's entry points: open once, show, close refused while busy, and
+// pages rendered to image files.
+#include "PagesFixture.h"
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+
+using ManagementWindowTest = PagesTest;
+
+TEST_F(ManagementWindowTest, OpensOnceAndSaysAlreadyRun) {
+    EXPECT_TRUE(ManagementWindow::Close());   // no window: nothing to refuse
+    ASSERT_TRUE(Open(kLive, 0.05));
+    EXPECT_TRUE(ManagementWindow::IsOpen());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->windowTitle(), "NXA-7310");
+    WindowSettings again;
+    EXPECT_FALSE(ManagementWindow::Open(again));
+    EXPECT_EQ(messages->Texts(), QStringList({"already run"}));
+    EXPECT_EQ(ManagementWindow::Frame(), frame.data());
+}
+
+TEST_F(ManagementWindowTest, CloseIsRefusedWhileBusyAndAllowedAfter) {
+    ASSERT_TRUE(Open(kSilent, 0.01));
+    ManagementWindow::Show();
+    ASSERT_TRUE(ManagementWindow::IsBusy());
+    EXPECT_FALSE(ManagementWindow::Close());
+    EXPECT_EQ(messages->Texts(), QStringList({"Packet transmiting, Please close window later."}));
+    EXPECT_TRUE(ManagementWindow::IsOpen());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_TRUE(ManagementWindow::Close());
+    EXPECT_FALSE(ManagementWindow::IsOpen());
+    EXPECT_TRUE(frame.isNull());
+    EXPECT_EQ(messages->Boxes.size(), 1u);
+}
+
+TEST_F(ManagementWindowTest, RendersTheBuiltPagesFromTheDevice) {
+    ASSERT_TRUE(Open(kLive, 0.05));
+    QTemporaryDir dir;
+    QString error;
+    const QStringList files = ManagementWindow::RenderPages(dir.path(), 20000, &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(files[0].endsWith("01-information.png"));
+    const QImage image(files[0]);
+    EXPECT_EQ(image.size(), frame->size());
+    EXPECT_EQ(Info()->FieldText("lanIfMacAddress"), "024E58000001");
+    EXPECT_EQ(frame->View()->CaptionText(), "Information");
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+// The frame: menu, outlook bar, page switch and captions, status line, delete
+// questions, and closing while a page is busy.
+#include "WindowFixture.h"
+#include "controls/IpAddressEdit.h"
+#include "controls/OutlookBar.h"
+#include <QComboBox>
+#include "shell/CaptionStrip.h"
+#include "shell/ShellTexts.h"
+#include "shell/StatusPost.h"
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+
+namespace {
+
+QStringList MenuBarTexts(CMainFrame* frame, const QString& top = {}) {
+    QStringList texts;
+    for (QAction* a : frame->menuBar()->actions()) {
+        if (top.isEmpty()) {
+            texts << a->text();
+        } else if (a->text() == top && a->menu()) {
+            for (QAction* item : a->menu()->actions()) {
+                if (!item->isSeparator())
+                    texts << item->text();
+            }
+        }
+    }
+    return texts;
+}
+
+using FrameTest = WindowTest;
+
+TEST_F(FrameTest, FixedCentredFrameWithOnePaneAndTheBarAtASeventh) {
+    Open(kLive);
+    EXPECT_EQ(frame->windowTitle(), "NXA-7310");
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(frame->Splitter()->sizes().at(0), CMainFrame::kWidth / 7);
+    EXPECT_EQ(CMainFrame::Instance(), frame.data());
+    StatusText::Post("a line for the status bar");
+    EXPECT_EQ(frame->StatusLine(), "a line for the status bar");
+    EXPECT_EQ(frame->View()->CaptionText(), "Information");
+    EXPECT_EQ(frame->View()->Caption()->geometry().height(), 20);
+    EXPECT_EQ(frame->View()->Caption()->TextRect().left(), 1);
+    // The probe page sits in the page rectangle, below the caption.
+    EXPECT_EQ(Probe()->geometry(), frame->View()->PageRect());
+    frame->View()->resize(500, 300);
+    EXPECT_EQ(Probe()->geometry(), QRect(0, 20, 500, 280));
+}
+
+TEST_F(FrameTest, MenuTextsAfterStartUp) {
+    Open(kLive);
+    EXPECT_EQ(MenuBarTexts(frame),
+              QStringList({"&File", "&Home", "&Basic", "&Advanced", "&Maintenance", "&Status", "&System", "&Help"}));
+    EXPECT_EQ(MenuBarTexts(frame, "&Maintenance"),
+              QStringList({"&Admin", "&Firmware and SSL", "&Configuration File", "&Date and Time"}));
+    const QStringList advanced = MenuBarTexts(frame, "&Advanced");
+    EXPECT_EQ(advanced, QStringList({"&Performance", "&Filter", "&DHCP Server", "&Multi-SSID", "&Intrusion", "&VLAN",
+                                     "&Schedule", "Ap Array", "Internal RADIUS Server", "Traffic Control"}));
+    for (const char* gone : {"&Tools", "&SNTP", "&Rogue AP", "&WLAN Partition", "&Grouping", "&Misc"}) {
+        EXPECT_FALSE(MenuBarTexts(frame).contains(gone));
+        for (const QString& top : MenuBarTexts(frame))
+            EXPECT_FALSE(MenuBarTexts(frame, top).contains(gone)) << gone;
+    }
+}
+
+TEST_F(FrameTest, OutlookBarFoldersItemsAndColours) {
+    Open(kLive);
+    OutlookBar* bar = frame->Bar();
+    ASSERT_EQ(bar->FolderCount(), 6);
+    EXPECT_EQ(bar->FolderText(3), "Maintenance");
+    EXPECT_EQ(bar->ItemCount(2), 10);
+    EXPECT_EQ(bar->ItemText(4, 0), "Device Information");
+    EXPECT_EQ(bar->ImageCount(), 11);
+    EXPECT_EQ(bar->ItemImage(2, 5), 0);
+    EXPECT_EQ(bar->BackColor(), QColor(0x3A, 0x6E, 0xA5));
+    EXPECT_EQ(bar->TextColor(), QColor(Qt::white));
+    EXPECT_EQ(bar->SelFolder(), 0);
+}
+
+TEST_F(FrameTest, CaptionsOfBarClicksAndMenuCommands) {
+    Open(kLive);
+    OutlookBar* bar = frame->Bar();
+    bar->ClickItem(4, bar->FindItem(4, "Device Information"));
+    EXPECT_EQ(frame->View()->CaptionText(), "Device Information");
+    EXPECT_TRUE(frame->Command(32780));
+    EXPECT_EQ(frame->View()->CaptionText(), "Device Informatoin");
+    EXPECT_TRUE(frame->Command(32798));
+    EXPECT_EQ(frame->View()->CaptionText(), "SNTP");
+    EXPECT_EQ(bar->SelFolder(), 3);   // a menu command makes the page's folder current
+    bar->ClickItem(3, bar->FindItem(3, "Date and Time"));
+    EXPECT_EQ(frame->View()->CaptionText(), "Date and Time");
+    EXPECT_TRUE(frame->Command(32792));
+    EXPECT_EQ(frame->View()->CaptionText(), "Information");
+    EXPECT_EQ(bar->SelFolder(), 0);
+    EXPECT_TRUE(frame->Command(32804));
+    EXPECT_EQ(frame->View()->CaptionText(), "WLAN Partition");
+    EXPECT_FALSE(frame->Command(12345));
+}
+
+TEST_F(FrameTest, SwitchShowsBuiltPagesAndRefreshesThem) {
+    Open(kLive);
+    ProbePage* probe = Probe();
+    ASSERT_NE(probe, nullptr);
+    EXPECT_TRUE(probe->isHidden());
+    frame->Command(32772);   // &LAN
+    EXPECT_EQ(frame->CurrentPage(), probe);
+    EXPECT_FALSE(probe->isHidden());
+    EXPECT_EQ(probe->Refreshes, 1);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(probe->Start->Text(), "192.168.0.100");
+    EXPECT_EQ(probe->Mask->Text(), "255.255.255.0");
+    EXPECT_EQ(probe->Function->currentText(), "Disable");
+    // A page that is not built: nothing is shown, the caption still changes.
+    frame->Bar()->ClickItem(1, 0);   // Wireless
+    EXPECT_EQ(frame->CurrentPage(), nullptr);
+    EXPECT_TRUE(probe->isHidden());
+    EXPECT_EQ(frame->View()->CaptionText(), "Wireless");
+    frame->SwitchByLabel("No such page");
+    EXPECT_EQ(frame->View()->CaptionText(), "No such page");
+}
+
+TEST_F(FrameTest, DhcpRemovalTakesOnlyItsItemAndCommand) {
+    Open(kLive);
+    const QStringList advancedBefore = MenuBarTexts(frame, "&Advanced");
+    frame->RemoveDhcpServer();
+    OutlookBar* bar = frame->Bar();
+    EXPECT_EQ(bar->FindItem(2, "DHCP Server"), -1);
+    EXPECT_EQ(bar->ItemCount(2), 9);
+    QStringList expected = advancedBefore;
+    expected.removeAll("&DHCP Server");
+    EXPECT_EQ(MenuBarTexts(frame, "&Advanced"), expected);
+    EXPECT_FALSE(frame->HasMenuCommand(32776));
+    EXPECT_TRUE(frame->HasMenuCommand(32777));
+    for (int f = 0; f < bar->FolderCount(); ++f) {
+        if (f != 2) {
+            EXPECT_GT(bar->ItemCount(f), 0);
+        }
+    }
+}
+
+TEST_F(FrameTest, DeleteQuestionsUnlessTheFrameIsGoing) {
+    Open(kLive);
+    OutlookBar* bar = frame->Bar();
+    messages->Answer = 7;   // No
+    EXPECT_FALSE(bar->DeleteItemByUser(1, 0));
+    ASSERT_EQ(messages->Boxes.size(), 1u);
+    EXPECT_EQ(messages->Boxes[0].Text, "Are you sure you want to remove this folder shortcut?");
+    EXPECT_EQ(messages->Boxes[0].Caption, "Warning");
+    EXPECT_FALSE(bar->DeleteFolderByUser(5));
+    EXPECT_EQ(messages->Boxes.back().Text, "Are you sure you want to remove the specified folder?");
+    messages->Answer = 6;   // Yes
+    EXPECT_TRUE(bar->DeleteItemByUser(1, 0));
+    EXPECT_EQ(bar->ItemText(1, 0), "LAN");
+    const size_t asked = messages->Boxes.size();
+    // Once the window is closing, nothing is asked.
+    messages->Answer = 7;
+    frame->close();
+    ASSERT_TRUE(frame->BeingDestroyed());
+    EXPECT_TRUE(bar->DeleteFolderByUser(0));
+    EXPECT_EQ(messages->Boxes.size(), asked);
+}
+
+TEST_F(FrameTest, CloseRefusedWhileARefreshIsInFlightAndAllowedAfter) {
+    QWidget hostParent;
+    QWidget* host = new QWidget(&hostParent, Qt::Window);
+    host->setWindowTitle("Aerodesk2");
+    host->show();
+    hostParent.setEnabled(false);
+
+    Open(kSilent);
+    frame->Command(32772);   // the probe reads from a device that never answers
+    ASSERT_TRUE(frame->View()->BusyCheck());
+    frame->close();
+    EXPECT_EQ(messages->Texts(), QStringList({"Packet transmiting, Please close window later."}));
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(CMainFrame::Instance(), frame.data());
+    EXPECT_FALSE(hostParent.isEnabled());
+
+    ASSERT_TRUE(WaitIdle());
+    // The refresh failed: the engine's message is on the status line.
+    EXPECT_TRUE(frame->StatusLine().contains("timed out")) << frame->StatusLine().toStdString();
+    EXPECT_TRUE(frame->isEnabled());
+    frame->Command(32789);   // &Close
+    EXPECT_EQ(messages->Boxes.size(), 1u);
+    EXPECT_TRUE(hostParent.isEnabled());
+    EXPECT_EQ(CMainFrame::Instance(), nullptr);
+    ShellTest::PumpUntil([this] { return frame.isNull(); }, 5000);
+    EXPECT_TRUE(frame.isNull());
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include "ShellFixture.h"
+#include "FreePort.h"
+#include "shell/StatusPost.h"
+#include "snmp/CZRException.h"
+#include "snmp/SnmpRequest.h"
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <arpa/inet.h>
+#include <QWidget>
+#include <thread>
+
+namespace ShellTest {
+
+bool Simulator::Start(int devices, const QString& base, const QString& silent) {
+    base_ = base;
+    port_ = TestSupport::FreeUdpPort();
+    QStringList args = {"--devices", QString::number(devices), "--base", base, "--port", QString::number(port_)};
+    if (!silent.isEmpty())
+        args << "--silent" << silent;
+    if (!process_.Start(NXA_SIM_BINARY, args))
+        return false;
+    // Wait until the first device answers.
+    SnmpRequest probe;
+    probe.Address = base;
+    probe.Port = port_;
+    probe.Timeout = 20;
+    probe.Variables.Add("1.3.6.1.2.1.1.5.0", "sysName", 0x4C, 6);
+    probe.Variables.Kind = MibVariableList::MVT_SV;
+    for (int i = 0; i < 100; ++i) {
+        try {
+            probe.Read(true);
+            return true;
+        } catch (const CZRException&) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    return false;
+}
+
+QString Simulator::Address(int device) const {
+    in_addr a{};
+    inet_pton(AF_INET, base_.toLatin1().constData(), &a);
+    a.s_addr = htonl(ntohl(a.s_addr) + static_cast<uint32_t>(device - 1));
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &a, text, sizeof text);
+    return QString::fromLatin1(text);
+}
+
+MessageLog::MessageLog() {
+    previous_ = MessageBox::SetHandler([this](const QString& text, const QString& caption, int buttons) {
+        Boxes.push_back({text, caption, buttons});
+        return Answer;
+    });
+}
+
+MessageLog::~MessageLog() { MessageBox::SetHandler(previous_); }
+
+QStringList MessageLog::Texts() const {
+    QStringList texts;
+    for (const Box& box : Boxes)
+        texts << box.Text;
+    return texts;
+}
+
+StatusLog::StatusLog(QObject* frame) : frame_(frame) { frame->installEventFilter(this); }
+
+QStringList StatusLog::Texts() const {
+    QStringList texts;
+    for (const Line& line : Lines)
+        texts << line.Text;
+    return texts;
+}
+
+bool StatusLog::Contains(const QString& text) const { return Texts().contains(text); }
+
+bool StatusLog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frame_ && event->type() == CopyDataEvent::EventType()) {
+        const auto* data = static_cast<CopyDataEvent*>(event);
+        Lines.push_back({QString::fromUtf8(data->Bytes), static_cast<QWidget*>(frame_)->isEnabled()});
+    }
+    return false;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return done();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+void Pump(int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+}  // namespace ShellTest

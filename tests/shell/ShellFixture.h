@@ -1,0 +1,70 @@
+#pragma once
+// Helpers of the window tests: a simulated fleet on loopback, a recorder of
+// message boxes, a recorder of status lines, and event pumping with a limit.
+#include "ChildProcess.h"
+#include "platform/MessageBox.h"
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace ShellTest {
+
+// nxa-sim with `devices` devices from `base`; the devices in `silent` (1-based) never answer.
+class Simulator {
+public:
+    bool Start(int devices, const QString& base, const QString& silent = {});
+    QString Address(int device) const;   // 1-based
+    uint16_t Port() const { return port_; }
+
+private:
+    TestSupport::ChildProcess process_;
+    QString base_;
+    uint16_t port_ = 0;
+};
+
+// Records every message box and answers with `Answer`.
+class MessageLog {
+public:
+    struct Box {
+        QString Text, Caption;
+        int Buttons;
+    };
+    MessageLog();
+    ~MessageLog();
+    std::vector<Box> Boxes;
+    int Answer = MessageBox::AnswerOk;
+    QStringList Texts() const;
+
+private:
+    MessageBox::Handler previous_;
+};
+
+// Records the status lines posted to a frame, with whether the frame was
+// enabled when each arrived.
+class StatusLog : public QObject {
+public:
+    struct Line {
+        QString Text;
+        bool FrameEnabled;
+    };
+    explicit StatusLog(QObject* frame);
+    std::vector<Line> Lines;
+    QStringList Texts() const;
+    bool Contains(const QString& text) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QObject* frame_;
+};
+
+// Pumps events until `done` holds or `ms` have passed; returns `done()`.
+bool PumpUntil(const std::function<bool()>& done, int ms);
+// Pumps events for `ms` milliseconds.
+void Pump(int ms);
+
+}  // namespace ShellTest

@@ -1,0 +1,40 @@
+// The address and number checks of the pages.
+#include "shell/Validators.h"
+#include <gtest/gtest.h>
+
+using namespace Validators;
+
+TEST(Validators, IpAddressRejectsLoopbackClassDAndReservedHostParts) {
+    for (const char* bad : {"127.0.0.1", "0.1.2.3", "224.0.0.1", "10.0.0.0", "10.0.0.255", ".1.2.3", "1.2.3.",
+                            "1.2.3", "1.2.3.4.5", "", "256.1.1.1", "1.256.1.1", "1.1.-1.1"})
+        EXPECT_FALSE(IsValidIpAddress(bad)) << bad;
+    for (const char* good : {"1.0.0.1", "223.255.255.254", "192.168.0.50", "10.0.0.1", "126.0.0.1", "128.0.0.1"})
+        EXPECT_TRUE(IsValidIpAddress(good)) << good;
+}
+
+TEST(Validators, SubnetMaskNeedsContiguousOnes) {
+    for (const char* good : {"255.255.255.0", "255.255.0.0", "255.0.0.0", "128.0.0.0", "255.255.255.252",
+                             "255.255.255.255"})
+        EXPECT_TRUE(IsValidSubnetMask(good)) << good;
+    for (const char* bad : {"255.0.255.0", "0.255.255.0", "0.0.0.0", "255.255.255.1", ".255.255.0", "255.255.255.",
+                            "255.255.0", "256.0.0.0", "255.255.254.255"})
+        EXPECT_FALSE(IsValidSubnetMask(bad)) << bad;
+}
+
+TEST(Validators, NumberRangeIsInclusiveAndTakesOnlyDigits) {
+    EXPECT_TRUE(IsNumberInRange("1", 1, 65535));
+    EXPECT_TRUE(IsNumberInRange("65535", 1, 65535));
+    EXPECT_FALSE(IsNumberInRange("0", 1, 65535));
+    EXPECT_FALSE(IsNumberInRange("65536", 1, 65535));
+    EXPECT_TRUE(IsNumberInRange(" 60 ", 60, 31536000));
+    EXPECT_FALSE(IsNumberInRange("", 0, 64));
+    EXPECT_FALSE(IsNumberInRange("12a", 0, 64));
+    EXPECT_FALSE(IsNumberInRange("-", 0, 64));
+    EXPECT_TRUE(IsNumberInRange("-1", -5, 5));
+    EXPECT_FALSE(IsNumberInRange("99999999999999999999", 0, 64));
+}
+
+TEST(Validators, RangeMessages) {
+    EXPECT_EQ(NumberRangeMessage(1, 65535), "Please input a number between 1 and 65535.");
+    EXPECT_EQ(NumberRangeMessage(60, 31536000, true), "Please input a number between 60 and 31536000!");
+}
