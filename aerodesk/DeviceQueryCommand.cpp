@@ -17,7 +17,9 @@ int DeviceQueryCommand::Run(const QStringList& arguments) {
         return 2;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(QLatin1String(" [options]")), QStringLiteral("Usage: aerodesk ") + arguments.first());
+        std::fputs(help.toUtf8().constData(), stdout);
         return 0;
     }
     if (!options_.Read(parser)) {
