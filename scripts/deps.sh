@@ -8,6 +8,7 @@ NXA_PACKAGES=(
   zlib1g-dev libtinyxml2-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   curl smitools
+  clang libclang-rt-dev
 )
 
 nxa_ensure_packages() {
@@ -28,7 +29,8 @@ nxa_ensure_packages() {
   if command -v systemctl >/dev/null 2>&1; then $sudo systemctl stop snmpd >/dev/null 2>&1 || true; fi
 }
 
-# nxa_build DIR [cmake args...]: configures (once) and builds the tree in DIR.
+# nxa_build DIR [cmake args...]: configures (once) and builds the tree in DIR
+# (only the targets in NXA_TARGETS when that is set).
 nxa_build() {
   local dir=$1; shift
   local top
@@ -38,5 +40,10 @@ nxa_build() {
     cmake -S "$top" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
   fi
   echo "==> Building $dir"
-  cmake --build "$dir" -- -k 0
+  if [ -n "${NXA_TARGETS:-}" ]; then
+    # shellcheck disable=SC2086
+    cmake --build "$dir" --target $NXA_TARGETS
+  else
+    cmake --build "$dir" -- -k 0
+  fi
 }
