@@ -1,0 +1,32 @@
+#pragma once
+#include "snmp/DeviceTarget.h"
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// Applies a template key file to one device over blocking requests: refuses a
+// device with Multi-SSID on, then writes the groups the flags choose
+// (0x1 system, 0x2 radio, 0x4 MAC filter and security) for the device's band
+// and AP mode, and ends with the device's apply command. A setting the device
+// cannot take is reported and skipped; anything that makes the whole template
+// unusable raises CZRException.
+class TemplateApplier {
+public:
+    enum Flags : uint32_t { SystemGroup = 0x1, WirelessGroup = 0x2, SecurityGroup = 0x4 };
+    static constexpr int kRefused = 1;
+
+    using RejectHandler = std::function<void(const QString& message)>;
+
+    // `progress`, when given, is set to 1 and raised by one before each group's
+    // write; other threads may read it while the application runs.
+    TemplateApplier(const DeviceTarget& target, RejectHandler reject, int32_t* progress = nullptr);
+
+    void Apply(const QString& keyFilePath, uint32_t flags);
+
+private:
+    void RaiseProgress();
+
+    DeviceTarget target_;
+    RejectHandler reject_;
+    int32_t* progress_;
+};
