@@ -229,6 +229,8 @@ bool SnmpRequest::Read(bool firstStep) {
     if (!Enabled)
         return false;
     Prepared p = BuildRead(Variables, firstStep);
+    if (p.Exchange->Request.empty())
+        return false;   // nothing is requested: no PDU goes out
     SnmpEngine::Instance().Execute(*p.Exchange);
     return Decode(Variables, *p.Exchange, p.Sent, false, true).More;
 }

@@ -44,6 +44,8 @@ public:
     bool Read(bool firstStep);
     // One blocking set; `selection` lists entry indexes ("0,3"), empty for all.
     void Write(const QString& selection = {});
+    // Asynchronous forms: start them on the user-interface thread; the
+    // completion runs there too. Nothing follows when Enabled is false.
     void ReadAsync(Completion done, bool firstStep, uintptr_t context = 0);
     void WriteAsync(Completion done, const QString& selection = {}, uintptr_t context = 0);
 
