@@ -119,6 +119,33 @@ typedef void (*ClientCallback)(CmdResult* result, int32_t count, ClientRecord** 
 // (0 OK, 1 OK/Cancel), its context; returns 1 for OK, 2 for Cancel.
 typedef int32_t (*MessageBoxHandler)(const char* text, const char* caption, int32_t buttons, void* context);
 
+// Template application (PlugSetConfigFile): receives each rejected setting
+// (Status 1, Message the rejection), the "NOEND" report text and the context.
+typedef void (*TemplateReportCallback)(CmdResult* result, const char* report, uintptr_t context);
+
+// The caller's record of a template application. Progress is set by
+// PlugSetConfigFile: a counter it allocates with malloc (the record's owner
+// frees it with free()), 1 at the start and raised before each group's write;
+// it may be read from another thread while the application runs.
+struct TemplateJob {
+    TemplateReportCallback HostCallback;
+    uintptr_t Context;
+    char Field1[300];            // the device address, as the command export fills it
+    char Field2[300];
+    char Field3[255];
+    char Field4[255];
+    char Field5[510];            // the template key file, as the command export fills it
+    int32_t* Progress;
+};
+static_assert(offsetof(TemplateJob, Context) == 8);
+static_assert(offsetof(TemplateJob, Field1) == 16);
+static_assert(offsetof(TemplateJob, Field2) == 316);
+static_assert(offsetof(TemplateJob, Field3) == 616);
+static_assert(offsetof(TemplateJob, Field4) == 871);
+static_assert(offsetof(TemplateJob, Field5) == 1126);
+static_assert(offsetof(TemplateJob, Progress) == 1640);
+static_assert(sizeof(TemplateJob) == 1648);
+
 // Module entry and host settings.
 NXA_PLUG_API int32_t PlugInit(uintptr_t unused1, uintptr_t unused2, uintptr_t unused3, CFTPServer* ftpServer);
 NXA_PLUG_API int32_t PlugExit(void);
@@ -143,3 +170,17 @@ NXA_PLUG_API void PlugGetTrafficInfor(const char* address, TrafficCallback callb
                                       uintptr_t context);
 NXA_PLUG_API void PlugGetClinetInfor(const char* address, ClientCallback callback, uintptr_t unused,
                                      uintptr_t context);
+
+// Configuration templates.
+// Turns a device backup into a template: the backup's path then holds the
+// flat key file, templatePath the sectioned template. True when written.
+NXA_PLUG_API bool PlugParseFile(const char* deviceConfigPath, const char* templatePath);
+// Writes a device's settings to a file (flags 0x1 system, 0x2 radio, 0x4
+// security); 0, or CZRException (-10000: the file cannot be written).
+NXA_PLUG_API int32_t PlugGetConfigFile(const char* address, const char* path, uint32_t flags);
+// Applies a template key file to a device (flags 0x1 system, 0x2 radio, 0x4
+// MAC filter and security); rejected settings go to the job's callback. 0, or
+// CZRException (1: the template was refused; -10001: unreadable key file).
+// Blocking; may run on a worker thread.
+NXA_PLUG_API int32_t PlugSetConfigFile(const char* address, const char* keyFilePath, uint32_t flags,
+                                       TemplateJob* job);
