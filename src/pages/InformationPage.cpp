@@ -60,7 +60,7 @@ CInformationPage::CInformationPage(CMainView* view, const PageRow& row) : CPage(
     // The multi-SSID state itself is not shown; its row shows the MAC range.
     summary_->Bind(QStringLiteral("dot11MssidState"), ControlBinding::ForStatic(AddHidden("dot11MssidState")));
     const int ssidRow = grid->rowCount();
-    ssidLabel_ = new QLabel(QStringLiteral("SSID 1~7"), group);
+    ssidLabel_ = new QLabel(QStringLiteral("SSID 1~7 :"), group);
     ssidRange_ = new QLabel(group);
     ssidRange_->setObjectName(QStringLiteral("SsidRange"));
     grid->addWidget(ssidLabel_, ssidRow, 0);

@@ -1,5 +1,6 @@
 #include "MainView.h"
 #include "CaptionStrip.h"
+#include "DeviceSettings.h"
 #include "Page.h"
 #include "PageWait.h"
 #include "snmp/ErrorCatalog.h"
@@ -29,6 +30,7 @@ CMainView* CMainView::Instance() { return gView; }
 
 void CMainView::InitialUpdate(const WindowSettings& settings) {
     ErrorCatalog::LoadCatalogs(settings.CatalogFolder);
+    DeviceSettings::SetFixed(settings);
     DeviceTarget target = SnmpSession::DefaultTarget();
     target.Address = settings.DeviceIpAddress;
     target.Port = settings.SnmpPort;

@@ -1,4 +1,5 @@
 #include "PageRequest.h"
+#include "DeviceSettings.h"
 #include "ShellTiming.h"
 #include "StatusPost.h"
 #include "snmp/CZRException.h"
@@ -39,6 +40,7 @@ void PageRequest::SetAccess(const QString& name, int32_t access) {
 }
 
 bool PageRequest::StartRead() {
+    DeviceSettings::ApplyTo(Target());
     try {
         ReadAsync([this](RequestResult* r, MibVariableList* l, uintptr_t) { Completed(false, r, l); }, true);
         return true;
@@ -49,6 +51,7 @@ bool PageRequest::StartRead() {
 }
 
 bool PageRequest::StartWrite() {
+    DeviceSettings::ApplyTo(Target());
     try {
         WriteAsync([this](RequestResult* r, MibVariableList* l, uintptr_t) { Completed(true, r, l); });
         return true;
