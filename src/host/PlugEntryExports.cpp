@@ -4,6 +4,7 @@
 #include "ModuleApp.h"
 #include "ModuleIdentity.h"
 #include "ModuleSettings.h"
+#include "pages/ManagementWindow.h"
 #include <QApplication>
 #include <arpa/inet.h>
 #include <cstring>
@@ -113,4 +114,17 @@ NXA_PLUG_API int32_t PlugSetAsMultiple(void) { return NoEffect(); }
 NXA_PLUG_API void PlugSetMessageBoxHandler(MessageBoxHandler handler, void* context) {
     HostMessageBoxes::SetHostHandler(handler, context);
     HostMessageBoxes::Install();
+}
+
+// For the reference host: shows every built page of the open window in turn,
+// refreshed from the device, and writes its image to FOLDER/NN-label.png.
+// Returns the number of files written, or -1 when there is no window.
+NXA_PLUG_API int32_t PlugRenderWindow(const char* folder, int32_t timeoutMs) {
+    try {
+        if (!folder || !ManagementWindow::IsOpen())
+            return -1;
+        return static_cast<int32_t>(ManagementWindow::RenderPages(QString::fromUtf8(folder), timeoutMs).size());
+    } catch (...) {
+        return -1;
+    }
 }
