@@ -8,6 +8,7 @@
 #define NXA_PLUG_API extern "C" __attribute__((visibility("default")))
 
 class CFTPServer;
+class QAbstractItemView;
 
 // What the module is (PlugGetModuleCaps). Holds no pointer: exactly 1036 bytes.
 struct ModuleCaps {
@@ -184,3 +185,49 @@ NXA_PLUG_API int32_t PlugGetConfigFile(const char* address, const char* path, ui
 // Blocking; may run on a worker thread.
 NXA_PLUG_API int32_t PlugSetConfigFile(const char* address, const char* keyFilePath, uint32_t flags,
                                        TemplateJob* job);
+
+// Device commands (PlugSystemCmd, PlugCmdAPI) and the fleet firmware upgrade.
+// PlugCmdAPI 0: one rogue access point seen by the device's survey.
+struct RogueApRecord {
+    const char* Type;
+    const char* Channel;
+    const char* Bssid;
+    const char* Security;     // always "Not Suport"
+    const char* Mode;
+    const char* Ssid;
+    const char* Signal;       // always "(Not Suport) 0"
+};
+static_assert(sizeof(RogueApRecord) == 56);
+// PlugCmdAPI 2: the probe's answer, shaped like the standard system group
+// followed by two interface addresses (the seventh holds the MAC that was
+// read, the eighth the parameter).
+struct ProbeVariable {
+    const char* Oid;
+    const char* Name;
+    const char* Value;
+};
+struct ProbeList {
+    int32_t Count;
+    ProbeVariable* Variables;
+};
+// The callback shapes of PlugCmdAPI, by command number: 0 and 3 rows; 2
+// probe; 5 to 9 text. The host passes the one its command takes.
+typedef void (*CmdRowsCallback)(int32_t zero, CmdResult* result, int32_t count, RogueApRecord** rows,
+                                uintptr_t context);
+typedef void (*CmdProbeCallback)(CmdResult* result, const ProbeList* list, uintptr_t context);
+typedef void (*CmdTextCallback)(CmdResult* result, const char* text, uintptr_t context);
+
+// 1 restart, 2 factory default, 3 apply; blocking; always 0. A failure to send
+// leaves the module as CZRException.
+NXA_PLUG_API int32_t PlugSystemCmd(const char* address, int32_t command);
+// Starts a command and returns 0 at once; the callback follows on the host's
+// user-interface thread (command 9: on a worker thread of its own).
+NXA_PLUG_API int32_t PlugCmdAPI(int32_t command, const char* address, const char* parameter, uintptr_t context,
+                                void* callback);
+// Upgrades the selected rows of the host's device list (times in hundredths
+// of a second); 0 after the run, -1 when no row qualified.
+NXA_PLUG_API int32_t PlugUpgradeFirmware(CFTPServer* ftpServer, QAbstractItemView* deviceList, uintptr_t unused,
+                                         const char* firmwarePath, int32_t settingsTimeout, int32_t updateTimeout,
+                                         int32_t margin, int32_t rebootWait);
+// Aborts the upgrade in progress.
+NXA_PLUG_API int32_t PlugUpFirCallBack(void);

@@ -67,7 +67,8 @@ bool ClientQuery::SendStep(const QString& address, const MibVariableList& row, b
 
 void ClientQuery::StepDone(RequestResult* result, MibVariableList* list, uintptr_t context) {
     const QString address = result->DeviceAddress;
-    if (result->Status != 0 || list->Count() != kColumns) {
+    const int macIndex = list->IndexOf(QStringLiteral("dot11ClientMacAddress"));
+    if (result->Status != 0 || list->Count() != kColumns || macIndex < 0) {
         // The walk cannot go on; the host hears of it rather than waiting.
         ClientCollection::Instance().Take(address);
         const QString message = result->Status != 0 ? result->Message
@@ -75,7 +76,7 @@ void ClientQuery::StepDone(RequestResult* result, MibVariableList* list, uintptr
         Fail(address, message, context);
         return;
     }
-    const QString mac = list->Entry(list->IndexOf(QStringLiteral("dot11ClientMacAddress"))).Value;
+    const QString mac = list->Entry(macIndex).Value;
     const bool macColumnEnded = mac == QLatin1String("(NOTDONE)");
     if (IsClientMac(mac))
         ClientCollection::Instance().Append(address, *list);

@@ -1,0 +1,168 @@
+// bench_host: the module's device queries against nxa-sim, loaded with dlopen
+// as a host loads it.
+//  1. The client query of one device with 256 clients against net-snmp's
+//     snmpwalk of the same table (ratio module / snmpwalk; aim at most 1.2).
+//  2. The basic-configuration query of 200 devices started at once against
+//     that of one device (ratio of wall times; aim at most 3).
+// Each time is the median of several runs.
+#include "SimProcess.h"
+#include "host/AP_PlugIn.h"
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cstdio>
+#include <dlfcn.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kRoot = "1.3.6.1.4.1.171.10.37.36";
+constexpr int kRuns = 5;
+
+struct Module {
+    decltype(&PlugInit) Init = nullptr;
+    decltype(&PlugSetSnmpParameter) SetSnmpParameter = nullptr;
+    decltype(&PlugGetClinetInfor) GetClinetInfor = nullptr;
+    decltype(&PlugGetBasicConfigInfor) GetBasicConfigInfor = nullptr;
+    decltype(&PlugExit) Exit = nullptr;
+};
+
+int gCalls = 0;
+int gRecords = 0;
+
+void OnClients(CmdResult*, int32_t count, ClientRecord**, uintptr_t) {
+    ++gCalls;
+    gRecords += count;
+}
+
+void OnBasic(CmdResult*, int32_t count, BasicConfigRecord**, uintptr_t) {
+    ++gCalls;
+    gRecords += count;
+}
+
+bool Wait(int calls, int ms = 120000) {
+    QDeadlineTimer deadline(ms);
+    while (gCalls < calls && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    return gCalls >= calls;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double TimeMs(const std::function<bool()>& run) {
+    QElapsedTimer t;
+    t.start();
+    if (!run())
+        return -1;
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+void SetTarget(Module& m, const std::string& address, int port) {
+    in_addr in{};
+    inet_pton(AF_INET, address.c_str(), &in);
+    m.SetSnmpParameter(in.s_addr, "public", "private", static_cast<uint32_t>(port), 300);
+}
+
+int ClientBench(Module& m) {
+    SimProcess sim("127.0.91.1", {"--clients", "256"});
+    if (!sim.Ready()) {
+        std::fprintf(stderr, "nxa-sim did not start: %s\n", sim.Output().c_str());
+        return 1;
+    }
+    SetTarget(m, "127.0.91.1", sim.Port());
+    std::vector<double> module, walk;
+    for (int i = 0; i < kRuns; ++i) {
+        module.push_back(TimeMs([&] {
+            gCalls = gRecords = 0;
+            m.GetClinetInfor("127.0.91.1", &OnClients, 0, 0);
+            return Wait(1) && gRecords == 256;
+        }));
+        walk.push_back(TimeMs([&] {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("MIBS"), QString());
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral("snmpwalk"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("public"),
+                                                  QStringLiteral("-On"), QString::fromStdString(sim.Target()),
+                                                  QString::fromStdString(kRoot + ".2.1.3.3.4.2.1")});
+            return p.waitForFinished(120000) && p.exitCode() == 0 && p.readAllStandardOutput().count('\n') >= 6 * 256;
+        }));
+    }
+    if (*std::min_element(module.begin(), module.end()) < 0 || *std::min_element(walk.begin(), walk.end()) < 0) {
+        std::fprintf(stderr, "client bench: a run failed\n");
+        return 1;
+    }
+    const double ratio = Median(module) / Median(walk);
+    std::printf("clients, 1 device x 256 clients: module %.1f ms, snmpwalk %.1f ms, ratio %.2f (aim <= 1.2)\n",
+                Median(module), Median(walk), ratio);
+    return 0;
+}
+
+int BasicConfigBench(Module& m) {
+    constexpr int kDevices = 200;
+    SimProcess sim("127.0.92.1", {"--clients", "0"}, kDevices);
+    if (!sim.Ready()) {
+        std::fprintf(stderr, "nxa-sim did not start: %s\n", sim.Output().c_str());
+        return 1;
+    }
+    SetTarget(m, "127.0.92.1", sim.Port());
+    std::vector<std::string> addresses;
+    for (int n = 1; n <= kDevices; ++n)
+        addresses.push_back(sim.Target(n).substr(0, sim.Target(n).find(':')));
+    std::vector<double> one, all;
+    for (int i = 0; i < kRuns; ++i) {
+        one.push_back(TimeMs([&] {
+            gCalls = gRecords = 0;
+            m.GetBasicConfigInfor(addresses[0].c_str(), &OnBasic, "", 0);
+            return Wait(1) && gRecords == 1;
+        }));
+        all.push_back(TimeMs([&] {
+            gCalls = gRecords = 0;
+            for (const std::string& a : addresses)
+                m.GetBasicConfigInfor(a.c_str(), &OnBasic, "", 0);
+            return Wait(kDevices) && gRecords == kDevices;
+        }));
+    }
+    if (*std::min_element(one.begin(), one.end()) < 0 || *std::min_element(all.begin(), all.end()) < 0) {
+        std::fprintf(stderr, "basic configuration bench: a run failed (%d answers, %d records)\n", gCalls, gRecords);
+        return 1;
+    }
+    const double ratio = Median(all) / Median(one);
+    std::printf("basic configuration, 200 devices at once: %.1f ms, one device %.1f ms, ratio %.2f (aim <= 3)\n",
+                Median(all), Median(one), ratio);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    void* handle = dlopen(NXA_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        std::fprintf(stderr, "%s\n", dlerror());
+        return 1;
+    }
+    Module m;
+    m.Init = reinterpret_cast<decltype(m.Init)>(dlsym(handle, "PlugInit"));
+    m.SetSnmpParameter = reinterpret_cast<decltype(m.SetSnmpParameter)>(dlsym(handle, "PlugSetSnmpParameter"));
+    m.GetClinetInfor = reinterpret_cast<decltype(m.GetClinetInfor)>(dlsym(handle, "PlugGetClinetInfor"));
+    m.GetBasicConfigInfor = reinterpret_cast<decltype(m.GetBasicConfigInfor)>(dlsym(handle, "PlugGetBasicConfigInfor"));
+    m.Exit = reinterpret_cast<decltype(m.Exit)>(dlsym(handle, "PlugExit"));
+    if (!m.Init || !m.SetSnmpParameter || !m.GetClinetInfor || !m.GetBasicConfigInfor || !m.Exit)
+        return 1;
+    m.Init(0, 0, 0, nullptr);
+    int rc = ClientBench(m);
+    rc |= BasicConfigBench(m);
+    m.Exit();
+    return rc;
+}
