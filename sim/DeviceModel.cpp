@@ -2,8 +2,10 @@
 #include "Catalogue.h"
 #include "MibTables.h"
 #include "SpecialVars.h"
+#include "TemplateTables.h"
 #include "ValueMaps.h"
 #include "snmp/MibVariable.h"
+#include "snmp/SnmpSyntax.h"
 #include <algorithm>
 #include <cctype>
 #include <set>
@@ -246,6 +248,7 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
             addLeaf(oid, def, def->Name);
         }
     }
+    model->PreferTemplateRecords();
     // An alias never hides a real leaf.
     for (auto it = model->aliases_.begin(); it != model->aliases_.end();)
         it = leafSet.count(it->first) ? model->aliases_.erase(it) : std::next(it);
@@ -279,4 +282,45 @@ std::vector<OidPath> DeviceModel::LeavesNamed(const std::string& name) const {
         if (std::find(result.begin(), result.end(), it->second) == result.end())
             result.push_back(it->second);
     return result;
+}
+
+void DeviceModel::PreferTemplateRecords() {
+    // The configuration export and template application read and write these
+    // OIDs; where the catalogue also lists another name there (an older
+    // numbering of the radio table), the device answers as these records.
+    static const MibVariable* const kTables[] = {kTemplateSystemVars, kChannelListVars, kTemplateWirelessVars,
+                                                 kTemplateSecurityVars, kMultiSsidStateVars, kApModeVars, kRadioBandVars,
+                                                 kAutoChannelScanVars, kChannelWidthVars, kMacFilterModeVars,
+                                                 kWepKeyEntryMethodVars};
+    const OidPath root = Oids::MustParse(Catalogue::EnterpriseRoot);
+    std::set<OidPath> done;   // where two records share an OID, the first wins
+    for (const MibVariable* table : kTables)
+        for (const MibVariable* v = table; v->Oid; ++v) {
+            if (v->Access & SnmpAccess::Invalid)
+                continue;
+            OidPath oid;
+            if (!Oids::Parse(v->Oid, oid) || !Oids::StartsWith(oid, root) || !done.insert(oid).second)
+                continue;
+            auto it = defsByKey_.find(Oids::Format(oid));
+            if (it == defsByKey_.end())
+                continue;
+            VarDef* def = it->second;
+            const std::string name = v->Name;
+            if (def->Name == name && def->Syntax == v->Syntax)
+                continue;
+            def->Names.erase(std::remove(def->Names.begin(), def->Names.end(), name), def->Names.end());
+            def->Names.insert(def->Names.begin(), name);
+            def->Name = name;
+            def->Syntax = v->Syntax;
+            def->AllowedKeys.clear();
+            if (v->Map && v->Map->Kind() == ValueMap::NumberKey)
+                for (int i = 0; i < v->Map->Count(); ++i)
+                    def->AllowedKeys.push_back(v->Map->GetPair(i).Key);
+            const SpecialVars::Special* special = SpecialVars::Find(name);
+            def->Writable = (v->Access & SnmpAccess::WriteOnly) ? true : !(special && special->ReadOnly);
+            def->Default = special && special->Default ? special->Default
+                           : def->AllowedKeys.empty() ? std::string() : std::to_string(def->AllowedKeys.front());
+            // Named() finds this OID first for the preferred name.
+            leavesByName_.emplace_hint(leavesByName_.lower_bound(name), name, oid);
+        }
 }

@@ -45,6 +45,7 @@ public:
 private:
     VarDef* DefFor(const std::string& key, const std::string& group, const std::string& name, int32_t syntax,
                    const std::string& maps);
+    void PreferTemplateRecords();
 
     std::deque<VarDef> defs_;
     std::map<std::string, VarDef*> defsByKey_;

@@ -37,7 +37,7 @@ const Special kSpecials[] = {
     {"dot11PrimarySuppress", "0", false},
     {"dot11Channel", "6", false},
     {"dot11Band2dot4GHzChannelList", "1,2,3,4,5,6,7,8,9,10,11", true},
-    {"dot11DynamicChannelList", "1,2,3,4,5,6,7,8,9,10,11", true},
+    {"dot11DynamicChannelList", "1 2 3 4 5 6 7 8 9 10 11", true},   // the channels of the band in use, space-separated
     {"dot11ChannelList", "1,2,3,4,5,6,7,8,9,10,11", true},
     {"dot11GWdsChannelList", "1,2,3,4,5,6,7,8,9,10,11", true},
     {"dot11WdsChannelList", "1,2,3,4,5,6,7,8,9,10,11", true},

@@ -111,7 +111,7 @@ void Request(benchmark::State& state, int command, const char* oidText) {
 }
 
 void BM_Get(benchmark::State& state) {
-    Request(state, SNMP_MSG_GET, ".1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.2.1");
+    Request(state, SNMP_MSG_GET, ".1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.1.1");
 }
 void BM_GetNext(benchmark::State& state) {
     Request(state, SNMP_MSG_GETNEXT, ".1.3.6.1.4.1.171.10.37.36.2.1.3.3.2.3.3.1.2.1.100");

@@ -120,7 +120,7 @@ TEST_F(SimActions, sim_ApplyDiscardAndFactoryReset) {
 TEST_F(SimActions, sim_RestartSilencesOnlyThatDevice) {
     sim = std::make_unique<SimProcess>("127.0.63.41", std::vector<std::string>{"--restart-time", "3000"}, 2);
     ASSERT_TRUE(sim->Ready());
-    Set(kE + ".2.1.3.3.1.1.1.2.1 s Kept");
+    Set(kE + ".2.1.3.3.1.1.1.1.1 s Kept");
     EXPECT_NE(Set(kE + ".4.2.1 i 1").find("INTEGER: 1"), std::string::npos);
     std::string output;
     RunTool("snmpget -v2c -c public -r0 -t0.3 " + sim->Target(1) + " 1.3.6.1.2.1.1.5.0", output);
@@ -129,6 +129,6 @@ TEST_F(SimActions, sim_RestartSilencesOnlyThatDevice) {
     EXPECT_NE(output.find("NXA-7310-000002"), std::string::npos) << output;
     std::string back;
     for (int i = 0; i < 40 && back.find("STRING") == std::string::npos; ++i)
-        RunTool("snmpget -v2c -c public -r0 -t0.5 " + sim->Target(1) + " " + kE + ".2.1.3.3.1.1.1.2.1", back);
+        RunTool("snmpget -v2c -c public -r0 -t0.5 " + sim->Target(1) + " " + kE + ".2.1.3.3.1.1.1.1.1", back);
     EXPECT_NE(back.find("Kept"), std::string::npos) << back;
 }

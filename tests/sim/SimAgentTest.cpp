@@ -102,7 +102,7 @@ TEST_F(SimAgent, sim_DevicesHaveTheirOwnIdentity) {
 }
 
 TEST_F(SimAgent, sim_V2cSetOfWritableVariableSticks) {
-    std::string ssid = "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.2.1";
+    std::string ssid = "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.1.1";
     Tool("snmpset -v2c -c private -On " + sim->Target() + " " + ssid + " s Lobby-AP");
     EXPECT_EQ(lastStatus, 0);
     std::string read = Tool("snmpget -v2c -c public -On " + sim->Target() + " " + ssid);
@@ -114,8 +114,8 @@ TEST_F(SimAgent, sim_V2cSetOfWritableVariableSticks) {
 
 TEST_F(SimAgent, sim_SetErrorsCarryTheProperStatus) {
     std::string mac = "1.3.6.1.4.1.171.10.37.36.2.1.1.1.1.5.1";
-    std::string ssid = "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.2.1";
-    std::string broadcast = "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.3.1";
+    std::string ssid = "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.1.1";
+    std::string broadcast = "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.2.1";
     std::string t = sim->Target();
     EXPECT_NE(Tool("snmpset -v2c -c private " + t + " " + mac + " x 001122334455").find("notWritable"), std::string::npos);
     EXPECT_NE(Tool("snmpset -v1 -c private " + t + " " + mac + " x 001122334455").find("noSuchName"), std::string::npos);

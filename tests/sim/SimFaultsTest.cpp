@@ -94,7 +94,7 @@ TEST(SimFaults, sim_BadInputNeverStopsTheFleet) {
     std::string varbinds;
     std::string big(250, 'x');
     for (int i = 0; i < 128; ++i)
-        varbinds += " 1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.2.1 s " + big;
+        varbinds += " 1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.1.1 s " + big;
     std::string output;
     RunTool("snmpset -v2c -c private -r0 -t3 " + sim.Target(1) + varbinds, output);
     EXPECT_TRUE(output.find("tooBig") != std::string::npos || output.find("STRING") != std::string::npos)
