@@ -3,7 +3,9 @@
 
 void MappedRequest::ExchangeValue(MibVariableList& list, int index, bool arrived) {
     MibVariableEntry& entry = list.Entry(index);
-    if (!entry.Map)
-        return;
-    entry.Value = arrived ? entry.Map->TextForValue(entry.Value) : entry.Map->ValueForText(entry.Value);
+    if (entry.Map)
+        entry.Value = arrived ? entry.Map->TextForValue(entry.Value) : entry.Map->ValueForText(entry.Value);
+    // The engine prepares a write entry by entry; after the last the list is as sent.
+    if (!arrived && WriteObserver && index == list.Count() - 1)
+        WriteObserver(list);
 }

@@ -50,6 +50,7 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
             reject_(message);
     };
     context.RaiseProgress = [this] { RaiseProgress(); };
+    context.ObserveWrite = observer_;
 
     if (ReadOne(context, kMultiSsidStateVars) != QLatin1String("Disable"))
         throw CZRException(kRefused, QStringLiteral("Setting are rejected when Multi-SSID is enabled!"));

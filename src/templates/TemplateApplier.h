@@ -1,5 +1,6 @@
 #pragma once
 #include "snmp/DeviceTarget.h"
+#include "snmp/MibVariableList.h"
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -23,10 +24,16 @@ public:
 
     void Apply(const QString& keyFilePath, uint32_t flags);
 
+    // Sees the list of every write just before it goes out (values as sent).
+    void SetWriteObserver(std::function<void(const MibVariableList& list)> observer) {
+        observer_ = std::move(observer);
+    }
+
 private:
     void RaiseProgress();
 
     DeviceTarget target_;
     RejectHandler reject_;
     int32_t* progress_;
+    std::function<void(const MibVariableList& list)> observer_;
 };

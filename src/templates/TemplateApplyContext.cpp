@@ -9,6 +9,7 @@ QString TemplateApplyContext::Prefix(const char* group) const {
 std::unique_ptr<MappedRequest> TemplateApplyContext::NewRequest(const MibVariable* table) const {
     auto request = std::make_unique<MappedRequest>();
     request->Target() = Target;
+    request->WriteObserver = ObserveWrite;
     if (table) {
         request->Variables = MibVariableList(table, MibVariableList::MVT_SV);
         for (int i = 0; i < request->Variables.Count(); ++i)

@@ -20,6 +20,8 @@ struct TemplateApplyContext {
     bool Band5GHz = false;
     std::function<void(const QString& message)> Reject;
     std::function<void()> RaiseProgress;
+    // Sees every write of the application just before it goes out (may be empty).
+    std::function<void(const MibVariableList& list)> ObserveWrite;
 
     bool Has(const QString& key) const { return Keys.contains(key); }
     // The key's value, empty when the key is missing.
