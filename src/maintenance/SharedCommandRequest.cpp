@@ -1,0 +1,36 @@
+#include "SharedCommandRequest.h"
+#include "RogueSurvey.h"
+#include "snmp/SnmpRequest.h"
+#include <QCoreApplication>
+#include <memory>
+
+namespace SharedCommandRequest {
+
+namespace {
+std::unique_ptr<SnmpRequest> request;
+bool routineAdded = false;
+
+void OnApplicationEnd() {
+    routineAdded = false;
+    Release();
+}
+}  // namespace
+
+SnmpRequest& Get() {
+    if (!request) {
+        request = std::make_unique<SnmpRequest>();
+        // Added after the module's own start, so it runs before the SNMP layer stops.
+        if (!routineAdded && QCoreApplication::instance()) {
+            qAddPostRoutine(&OnApplicationEnd);
+            routineAdded = true;
+        }
+    }
+    return *request;
+}
+
+void Release() {
+    RogueSurvey::DropAll();
+    request.reset();
+}
+
+}  // namespace SharedCommandRequest
