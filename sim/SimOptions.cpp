@@ -70,6 +70,9 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         {"seed", "Seed for generated table rows and dropped requests (default 1).", "N", "1"},
         {"verbose", "Log net-snmp messages and device actions."},
         {"dump-model", "Print the variable tree of the first device and exit."},
+        {"write-backup", "Write the configuration backup of the device chosen by --device to FILE and exit.", "FILE"},
+        {"restore-backup", "Set the configuration of the device chosen by --device from the backup in FILE at start.", "FILE"},
+        {"device", "Device number (1-based) for --write-backup and --restore-backup (default 1).", "N", "1"},
     };
     parser.addOptions(options);
     parser.process(arguments);
@@ -93,6 +96,7 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     DelayMs = number("delay", 0, 60000);
     DropPercent = number("drop", 0, 100);
     Seed = static_cast<uint32_t>(number("seed", 0, 1 << 30));
+    BackupDevice = number("device", 1, Devices);
     if (!ok)
         return false;
     Base = parser.value("base").toStdString();
@@ -110,6 +114,8 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     StateFile = parser.value("state").toStdString();
     Verbose = parser.isSet("verbose");
     DumpModel = parser.isSet("dump-model");
+    WriteBackup = parser.value("write-backup").toStdString();
+    RestoreBackup = parser.value("restore-backup").toStdString();
     for (const QString& spec : parser.values("v3-user")) {
         Agent::V3User user;
         if (!ParseUser(spec.toStdString(), user)) {

@@ -28,6 +28,9 @@ struct SimOptions {
     uint32_t Seed = 1;
     bool Verbose = false;
     bool DumpModel = false;
+    std::string WriteBackup;     // write this device's configuration backup and exit
+    std::string RestoreBackup;   // set this device's configuration from a backup at start
+    int BackupDevice = 1;
 
     // Parses the arguments; on --help or --version it prints and exits, on a
     // bad argument it returns false with the reason.

@@ -1,6 +1,7 @@
 // nxa-sim: a simulated fleet of NXA-7310 access points on loopback addresses.
 #include "Actions.h"
 #include "Agent.h"
+#include "BackupFile.h"
 #include "Device.h"
 #include "DeviceModel.h"
 #include "SimOptions.h"
@@ -94,6 +95,25 @@ int main(int argc, char** argv) {
     if (!fleet.StatePath.empty() && !StateFile::Load(fleet.StatePath, fleet.Devices, error)) {
         std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
         return 1;
+    }
+
+    if (!options.RestoreBackup.empty()) {
+        Device& device = *fleet.Devices[static_cast<size_t>(options.BackupDevice - 1)];
+        if (!BackupFile::Restore(device.State(), options.RestoreBackup, error)) {
+            std::fprintf(stderr, "nxa-sim: %s: %s\n", options.RestoreBackup.c_str(), error.c_str());
+            return 1;
+        }
+        device.State().TakeSnapshot();
+        device.Dirty = true;
+    }
+    if (!options.WriteBackup.empty()) {
+        Device& device = *fleet.Devices[static_cast<size_t>(options.BackupDevice - 1)];
+        if (!BackupFile::Write(device.State(), options.WriteBackup, error)) {
+            std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
+            return 1;
+        }
+        SaveIfDirty(&fleet);
+        return 0;
     }
 
     QTemporaryDir work(QDir::tempPath() + "/nxa-sim-XXXXXX");
