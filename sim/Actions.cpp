@@ -165,6 +165,8 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
     }
     if (Is(def, "languagePackClear") || Is(def, "systemLogClearLocalLog")) {
         if (n != 1) return {};
+        if (Is(def, "systemLogClearLocalLog"))
+            device.Log().Clear();
         Idle(state, oid, def);
         return def.Name + " done";
     }
@@ -291,13 +293,21 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
     }
     if (Is(def, "ftpCommand")) {
         if (n < 1 || n > 3) return {};
-        std::string line = FileTransfer::FtpRequested(state, static_cast<int>(n));
+        std::string line = transfers_ ? transfers_->FtpCommand(device, static_cast<int>(n))
+                                      : "ftp command " + std::to_string(n) + " to " + ValueText(state, "ftpServerIPAddress") + " (no transfers)";
         Idle(state, oid, def);
+        return line;
+    }
+    if (Is(def, "ftpUpgradeSettingCommand")) {
+        std::string line = transfers_ ? transfers_->UpgradeCommand(device, static_cast<int>(n)) : std::string();
+        if (DeviceState::Cell* cell = state.Find(oid))
+            SetNumber(*cell, 6);   // reads as "nothing" again
         return line;
     }
     if (Is(def, "systemLogGetLog")) {
         if (n != 1) return {};
-        std::string line = FileTransfer::TftpLogRequested(state);
+        std::string line = transfers_ ? transfers_->SendLog(device)
+                                      : "tftp log to " + ValueText(state, "systemLogTFTPServerIPAddress") + " (no transfers)";
         Idle(state, oid, def);
         return line;
     }

@@ -2,6 +2,8 @@
 #include "Device.h"
 #include <string>
 
+class FileTransfer;
+
 // The action variables of the device (set to a value to act: add, delete,
 // delete-all, refresh, clear, apply, discard, restart, factory reset,
 // language-pack clear, file transfers) and the values that follow others.
@@ -12,7 +14,9 @@ public:
         int ResetMs = 3000;
     };
 
-    explicit Actions(Timing timing) : timing_(timing) {}
+    // transfers: the devices' FTP/TFTP client; without one, transfer
+    // requests are only logged.
+    explicit Actions(Timing timing, FileTransfer* transfers = nullptr) : timing_(timing), transfers_(transfers) {}
 
     // Checks what the syntax check cannot: an address list that is full, a
     // row number that does not exist. Returns an SnmpErrors code.
@@ -22,4 +26,5 @@ public:
 
 private:
     Timing timing_;
+    FileTransfer* transfers_;
 };

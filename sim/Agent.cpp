@@ -290,6 +290,8 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                 continue;
             std::string line = gAgent->DeviceActions().Apply(*device, undo->Oid, *cell->Def, cell->Value);
             device->Dirty = true;
+            if (!line.empty())
+                device->Log().Add(DeviceLog::Priority::Info, line);
             if (gAgent->Settings().Verbose && !line.empty())
                 std::printf("%s:%u %s\n", device->Identity().Address.c_str(), device->Identity().Port, line.c_str());
         }
@@ -309,6 +311,10 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
         snmp_alarm_register_hr(after, 0, ReleaseDelayed, cache);
     }
     return SNMP_ERR_NOERROR;
+}
+
+void Poll(unsigned int, void* data) {
+    (*static_cast<std::function<void()>*>(data))();
 }
 
 void Tick(unsigned int, void* data) {
@@ -431,9 +437,16 @@ bool Agent::Start(const Options& options, std::string& error) {
 void Agent::Run(volatile std::sig_atomic_t& stop, void (*tick)(void*), void* tickContext) {
     std::pair<void (*)(void*), void*> context{tick, tickContext};
     unsigned int alarm = snmp_alarm_register(1, SA_REPEAT, Tick, &context);
+    unsigned int poll = 0;
+    if (poll_) {
+        timeval every{0, 100 * 1000};
+        poll = snmp_alarm_register_hr(every, SA_REPEAT, Poll, &poll_);
+    }
     while (!stop)
         agent_check_and_process(1);
     snmp_alarm_unregister(alarm);
+    if (poll)
+        snmp_alarm_unregister(poll);
 }
 
 void Agent::Shutdown() {

@@ -2,6 +2,7 @@
 #include "Actions.h"
 #include "Device.h"
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ public:
     bool Start(const Options& options, std::string& error);
     // Serves until stop becomes non-zero; every second it calls tick.
     void Run(volatile std::sig_atomic_t& stop, void (*tick)(void*), void* tickContext);
+    // Called every 100 ms on the agent's thread while Run serves (finished
+    // file transfers take effect there).
+    void SetPoll(std::function<void()> poll) { poll_ = std::move(poll); }
     void Shutdown();
 
     // Used by the net-snmp callbacks.
@@ -48,4 +52,5 @@ private:
     Options options_;
     Device* current_ = nullptr;
     bool started_ = false;
+    std::function<void()> poll_;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include "DeviceLog.h"
 #include "DeviceState.h"
 #include "FaultKnobs.h"
 #include <chrono>
@@ -8,11 +9,14 @@
 class Device {
 public:
     Device(const DeviceModel& model, DeviceIdentity identity, int clientCount)
-        : state_(model, std::move(identity), clientCount) {}
+        : state_(model, std::move(identity), clientCount) {
+        log_.Add(DeviceLog::Priority::Notice, "system started, firmware " + state_.Identity().Firmware);
+    }
 
     DeviceState& State() { return state_; }
     const DeviceIdentity& Identity() const { return state_.Identity(); }
     FaultKnobs& Faults() { return faults_; }
+    DeviceLog& Log() { return log_; }
 
     void SilenceFor(int ms) { silentUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms); }
     bool Answering() const { return !faults_.Silent && std::chrono::steady_clock::now() >= silentUntil_; }
@@ -22,5 +26,6 @@ public:
 private:
     DeviceState state_;
     FaultKnobs faults_;
+    DeviceLog log_;
     std::chrono::steady_clock::time_point silentUntil_{};
 };

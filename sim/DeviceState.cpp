@@ -200,3 +200,10 @@ void DeviceState::FromJson(const QJsonObject& object) {
     }
     TakeSnapshot();
 }
+
+void DeviceState::SetFirmware(const std::string& version) {
+    identity_.Firmware = version;
+    for (auto& [oid, cell] : cells_)
+        if (cell.Def->Default.find("{firmware}") != std::string::npos)
+            cell.Value = FactoryValue(oid, cell);
+}

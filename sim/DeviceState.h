@@ -23,6 +23,9 @@ public:
 
     const DeviceModel& Model() const { return model_; }
     const DeviceIdentity& Identity() const { return identity_; }
+    // A firmware update: the identity and every firmware version variable
+    // carry the new version (also after a factory reset).
+    void SetFirmware(const std::string& version);
 
     // Every value back to the factory default, tables to their fresh rows.
     void FactoryReset();

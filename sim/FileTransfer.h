@@ -1,15 +1,72 @@
 #pragma once
+#include <functional>
+#include <future>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
-class DeviceState;
+class Device;
 
-// The device's FTP and TFTP client: the transfer variables (ftpCommand with
-// ftpUpgradeSettingCommand, systemLogGetLog) end up here. Transfers are not
-// made yet; each request is recorded so that the log and tests can see it.
+// The device's FTP and TFTP client. "Get" downloads the remote file from the
+// FTP server named by the FTP variables, "Put" uploads the device's
+// configuration backup under the remote file name; the upgrade command then
+// acts on what was downloaded (firmware, configuration, certificate, key);
+// the log request sends the device's log by TFTP. Each transfer runs on a
+// worker thread of its own, after the device's earlier transfers, so the
+// device keeps answering meanwhile; what a transfer changes on the device is
+// carried out on the agent's thread by Collect(). Only loopback servers are
+// contacted.
 class FileTransfer {
 public:
-    // ftpCommand was set: 1 connect, 2 get, 3 put.
-    static std::string FtpRequested(DeviceState& state, int command);
-    // systemLogGetLog was set: the log goes to the TFTP server.
-    static std::string TftpLogRequested(DeviceState& state);
+    struct Settings {
+        int FtpPort = 21;
+        int TftpPort = 69;
+        int TimeoutMs = 30000;                       // a whole transfer
+        size_t MaxDownloadBytes = 64 * 1024 * 1024;
+    };
+
+    explicit FileTransfer(Settings settings);
+    ~FileTransfer();   // waits for the running transfers
+    FileTransfer(const FileTransfer&) = delete;
+    FileTransfer& operator=(const FileTransfer&) = delete;
+
+    // ftpCommand was set: 1 connect, 2 get, 3 put. Returns a line for the log.
+    std::string FtpCommand(Device& device, int command);
+    // ftpUpgradeSettingCommand was set (1 firmwareUpdate, 3 configSave,
+    // 7 certificateFileUpdate, 8 keyFileUpdate; the others do nothing here).
+    std::string UpgradeCommand(Device& device, int command);
+    // systemLogGetLog was set to 1.
+    std::string SendLog(Device& device);
+
+    // On the agent's thread: applies finished transfers; returns a line for
+    // each. restartMs: how long a device stays silent after a firmware update.
+    std::vector<std::string> Collect(int restartMs);
+    // Transfers queued or running.
+    int Pending() const;
+
+    // The version a firmware file installs: a line "version=X" in it, else
+    // the current version with its minor number raised by one.
+    static std::string FirmwareVersionOf(const std::string& file, const std::string& current);
+    static bool IsLoopback(const std::string& address);
+
+private:
+    struct Target {
+        std::string Address, User, Password, Path;
+    };
+    struct Job;
+    using Effect = std::function<std::string(Device&, int restartMs)>;
+
+    void Queue(Device& device, std::function<Effect()> work);
+    void Finish(Device& device, Effect effect);
+    static Target TargetOf(Device& device);
+
+    Settings settings_;
+    mutable std::mutex mutex_;
+    std::map<Device*, std::shared_future<void>> last_;   // each device's latest transfer
+    std::map<Device*, std::string> downloaded_;          // the file of the latest "Get"
+    std::vector<std::pair<Device*, Effect>> done_;
+    std::vector<std::shared_future<void>> all_;
+    int pending_ = 0;
 };

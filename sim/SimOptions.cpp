@@ -72,6 +72,9 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         {"dump-model", "Print the variable tree of the first device and exit."},
         {"write-backup", "Write the configuration backup of the device chosen by --device to FILE and exit.", "FILE"},
         {"restore-backup", "Set the configuration of the device chosen by --device from the backup in FILE at start.", "FILE"},
+        {"ftp-port", "Port of the FTP server that devices download from and upload to (default 21).", "PORT", "21"},
+        {"tftp-port", "Port of the TFTP server that devices send their log to (default 69).", "PORT", "69"},
+        {"transfer-timeout", "Seconds a device's file transfer may take before it is given up (default 20).", "S", "20"},
         {"device", "Device number (1-based) for --write-backup and --restore-backup (default 1).", "N", "1"},
     };
     parser.addOptions(options);
@@ -97,6 +100,9 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     DropPercent = number("drop", 0, 100);
     Seed = static_cast<uint32_t>(number("seed", 0, 1 << 30));
     BackupDevice = number("device", 1, Devices);
+    FtpPort = number("ftp-port", 1, 65535);
+    TftpPort = number("tftp-port", 1, 65535);
+    TransferTimeoutMs = number("transfer-timeout", 1, 3600) * 1000;
     if (!ok)
         return false;
     Base = parser.value("base").toStdString();

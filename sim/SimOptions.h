@@ -31,6 +31,9 @@ struct SimOptions {
     std::string WriteBackup;     // write this device's configuration backup and exit
     std::string RestoreBackup;   // set this device's configuration from a backup at start
     int BackupDevice = 1;
+    int FtpPort = 21;            // where devices reach FTP servers
+    int TftpPort = 69;           // where devices reach TFTP servers
+    int TransferTimeoutMs = 20000;
 
     // Parses the arguments; on --help or --version it prints and exits, on a
     // bad argument it returns false with the reason.

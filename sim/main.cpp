@@ -4,6 +4,7 @@
 #include "BackupFile.h"
 #include "Device.h"
 #include "DeviceModel.h"
+#include "FileTransfer.h"
 #include "SimOptions.h"
 #include "StateFile.h"
 #include <QCoreApplication>
@@ -125,7 +126,19 @@ int main(int argc, char** argv) {
     agentOptions.WorkDir = work.path().toStdString();
     agentOptions.Users = options.Users;
     agentOptions.Verbose = options.Verbose;
-    Agent agent(fleet.Devices, Actions(Actions::Timing{options.RestartMs, options.ResetMs}));
+    FileTransfer::Settings transferSettings;
+    transferSettings.FtpPort = options.FtpPort;
+    transferSettings.TftpPort = options.TftpPort;
+    transferSettings.TimeoutMs = options.TransferTimeoutMs;
+    FileTransfer transfers(transferSettings);
+    Agent agent(fleet.Devices, Actions(Actions::Timing{options.RestartMs, options.ResetMs}, &transfers));
+    agent.SetPoll([&] {
+        for (const std::string& line : transfers.Collect(options.RestartMs))
+            if (options.Verbose) {
+                std::printf("%s\n", line.c_str());
+                std::fflush(stdout);
+            }
+    });
     if (!agent.Start(agentOptions, error)) {
         std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
         return 1;
