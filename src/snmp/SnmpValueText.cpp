@@ -380,30 +380,22 @@ QString DecodeKey(int32_t syntax, bool implied, const SubIds& instance, size_t& 
     case BitString:
     case OctetString:
     case Opaque:
-    case ObjectId: {
-        size_t length = implied ? instance.size() - std::min(pos, instance.size()) : TakeSubId(instance, pos);
-        if (length > instance.size() - std::min(pos, instance.size()))
-            throw CZRException(ErrorCatalog::ErrBadKeyCount);
-        if (syntax == ObjectId) {
-            SubIds sub(instance.begin() + static_cast<std::ptrdiff_t>(pos),
-                       instance.begin() + static_cast<std::ptrdiff_t>(pos + length));
-            pos += length;
-            return OidText(sub);
-        }
-        QByteArray bytes;
-        for (size_t i = 0; i < length; ++i)
-            bytes.append(static_cast<char>(instance[pos++] & 0xff));
-        return HexText(bytes);
-    }
+    case ObjectId:
     case DisplayString: {
-        // Text keys carry a length like octet strings, shown as their characters.
-        size_t length = implied ? instance.size() - std::min(pos, instance.size()) : TakeSubId(instance, pos);
+        // A length sub-identifier first, unless the key is the implied last one.
+        const size_t left = instance.size() - std::min(pos, instance.size());
+        const size_t length = implied ? left : TakeSubId(instance, pos);
         if (length > instance.size() - std::min(pos, instance.size()))
             throw CZRException(ErrorCatalog::ErrBadKeyCount);
+        const auto first = instance.begin() + static_cast<std::ptrdiff_t>(pos);
+        const SubIds sub(first, first + static_cast<std::ptrdiff_t>(length));
+        pos += length;
+        if (syntax == ObjectId)
+            return OidText(sub);
         QByteArray bytes;
-        for (size_t i = 0; i < length; ++i)
-            bytes.append(static_cast<char>(instance[pos++] & 0xff));
-        return OctetText(bytes);
+        for (uint32_t s : sub)
+            bytes.append(static_cast<char>(s & 0xff));
+        return syntax == DisplayString ? OctetText(bytes) : HexText(bytes);
     }
     case Null:
         return QStringLiteral("(NULL)");
