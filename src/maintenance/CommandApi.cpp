@@ -1,6 +1,7 @@
 #include "CommandApi.h"
 #include "CommandCallbacks.h"
 #include "CommandJob.h"
+#include "EntryValue.h"
 #include "FtpTransferPlan.h"
 #include "RogueSurvey.h"
 #include "SharedCommandRequest.h"
@@ -25,11 +26,7 @@ constexpr int kBackupTimeout = 6500;
 constexpr int kVersionTimeout = 3000;
 constexpr int kLongTimeout = 20000;
 
-void SetValue(MibVariableList& list, const char* name, const QString& value) {
-    const int i = list.IndexOf(QLatin1String(name));
-    if (i >= 0)
-        list.Entry(i).Value = value;
-}
+void SetValue(MibVariableList& list, const char* name, const QString& value) { EntryValue::Set(list, name, value); }
 
 // Commands 3 and 5 to 8: status, device address and, on failure, the message.
 void Complete(int command, RequestResult* result, MibVariableList* list, uintptr_t context) {
@@ -59,7 +56,7 @@ SnmpRequest::Completion CompletionOf(int command) {
     return [command](RequestResult* r, MibVariableList* l, uintptr_t c) { Complete(command, r, l, c); };
 }
 
-void ProbeDone(const std::shared_ptr<CommandJob>& job, RequestResult* result, MibVariableList* list) {
+void ProbeDone(const std::shared_ptr<TemplateJob>& job, RequestResult* result, MibVariableList* list) {
     auto callback = reinterpret_cast<CmdProbeCallback>(CommandCallbacks::Stored(Probe));
     if (!callback)
         return;
@@ -70,7 +67,7 @@ void ProbeDone(const std::shared_ptr<CommandJob>& job, RequestResult* result, Mi
             shape.Entry(6).Value = list->Entry(mac).Value;
     }
     if (shape.Count() > 7)
-        shape.Entry(7).Value = CommandJob::Get(job->ProbeParameter());
+        shape.Entry(7).Value = CommandJob::Get(CommandJob::ProbeParameter(*job), CommandJob::kProbeParameterSize);
     std::deque<QByteArray> texts;   // a deque never moves its elements
     auto add = [&texts](const QString& text) {
         texts.push_back(text.toUtf8());
@@ -126,7 +123,7 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
     case Download:
     case StartFirmwareUpdate:
     case Restart: break;
-    case ApplyTemplate: TemplateCommand::Start(address, parameter, context, callback, settings); return;
+    case ApplyTemplate: TemplateCommand::Start(address, parameter, context, callback); return;
     default: return;
     }
     CommandCallbacks::Store(command, callback);
@@ -138,11 +135,10 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
     Aim(request, address, settings);
     switch (command) {
     case Probe: {
-        auto job = std::make_shared<CommandJob>();
-        job->HostCallback = callback;
+        auto job = std::make_shared<TemplateJob>();
         job->Context = context;
-        // The parameter goes into the second half of the last slot, cut to fit it.
-        CommandJob::Put(job->ProbeParameter(), CommandJob::kSlot, parameter);
+        // The parameter goes behind the first slot of Field5, cut to what is left of it.
+        CommandJob::Put(CommandJob::ProbeParameter(*job), CommandJob::kProbeParameterSize, parameter);
         request.Variables = MibVariableList(kDeviceProbeVars, MibVariableList::MVT_SV);
         request.AddressSpare = parameter;
         request.Timeout = kProbeTimeout;

@@ -1,11 +1,22 @@
 #include "CommandJob.h"
+#include <algorithm>
 #include <cstring>
 
-void CommandJob::Put(char* slot, int size, const QString& text) {
-    if (size <= 0)
+namespace CommandJob {
+
+void Put(char* slot, size_t size, const QString& text) {
+    if (size == 0)
         return;
     const QByteArray bytes = text.toUtf8();
-    const int n = std::min(static_cast<int>(bytes.size()), size - 1);
-    std::memcpy(slot, bytes.constData(), static_cast<size_t>(n));
+    const size_t n = std::min(static_cast<size_t>(bytes.size()), size - 1);
+    std::memcpy(slot, bytes.constData(), n);
     slot[n] = '\0';
 }
+
+QString Get(const char* slot, size_t size) {
+    const void* end = std::memchr(slot, '\0', size);
+    const size_t n = end ? static_cast<size_t>(static_cast<const char*>(end) - slot) : size;
+    return QString::fromUtf8(slot, static_cast<qsizetype>(n));
+}
+
+}  // namespace CommandJob

@@ -1,25 +1,23 @@
 #pragma once
+#include "host/AP_PlugIn.h"
 #include <QString>
-#include <cstdint>
+#include <cstddef>
 
-// The job record of the probe (command 2) and the template application
-// (command 9): the host's callback and context word and five text slots.
-// Every copy into a slot is bounded by the slot and NUL-terminated.
-struct CommandJob {
-    static constexpr int kSlot = 255;
+// The text slots of the TemplateJob record that the probe (command 2) and the
+// template application (command 9) keep their texts in. Every copy into a
+// slot is bounded by the slot and NUL-terminated.
+namespace CommandJob {
 
-    void* HostCallback = nullptr;
-    uintptr_t Context = 0;
-    char Field1[kSlot] = {};
-    char Field2[kSlot] = {};
-    char Field3[kSlot] = {};
-    char Field4[kSlot] = {};
-    char Field5[2 * kSlot] = {};   // the probe keeps its parameter in the second half
-    int32_t Progress = 0;
+inline constexpr size_t kSlot = 255;
 
-    // Copies `text` (UTF-8) into `slot` of `size` bytes, cut to fit.
-    static void Put(char* slot, int size, const QString& text);
-    static QString Get(const char* slot) { return QString::fromUtf8(slot); }
+// Copies `text` (UTF-8) into `slot` of `size` bytes, cut to fit.
+void Put(char* slot, size_t size, const QString& text);
+// The text of a slot of `size` bytes (up to its NUL or its end).
+QString Get(const char* slot, size_t size);
 
-    char* ProbeParameter() { return Field5 + kSlot; }
-};
+// The probe keeps its parameter behind the first 255 bytes of Field5, in the
+// 255 bytes that are left of it.
+inline char* ProbeParameter(TemplateJob& job) { return job.Field5 + kSlot; }
+inline constexpr size_t kProbeParameterSize = sizeof(TemplateJob::Field5) - kSlot;
+
+}  // namespace CommandJob

@@ -1,12 +1,13 @@
 #include "TemplateCommand.h"
 #include "CommandJob.h"
-#include "host/AP_PlugIn.h"
 #include "snmp/CZRException.h"
 #include <QStringList>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace TemplateCommand {
@@ -22,13 +23,18 @@ Applier applier;
 
 QString Field(const QStringList& fields, int index) { return index < fields.size() ? fields.at(index) : QString(); }
 
-void Work(std::unique_ptr<CommandJob> job, Applier apply, CommandSettings settings) {
+template <size_t N>
+QString Slot(const char (&slot)[N]) {
+    return CommandJob::Get(slot, N);
+}
+
+void Work(std::unique_ptr<TemplateJob> job, Applier apply) {
     int status = 0;
     QString message = QStringLiteral("OK");
     try {
         if (!apply)
             throw CZRException(1, QStringLiteral("No template application in this module."));
-        apply(CommandJob::Get(job->Field1), CommandJob::Get(job->Field5), kAllGroups, settings);
+        apply(job->Field1, job->Field5, kAllGroups, job.get());
     } catch (const CZRException& e) {
         status = e.Number();
         message = e.Text();
@@ -37,15 +43,15 @@ void Work(std::unique_ptr<CommandJob> job, Applier apply, CommandSettings settin
         message = QString::fromLocal8Bit(e.what());
     }
     const QString report = QStringLiteral("OVER|%1|%2|%3|%4|%5")
-                               .arg(CommandJob::Get(job->Field1), CommandJob::Get(job->Field2),
-                                    CommandJob::Get(job->Field3), CommandJob::Get(job->Field4),
-                                    CommandJob::Get(job->Field5));
+                               .arg(Slot(job->Field1), Slot(job->Field2), Slot(job->Field3), Slot(job->Field4),
+                                    Slot(job->Field5));
     const QByteArray messageBytes = message.toUtf8();
     const QByteArray reportBytes = report.toUtf8();
-    const QByteArray address = QByteArray(job->Field1);
+    const QByteArray address = Slot(job->Field1).toUtf8();
     CmdResult result{status, messageBytes.constData(), address.constData(), nullptr, nullptr};
-    if (auto callback = reinterpret_cast<CmdTextCallback>(job->HostCallback))
-        callback(&result, reportBytes.constData(), job->Context);
+    if (job->HostCallback)
+        job->HostCallback(&result, reportBytes.constData(), job->Context);
+    std::free(job->Progress);
     job.reset();
     std::lock_guard<std::mutex> lock(mutex);
     --running;
@@ -59,10 +65,9 @@ void SetApplier(Applier a) {
     applier = std::move(a);
 }
 
-void Start(const QString& address, const QString& parameter, uintptr_t context, void* callback,
-           const CommandSettings& settings) {
-    auto job = std::make_unique<CommandJob>();
-    job->HostCallback = callback;
+void Start(const QString& address, const QString& parameter, uintptr_t context, void* callback) {
+    auto job = std::make_unique<TemplateJob>();
+    job->HostCallback = reinterpret_cast<TemplateReportCallback>(callback);
     job->Context = context;
     const QStringList a = address.split(QLatin1Char('|'));
     const QStringList p = parameter.split(QLatin1Char('|'));
@@ -77,7 +82,13 @@ void Start(const QString& address, const QString& parameter, uintptr_t context, 
         apply = applier;
         ++running;
     }
-    std::thread(Work, std::move(job), std::move(apply), settings).detach();
+    try {
+        std::thread(Work, std::move(job), std::move(apply)).detach();
+    } catch (const std::system_error&) {
+        std::lock_guard<std::mutex> lock(mutex);
+        --running;
+        throw CZRException(1, QStringLiteral("The template application could not start."));
+    }
 }
 
 bool WaitForWorkers(int ms) {

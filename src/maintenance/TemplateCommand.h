@@ -1,5 +1,6 @@
 #pragma once
 #include "CommandSettings.h"
+#include "host/AP_PlugIn.h"
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -8,14 +9,13 @@
 // reports "OVER" with the five fields to the host callback from that thread.
 namespace TemplateCommand {
 
-// Applies the key file to the device; raises CZRException. Runs on the worker.
-using Applier = std::function<void(const QString& address, const QString& keyFile, uint32_t flags,
-                                   const CommandSettings& settings)>;
+// Applies the key file to the device (the module's PlugSetConfigFile); raises
+// CZRException. Runs on the worker.
+using Applier = std::function<void(const char* address, const char* keyFile, uint32_t flags, TemplateJob* job)>;
 void SetApplier(Applier applier);
 
 // address: "ADDRESS|FIELD2|FIELD3"; parameter: "FIELD4|KEYFILE".
-void Start(const QString& address, const QString& parameter, uintptr_t context, void* callback,
-           const CommandSettings& settings);
+void Start(const QString& address, const QString& parameter, uintptr_t context, void* callback);
 
 // Waits (at most `ms`) until no worker is running; true when none is.
 bool WaitForWorkers(int ms);

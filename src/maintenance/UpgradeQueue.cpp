@@ -1,4 +1,5 @@
 #include "UpgradeQueue.h"
+#include "EntryValue.h"
 #include "HostLog.h"
 #include "UpgradeTexts.h"
 #include "mib/MaintenanceTables.h"
@@ -179,11 +180,11 @@ void UpgradeQueue::SendFtpSettingsFor(const UpgradeCommand& command) {
         remoteName = path.mid(cut + 1);
     }
     MibVariableList& list = request_->Variables;
-    list.Entry(list.IndexOf(QStringLiteral("ftpServerIPAddress"))).Value = server;
-    list.Entry(list.IndexOf(QStringLiteral("ftpUserName"))).Value = user;
-    list.Entry(list.IndexOf(QStringLiteral("ftpPassword"))).Value = password;
-    list.Entry(list.IndexOf(QStringLiteral("ftpRemoteFileName"))).Value = remoteName;
-    list.Entry(list.IndexOf(QStringLiteral("ftpCommand"))).Value = QStringLiteral("get");
+    EntryValue::Set(list, "ftpServerIPAddress", server);
+    EntryValue::Set(list, "ftpUserName", user);
+    EntryValue::Set(list, "ftpPassword", password);
+    EntryValue::Set(list, "ftpRemoteFileName", remoteName);
+    EntryValue::Set(list, "ftpCommand", QStringLiteral("get"));   // the map ignores case: 2
 
     rows_.SetStatus(row, QString::fromLatin1(UpgradeTexts::Waiting));
     rows_.SetStep(row, QString::fromLatin1(UpgradeTexts::StepWriteConfig));
@@ -198,7 +199,7 @@ void UpgradeQueue::SendFtpSettingsFor(const UpgradeCommand& command) {
 void UpgradeQueue::DeviceStep(const UpgradeCommand& command, const QString& value, const QString& stepText) {
     const int row = command.Row;
     request_->Variables = MibVariableList(kUpgradeCommandVars, MibVariableList::SVT_SV);
-    request_->Variables.Entry(0).Value = value;
+    EntryValue::Set(request_->Variables, "ftpUpgradeSettingCommand", value);
     rows_.SetStatus(row, QString::fromLatin1(UpgradeTexts::Waiting));
     rows_.SetStep(row, stepText);
     request_->Address = rows_.Text(row, kIpAddress);
