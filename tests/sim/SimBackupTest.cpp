@@ -5,6 +5,7 @@
 #include "ConfigXml.h"
 #include "Device.h"
 #include "DeviceModel.h"
+#include "FileTransfer.h"
 #include "templates/BackupToTemplate.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -246,4 +247,16 @@ TEST_F(SimBackup, sim_CommandLineWritesABackupTheParserReads) {
     EXPECT_TRUE(text.contains("AWS_80211g_SSID=nxa7310\r\n"));
     EXPECT_TRUE(text.contains("SYS_Username=admin\r\n"));
     EXPECT_NE(std::system((std::string(NXA_SIM_BINARY) + " --device 3 --write-backup " + backup.toStdString() + " 2>/dev/null").c_str()), 0);
+}
+
+TEST(SimFirmware, sim_VersionFromFileOrMinorBump) {
+    EXPECT_EQ(FileTransfer::FirmwareVersionOf("IMG\r\nversion=3.01\r\n", "1.10"), "3.01");
+    EXPECT_EQ(FileTransfer::FirmwareVersionOf("binary", "1.10"), "1.11");
+    EXPECT_EQ(FileTransfer::FirmwareVersionOf("binary", "1.09"), "1.10");
+    EXPECT_EQ(FileTransfer::FirmwareVersionOf("binary", "2.3.99"), "2.3.100");
+    EXPECT_EQ(FileTransfer::FirmwareVersionOf("binary", "v2"), "v2.1");
+    EXPECT_TRUE(FileTransfer::IsLoopback("127.0.0.1"));
+    EXPECT_TRUE(FileTransfer::IsLoopback("127.200.1.9"));
+    EXPECT_FALSE(FileTransfer::IsLoopback("192.168.0.1"));
+    EXPECT_FALSE(FileTransfer::IsLoopback("localhost"));
 }
