@@ -65,6 +65,49 @@ double TimeMs(const std::function<bool()>& run) {
     return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
+bool RunTool(const QString& tool, const QStringList& arguments, int minimumLines = 0) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MIBS"), QString());
+    p.setProcessEnvironment(env);
+    p.start(tool, arguments);
+    return p.waitForFinished(120000) && p.exitCode() == 0 && p.readAllStandardOutput().count('\n') >= minimumLines;
+}
+
+// nxa-sim with many devices needs longer than SimProcess waits to be ready.
+class Fleet {
+public:
+    Fleet(const std::string& base, int devices) {
+        port_ = SimProcess::FreeUdpPort(base);
+        process_.setProgram(QStringLiteral(NXA_SIM_BINARY));
+        process_.setArguments({QStringLiteral("--devices"), QString::number(devices), QStringLiteral("--base"),
+                               QString::fromStdString(base), QStringLiteral("--port"), QString::number(port_),
+                               QStringLiteral("--clients"), QStringLiteral("0")});
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start();
+        QDeadlineTimer deadline(180000);
+        while (!output_.contains("nxa-sim: ready") && !deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
+            process_.waitForReadyRead(200);
+            output_ += process_.readAll();
+        }
+        ready_ = output_.contains("nxa-sim: ready");
+    }
+    ~Fleet() {
+        process_.terminate();
+        if (!process_.waitForFinished(5000))
+            process_.kill();
+        process_.waitForFinished();
+    }
+    bool Ready() const { return ready_; }
+    int Port() const { return port_; }
+
+private:
+    QProcess process_;
+    QByteArray output_;
+    int port_ = 0;
+    bool ready_ = false;
+};
+
 void SetTarget(Module& m, const std::string& address, int port) {
     in_addr in{};
     inet_pton(AF_INET, address.c_str(), &in);
@@ -78,45 +121,50 @@ int ClientBench(Module& m) {
         return 1;
     }
     SetTarget(m, "127.0.91.1", sim.Port());
-    std::vector<double> module, walk;
+    const QString target = QString::fromStdString(sim.Target());
+    const QStringList walkArguments = {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("public"),
+                                       QStringLiteral("-On"), target, QString::fromStdString(kRoot + ".2.1.3.3.4.2.1")};
+    const QStringList refreshArguments = {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("private"), target,
+                                          QString::fromStdString(kRoot + ".2.1.3.3.4.1.1.1.1"), QStringLiteral("i"),
+                                          QStringLiteral("1")};
+    std::vector<double> module, walk, refreshAndWalk;
     for (int i = 0; i < kRuns; ++i) {
         module.push_back(TimeMs([&] {
             gCalls = gRecords = 0;
             m.GetClinetInfor("127.0.91.1", &OnClients, 0, 0);
             return Wait(1) && gRecords == 256;
         }));
-        walk.push_back(TimeMs([&] {
-            QProcess p;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("MIBS"), QString());
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral("snmpwalk"), {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("public"),
-                                                  QStringLiteral("-On"), QString::fromStdString(sim.Target()),
-                                                  QString::fromStdString(kRoot + ".2.1.3.3.4.2.1")});
-            return p.waitForFinished(120000) && p.exitCode() == 0 && p.readAllStandardOutput().count('\n') >= 6 * 256;
+        walk.push_back(TimeMs([&] { return RunTool(QStringLiteral("snmpwalk"), walkArguments, 6 * 256); }));
+        refreshAndWalk.push_back(TimeMs([&] {
+            return RunTool(QStringLiteral("snmpset"), refreshArguments) &&
+                   RunTool(QStringLiteral("snmpwalk"), walkArguments, 6 * 256);
         }));
     }
-    if (*std::min_element(module.begin(), module.end()) < 0 || *std::min_element(walk.begin(), walk.end()) < 0) {
-        std::fprintf(stderr, "client bench: a run failed\n");
-        return 1;
-    }
-    const double ratio = Median(module) / Median(walk);
-    std::printf("clients, 1 device x 256 clients: module %.1f ms, snmpwalk %.1f ms, ratio %.2f (aim <= 1.2)\n",
-                Median(module), Median(walk), ratio);
+    for (const auto* v : {&module, &walk, &refreshAndWalk})
+        if (*std::min_element(v->begin(), v->end()) < 0) {
+            std::fprintf(stderr, "client bench: a run failed\n");
+            return 1;
+        }
+    // The module's query asks the device to rebuild its table first; the
+    // second ratio gives the tools the same refresh.
+    std::printf("clients, 1 device x 256 clients: module %.1f ms, snmpwalk %.1f ms, ratio %.2f (aim <= 1.2); "
+                "snmpset refresh + snmpwalk %.1f ms, ratio %.2f\n",
+                Median(module), Median(walk), Median(module) / Median(walk), Median(refreshAndWalk),
+                Median(module) / Median(refreshAndWalk));
     return 0;
 }
 
 int BasicConfigBench(Module& m) {
     constexpr int kDevices = 200;
-    SimProcess sim("127.0.92.1", {"--clients", "0"}, kDevices);
-    if (!sim.Ready()) {
-        std::fprintf(stderr, "nxa-sim did not start: %s\n", sim.Output().c_str());
+    Fleet fleet("127.0.92.1", kDevices);
+    if (!fleet.Ready()) {
+        std::fprintf(stderr, "nxa-sim with %d devices did not start\n", kDevices);
         return 1;
     }
-    SetTarget(m, "127.0.92.1", sim.Port());
+    SetTarget(m, "127.0.92.1", fleet.Port());
     std::vector<std::string> addresses;
     for (int n = 1; n <= kDevices; ++n)
-        addresses.push_back(sim.Target(n).substr(0, sim.Target(n).find(':')));
+        addresses.push_back("127.0.92." + std::to_string(n));
     std::vector<double> one, all;
     for (int i = 0; i < kRuns; ++i) {
         one.push_back(TimeMs([&] {
