@@ -10,19 +10,19 @@
 
 namespace {
 
-struct Run {
+struct CommandRun {
     int Code = -1;
     QString Out;
     QString Err;
 };
 
-Run Aerodesk(const QStringList& arguments) {
+CommandRun Aerodesk(const QStringList& arguments) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("AERODESK_MODULE"), QStringLiteral(NXA_MODULE_PATH));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(NXA_AERODESK_BINARY), arguments);
-    Run run;
+    CommandRun run;
     if (!p.waitForFinished(120000)) {
         p.kill();
         p.waitForFinished();
@@ -61,7 +61,7 @@ TEST_F(TemplateCommands, ParseTurnsABackupIntoKeyFileAndTemplate) {
     const QString backup = dir_.filePath("device.dcf");
     ASSERT_TRUE(WriteBackup(backup, kHeader, GzipBytes(dir_.path(), DeviceXml(config))));
     const QString templ = dir_.filePath("device.ini");
-    const Run run = Aerodesk({"parse", backup, templ});
+    const CommandRun run = Aerodesk({"parse", backup, templ});
     ASSERT_EQ(run.Code, 0) << run.Err.toStdString();
     const QList<QByteArray> lines = CrLfLines(ReadFileBytes(templ));
     ASSERT_FALSE(lines.isEmpty());
@@ -71,7 +71,7 @@ TEST_F(TemplateCommands, ParseTurnsABackupIntoKeyFileAndTemplate) {
 }
 
 TEST_F(TemplateCommands, ParseReportsABackupThatCannotBeRead) {
-    const Run run = Aerodesk({"parse", dir_.filePath("missing.dcf"), dir_.filePath("t.ini")});
+    const CommandRun run = Aerodesk({"parse", dir_.filePath("missing.dcf"), dir_.filePath("t.ini")});
     EXPECT_EQ(run.Code, 1);
     EXPECT_TRUE(run.Err.contains("could not be turned into a template")) << run.Err.toStdString();
 }
@@ -79,7 +79,7 @@ TEST_F(TemplateCommands, ParseReportsABackupThatCannotBeRead) {
 TEST_F(TemplateCommands, ExportWritesTheChosenGroups) {
     fleet_.Set(1, DeviceOids::UserName, SnmpSyntax::DisplayString, "exporter");
     const QString file = dir_.filePath("export.txt");
-    Run run = Aerodesk(QStringList{"export", fleet_.Address(1), file, "--flags", "1"} + DeviceArgs());
+    CommandRun run = Aerodesk(QStringList{"export", fleet_.Address(1), file, "--flags", "1"} + DeviceArgs());
     ASSERT_EQ(run.Code, 0) << run.Err.toStdString();
     QList<QByteArray> lines = CrLfLines(ReadFileBytes(file));
     ASSERT_EQ(lines.size(), 6);
@@ -90,7 +90,7 @@ TEST_F(TemplateCommands, ExportWritesTheChosenGroups) {
 }
 
 TEST_F(TemplateCommands, ExportReportsAFileThatCannotBeWritten) {
-    const Run run = Aerodesk(QStringList{"export", fleet_.Address(1), dir_.filePath("no/such/dir.txt")} + DeviceArgs());
+    const CommandRun run = Aerodesk(QStringList{"export", fleet_.Address(1), dir_.filePath("no/such/dir.txt")} + DeviceArgs());
     EXPECT_EQ(run.Code, 1);
     EXPECT_TRUE(run.Err.contains("error -10000")) << run.Err.toStdString();
 }
@@ -99,7 +99,7 @@ TEST_F(TemplateCommands, ApplyPrintsRejectionsAndTheOutcomePerDevice) {
     fleet_.Set(2, DeviceOids::ApMode, SnmpSyntax::Integer, "3");   // WDS
     fleet_.Set(3, DeviceOids::MultiSsidState, SnmpSyntax::Integer, "1");
     const QString keys = Write("keys.txt", "SYS_Username=applied\r\nSCR_80211g_auth_type=WPA-Personal\r\n");
-    const Run run = Aerodesk(QStringList{"apply", keys, fleet_.Address(2), fleet_.Address(3)} + DeviceArgs());
+    const CommandRun run = Aerodesk(QStringList{"apply", keys, fleet_.Address(2), fleet_.Address(3)} + DeviceArgs());
     EXPECT_EQ(run.Code, 1);
     const QString a2 = fleet_.Address(2), a3 = fleet_.Address(3);
     EXPECT_TRUE(run.Out.contains(a2 + ": rejected: Data of security is rejected when AP Mode is \"WDS\".  [NOEND|" +
@@ -117,19 +117,23 @@ TEST_F(TemplateCommands, ApplyPrintsRejectionsAndTheOutcomePerDevice) {
 
 TEST_F(TemplateCommands, ParsedBackupAppliedToADevice) {
     DeviceConfig config;
+    config.Ssid = "from backup";
     config.UserName = "restored";
-    config.Authentication = "5";   // WPA2-Personal
-    config.WepMode = "3";          // AES
+    // Open System with WEP: a WPA device's backup carries its cipher code as
+    // wep_status, which no device takes for its encryption switch.
+    config.Authentication = "0";
+    config.WepMode = "1";
     const QString backup = dir_.filePath("device.dcf");
     ASSERT_TRUE(WriteBackup(backup, kHeader, GzipBytes(dir_.path(), DeviceXml(config))));
     ASSERT_EQ(Aerodesk({"parse", backup, dir_.filePath("device.ini")}).Code, 0);
-    // System, filter and security: the radio group's OIDs are not all modelled by the simulated device.
-    const Run run = Aerodesk(QStringList{"apply", backup, fleet_.Address(4), "--flags", "5"} + DeviceArgs());
-    ASSERT_EQ(run.Code, 0) << run.Out.toStdString() << run.Err.toStdString();
+    const CommandRun run = Aerodesk(QStringList{"apply", backup, fleet_.Address(4), "--flags", "7"} + DeviceArgs());
+    ASSERT_EQ(run.Code, 0) << run.Out.toStdString() << run.Err.toStdString() << ReadFileBytes(backup).toStdString();
     EXPECT_EQ(Text(4, DeviceOids::UserName), "restored");
-    EXPECT_EQ(Number(4, DeviceOids::Authentication), "6");
-    EXPECT_EQ(Number(4, DeviceOids::CipherType), "2");
-    EXPECT_EQ(Text(4, DeviceOids::PassPhrase), "passphrase123");
+    EXPECT_EQ(Text(4, DeviceOids::Ssid), "from backup");
+    EXPECT_EQ(Text(4, DeviceOids::DataRate), "9");   // rate code 5 of the 2.4 GHz band
+    EXPECT_EQ(Number(4, DeviceOids::Authentication), "1");
+    EXPECT_EQ(Number(4, DeviceOids::Encryption), "1");
+    EXPECT_EQ(fleet_.Get(4, QLatin1String(DeviceOids::WepKey) + "1", SnmpSyntax::DisplayString), "1234567890");
     EXPECT_EQ(Number(4, DeviceOids::MacAccessControl), "3");   // Disable
     EXPECT_EQ(fleet_.AppliedCount(4), 1);
 }
