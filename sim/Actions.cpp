@@ -1,5 +1,6 @@
 #include "Actions.h"
 #include "FileTransfer.h"
+#include "RadioRules.h"
 #include "SnmpErrors.h"
 #include "ValueMaps.h"
 #include "snmp/SnmpSyntax.h"
@@ -106,6 +107,8 @@ std::string ValueText(DeviceState& state, const char* name) {
 
 int Actions::Check(Device& device, const VarDef& def, const SimValue& value) const {
     DeviceState& state = device.State();
+    if (!RadioRules::ChannelAllowed(state, def, value))
+        return SnmpErrors::WrongValue;
     auto [table, column] = MacListOf(def);
     if (table && (Is(def, "dot11MacAccessControlMacAddressAdd") || Is(def, "dot11RemoteApMacAddressAdd"))) {
         if (value.Bytes == kZeroMac)
@@ -310,6 +313,10 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
                                       : "tftp log to " + ValueText(state, "systemLogTFTPServerIPAddress") + " (no transfers)";
         Idle(state, oid, def);
         return line;
+    }
+    if (RadioRules::IsBand(state, def)) {
+        RadioRules::FollowBand(state);
+        return std::string("band ") + (n == 1 ? "5GHz" : "2.4GHz") + ", channels " + RadioRules::ChannelsOf(n == 1);
     }
     if (Is(def, "dot11ApMode")) {
         // The status text follows the mode.

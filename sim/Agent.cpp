@@ -164,6 +164,7 @@ int AccessCheck(int, int, void* serverArg, void*) {
 struct Undo {
     OidPath Oid;
     SimValue Old;
+    SimValue New;   // this varbind's value: one set may name an OID more than once
 };
 
 void FreeUndo(void* data) {
@@ -271,15 +272,20 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
             SimValue value;
             if (!cell || ValueOfVarbind(r->requestvb, cell->Value.Syntax, value) != SnmpErrors::NoError)
                 continue;
-            netsnmp_request_add_list_data(r, netsnmp_create_data_list("nxa-undo", new Undo{oid, cell->Value}, FreeUndo));
+            netsnmp_request_add_list_data(r, netsnmp_create_data_list("nxa-undo", new Undo{oid, cell->Value, value}, FreeUndo));
             cell->Value = value;
         }
         break;
-    case MODE_SET_UNDO:
+    case MODE_SET_UNDO: {
+        // Last first, so that an OID named twice gets its value from before the set.
+        std::vector<Undo*> undos;
         for (netsnmp_request_info* r = requests; r; r = r->next)
             if (auto* undo = static_cast<Undo*>(netsnmp_request_get_list_data(r, "nxa-undo")))
-                state.Write(undo->Oid, undo->Old);
+                undos.push_back(undo);
+        for (auto it = undos.rbegin(); it != undos.rend(); ++it)
+            state.Write((*it)->Oid, (*it)->Old);
         break;
+    }
     case MODE_SET_COMMIT:
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             auto* undo = static_cast<Undo*>(netsnmp_request_get_list_data(r, "nxa-undo"));
@@ -288,6 +294,8 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
             DeviceState::Cell* cell = state.Find(undo->Oid);
             if (!cell)
                 continue;
+            // Each varbind acts with its own value (several MAC addresses to one add variable).
+            cell->Value = undo->New;
             std::string line = gAgent->DeviceActions().Apply(*device, undo->Oid, *cell->Def, cell->Value);
             device->Dirty = true;
             if (!line.empty())

@@ -1,6 +1,7 @@
 #include "ConfigXml.h"
 #include "Catalogue.h"
 #include "DeviceState.h"
+#include "RadioRules.h"
 #include "XmlNode.h"
 #include <algorithm>
 #include <cstdio>
@@ -258,6 +259,7 @@ void RestoreWlan(Values& v, const XmlNode& root) {
         v.Set(V::Band, band->Text);
     else if (const XmlNode* mode = inf->Child("wlmode"))
         v.Set(V::Band, mode->Text == "7" || mode->Text == "8" ? 1 : 0);
+    RadioRules::FollowBand(v.State());
     const bool band5 = v.Number(V::Band) == 1;
     Put(v, V::ApMode, inf->Child("apmode"));
     Put(v, V::Radio, inf->Child("enable"));

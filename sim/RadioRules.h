@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+class DeviceState;
+struct SimValue;
+struct VarDef;
+
+// How the radio's settings hang together: the channel list that the device
+// offers follows its band (2.4 GHz: 1 to 11; 5 GHz: 36 to 48 and 149 to
+// 165), the channel is always one of that list, and a channel outside it is
+// refused.
+class RadioRules {
+public:
+    static std::string ChannelsOf(bool band5);
+    // After the band changed: the list of the new band; a channel that is not
+    // in it becomes the list's first channel.
+    static void FollowBand(DeviceState& state);
+    // A write of the radio's channel: false when the channel is not offered.
+    static bool ChannelAllowed(DeviceState& state, const VarDef& def, const SimValue& value);
+    static bool IsBand(DeviceState& state, const VarDef& def);
+};
