@@ -1,6 +1,7 @@
 #include "CommandApi.h"
 #include "CommandCallbacks.h"
 #include "CommandJob.h"
+#include "CommandTiming.h"
 #include "EntryValue.h"
 #include "FtpTransferPlan.h"
 #include "RogueSurvey.h"
@@ -102,7 +103,7 @@ void StartTransfer(int command, SnmpRequest& request, const QString& address, co
     if (backup) {
         SetValue(list, "ftpUpgradeSettingCommand", QStringLiteral("configSave"));
         SetValue(list, "ftpCommand", QStringLiteral("Put"));
-        request.Timeout = kBackupTimeout;
+        request.Timeout = CommandTiming::Scaled(kBackupTimeout);
     } else {
         if (upgrade >= 0)
             list.Entry(upgrade).Access = SnmpAccess::Invalid;
@@ -141,7 +142,7 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
         CommandJob::Put(CommandJob::ProbeParameter(*job), CommandJob::kProbeParameterSize, parameter);
         request.Variables = MibVariableList(kDeviceProbeVars, MibVariableList::MVT_SV);
         request.AddressSpare = parameter;
-        request.Timeout = kProbeTimeout;
+        request.Timeout = CommandTiming::Scaled(kProbeTimeout);
         request.ReadAsync([job](RequestResult* r, MibVariableList* l, uintptr_t) { ProbeDone(job, r, l); }, true,
                           context);
         return;
@@ -150,13 +151,13 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
     case Download: StartTransfer(command, request, address, parameter, context, settings); return;
     case FirmwareVersion:
         request.Variables = MibVariableList(kFirmwareVersionVars, MibVariableList::MVT_SV);
-        request.Timeout = kVersionTimeout;
+        request.Timeout = CommandTiming::Scaled(kVersionTimeout);
         request.ReadAsync(CompletionOf(command), true, context);
         return;
     case StartFirmwareUpdate:
         request.Variables = MibVariableList(kUpgradeCommandVars, MibVariableList::SVT_SV);
         SetValue(request.Variables, "ftpUpgradeSettingCommand", QStringLiteral("firmwareUpdate"));
-        request.Timeout = kLongTimeout;
+        request.Timeout = CommandTiming::Scaled(kLongTimeout);
         request.WriteAsync(CompletionOf(command), QString(), context);
         return;
     case Restart:
@@ -164,7 +165,7 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
         request.Variables.Entry(0).Value = QStringLiteral("1");
         if (request.Variables.Count() > 1)
             request.Variables.Entry(1).Access = SnmpAccess::Invalid;
-        request.Timeout = kLongTimeout;
+        request.Timeout = CommandTiming::Scaled(kLongTimeout);
         request.WriteAsync(CompletionOf(command), QString(), context);
         return;
     default: return;

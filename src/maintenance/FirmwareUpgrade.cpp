@@ -1,4 +1,5 @@
 #include "FirmwareUpgrade.h"
+#include "CommandTiming.h"
 #include "UpgradeQueue.h"
 #include "UpgradeTexts.h"
 #include "servers/CFTPServer.h"
@@ -70,7 +71,7 @@ int Run(CFTPServer* ftpServer, QAbstractItemView* deviceList, const QString& fir
                   {QString::fromLatin1(UpgradeTexts::Waiting)});
     queue.Enqueue(UpgradeQueue::ResetCount, -1, 0, 0);
     for (int row : chosen)
-        queue.Enqueue(UpgradeQueue::Reboot, row, kRebootTimeout, 0);
+        queue.Enqueue(UpgradeQueue::Reboot, row, CommandTiming::Scaled(kRebootTimeout), 0);
     queue.Enqueue(UpgradeQueue::Sleep, -1, 0, limits.RebootWait);
     for (int row : chosen)
         queue.Enqueue(UpgradeQueue::PromoteStatus, row, 0, 0,

@@ -1,5 +1,6 @@
 #include "RogueSurvey.h"
 #include "CommandCallbacks.h"
+#include "CommandTiming.h"
 #include "SharedCommandRequest.h"
 #include "host/AP_PlugIn.h"
 #include "mib/MaintenanceTables.h"
@@ -141,7 +142,7 @@ void Start(const QString& address, uintptr_t context, const CommandSettings& set
     request.Address = address;
     request.AddressSpare.clear();
     settings.ApplyTo(request);
-    request.Timeout = kRefreshTimeout;
+    request.Timeout = CommandTiming::Scaled(kRefreshTimeout);
     request.WriteAsync([settings](RequestResult* r, MibVariableList*, uintptr_t c) { RefreshDone(r, c, settings); },
                        QString(), context);
 }
