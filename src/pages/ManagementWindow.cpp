@@ -54,8 +54,7 @@ bool Close() {
     if (CAboutBox* about = CAboutBox::Current()) {
         // The box's own loop returns first; the frame goes after it.
         about->reject();
-        frame->hide();
-        frame->deleteLater();
+        frame->DestroyLater();
         return true;
     }
     delete frame;

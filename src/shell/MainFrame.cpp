@@ -252,8 +252,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     HostWindow::EnableHostParent();
-    beingDestroyed_ = true;
     event->accept();
+    DestroyLater();
+}
+
+void CMainFrame::DestroyLater() {
+    beingDestroyed_ = true;
+    hide();
     deleteLater();
     if (gFrame == this)
         gFrame = nullptr;

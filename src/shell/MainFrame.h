@@ -52,6 +52,9 @@ public:
     void RemoveDhcpServer();
 
     bool BeingDestroyed() const { return beingDestroyed_; }
+    // The window goes: it stops being the module's frame at once and is
+    // deleted when control returns to the event loop.
+    void DestroyLater();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTimer>
+#include "shell/AboutBox.h"
 
 namespace {
 
@@ -47,6 +49,25 @@ TEST_F(ManagementWindowTest, RendersTheBuiltPagesFromTheDevice) {
     EXPECT_EQ(image.size(), frame->size());
     EXPECT_EQ(Info()->FieldText("lanIfMacAddress"), "024E58000001");
     EXPECT_EQ(frame->View()->CaptionText(), "Information");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ManagementWindowTest, ExitCancelsAnOpenAboutBox) {
+    ASSERT_TRUE(Open(kLive, 0.05));
+    ASSERT_TRUE(WaitIdle());
+    bool closed = false;
+    QTimer::singleShot(0, [&] {
+        ASSERT_NE(CAboutBox::Current(), nullptr);
+        closed = ManagementWindow::Close();
+    });
+    frame->Command(32787);   // runs the About box until the exit cancels it
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(ManagementWindow::IsOpen());
+    ShellTest::PumpUntil([this] { return frame.isNull(); }, 5000);
+    EXPECT_TRUE(frame.isNull());
 }
 
 }  // namespace

@@ -38,3 +38,10 @@ TEST(Validators, RangeMessages) {
     EXPECT_EQ(NumberRangeMessage(1, 65535), "Please input a number between 1 and 65535.");
     EXPECT_EQ(NumberRangeMessage(60, 31536000, true), "Please input a number between 60 and 31536000!");
 }
+
+TEST(Validators, RangeMessagesThePagesUse) {
+    EXPECT_EQ(NumberRangeMessage(300, 9999999), "Please input a number between 300 and 9999999.");
+    EXPECT_EQ(NumberRangeMessage(1, 254, true), "Please input a number between 1 and 254!");
+    EXPECT_EQ(NumberRangeMessage(256, 2346), "Please input a number between 256 and 2346.");
+    EXPECT_STREQ(Messages::Submask, "Please input valid Submask.");
+}
