@@ -9,6 +9,7 @@ NXA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   curl smitools
   clang libclang-rt-dev
+  python3-pyftpdlib tftp-hpa
 )
 
 nxa_ensure_packages() {

@@ -1,6 +1,7 @@
 // The nxa-ftpd program, started as a child process and used with curl.
 #include "ServerTestSupport.h"
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -71,6 +72,18 @@ TEST(ServersFtpd, ServesFtpAndTftpUntilTerminated) {
                    CurlArgs({QStringLiteral("-T"), source, QStringLiteral("tftp://127.0.0.1:%1/any").arg(tftpPort)}));
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     EXPECT_EQ(ReadAll(log), Pattern(1500, 4));
+
+    // Debian's tftp-hpa client; the name it asks for, even one that climbs
+    // out of the folder, never decides where the file goes.
+    const QString second = dir.path() + QStringLiteral("/second.log");
+    ASSERT_TRUE(WriteAll(second, Pattern(3000, 7)));
+    r = RunProgram(QStringLiteral("tftp"), {QStringLiteral("-m"), QStringLiteral("octet"), QStringLiteral("127.0.0.1"),
+                                            QString::number(tftpPort), QStringLiteral("-c"), QStringLiteral("put"),
+                                            second, QStringLiteral("../escape.log")});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
+    EXPECT_EQ(ReadAll(log), Pattern(3000, 7));
+    EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("/../escape.log")));
+    EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("/escape.log")));
 
     server.terminate();  // SIGTERM: a clean stop
     ASSERT_TRUE(PumpUntil([&] { return server.state() == QProcess::NotRunning; }, 10000));
