@@ -31,6 +31,8 @@ public:
     // Whether refreshing the page reads this request.
     bool ReadOnRefresh = true;
     // Without a handler, the engine's outcome is posted as the status line.
+    // For a table, OnGot runs for every row (result.Done clear) and once
+    // more when the walk has ended or failed.
     Handler OnGot;
     Handler OnSet;
 
