@@ -34,6 +34,11 @@ size_t Read(char* buffer, size_t size, size_t count, void* user) {
     return n;
 }
 
+int Progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto* cancel = static_cast<const std::atomic<bool>*>(user);
+    return cancel && cancel->load() ? 1 : 0;   // non-zero aborts the transfer
+}
+
 using Handle = std::unique_ptr<CURL, void (*)(CURL*)>;
 
 Handle Open(const std::string& url, const CurlClient::Server& server) {
@@ -44,6 +49,11 @@ Handle Open(const std::string& url, const CurlClient::Server& server) {
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(std::min(server.TimeoutMs, 10000)));
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, static_cast<long>(server.TimeoutMs));
+    if (server.Cancel) {
+        curl_easy_setopt(curl.get(), CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(curl.get(), CURLOPT_XFERINFOFUNCTION, Progress);
+        curl_easy_setopt(curl.get(), CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(server.Cancel));
+    }
     if (!server.User.empty()) {
         curl_easy_setopt(curl.get(), CURLOPT_USERNAME, server.User.c_str());
         curl_easy_setopt(curl.get(), CURLOPT_PASSWORD, server.Password.c_str());

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -10,6 +11,7 @@ public:
         int Port = 21;
         std::string User, Password;
         int TimeoutMs = 30000;
+        const std::atomic<bool>* Cancel = nullptr;   // when it becomes true the transfer ends
     };
 
     static void GlobalInit();   // once, before any thread uses curl

@@ -22,6 +22,7 @@ FileTransfer::FileTransfer(Settings settings) : settings_(settings) {
 }
 
 FileTransfer::~FileTransfer() {
+    stopping_ = true;
     std::vector<std::shared_future<void>> all;
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -129,7 +130,7 @@ std::string FileTransfer::FtpCommand(Device& device, int command) {
         device.Log().Add(DeviceLog::Priority::Warning, line);
         return line;
     }
-    CurlClient::Server server{target.Address, settings_.FtpPort, target.User, target.Password, settings_.TimeoutMs};
+    CurlClient::Server server{target.Address, settings_.FtpPort, target.User, target.Password, settings_.TimeoutMs, &stopping_};
     if (command == 2) {
         Queue(device, [this, &device, server, target, where]() -> Effect {
             std::string data, error;
@@ -161,7 +162,25 @@ std::string FileTransfer::FtpCommand(Device& device, int command) {
 }
 
 std::string FileTransfer::UpgradeCommand(Device& device, int command) {
-    enum { kFirmware = 1, kConfigSave = 3, kCertificate = 7, kKey = 8 };
+    enum { kFirmware = 1, kConfigSave = 3, kReboot = 4, kFactoryReset = 5, kCertificate = 7, kKey = 8 };
+    if (command == kReboot || command == kFactoryReset) {
+        // After the transfers before it, as the upgrade queue expects.
+        Queue(device, [command]() -> Effect {
+            return [command](Device& d, int restartMs) {
+                if (command == kFactoryReset) {
+                    d.State().FactoryReset();
+                    d.State().TakeSnapshot();
+                }
+                d.State().Reboot();
+                d.SilenceFor(restartMs);
+                d.Dirty = true;
+                std::string line = command == kReboot ? "restart" : "factory reset";
+                d.Log().Add(DeviceLog::Priority::Notice, line + " by the upgrade command");
+                return line + " by the upgrade command";
+            };
+        });
+        return command == kReboot ? "restart queued" : "factory reset queued";
+    }
     if (command != kFirmware && command != kConfigSave && command != kCertificate && command != kKey)
         return {};
     // Runs after the device's earlier transfers, on what the last "Get" brought.
@@ -221,7 +240,7 @@ std::string FileTransfer::SendLog(Device& device) {
         device.Log().Add(DeviceLog::Priority::Warning, line);
         return line;
     }
-    CurlClient::Server server{address, settings_.TftpPort, {}, {}, settings_.TimeoutMs};
+    CurlClient::Server server{address, settings_.TftpPort, {}, {}, settings_.TimeoutMs, &stopping_};
     std::string text = device.Log().Text();
     const std::string where = Where(address, name);
     Queue(device, [server, name, text, where]() -> Effect {

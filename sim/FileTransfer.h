@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <functional>
 #include <future>
 #include <map>
@@ -28,20 +29,22 @@ public:
     };
 
     explicit FileTransfer(Settings settings);
-    ~FileTransfer();   // waits for the running transfers
+    ~FileTransfer();   // ends the running transfers and waits for them
     FileTransfer(const FileTransfer&) = delete;
     FileTransfer& operator=(const FileTransfer&) = delete;
 
     // ftpCommand was set: 1 connect, 2 get, 3 put. Returns a line for the log.
     std::string FtpCommand(Device& device, int command);
     // ftpUpgradeSettingCommand was set (1 firmwareUpdate, 3 configSave,
-    // 7 certificateFileUpdate, 8 keyFileUpdate; the others do nothing here).
+    // 4 reboot, 5 factoryReset, 7 certificateFileUpdate, 8 keyFileUpdate;
+    // 2 and 6 do nothing).
     std::string UpgradeCommand(Device& device, int command);
     // systemLogGetLog was set to 1.
     std::string SendLog(Device& device);
 
     // On the agent's thread: applies finished transfers; returns a line for
-    // each. restartMs: how long a device stays silent after a firmware update.
+    // each. restartMs: how long a device stays silent after a firmware update
+    // or a restart or reset by the upgrade command.
     std::vector<std::string> Collect(int restartMs);
     // Transfers queued or running.
     int Pending() const;
@@ -69,4 +72,5 @@ private:
     std::vector<std::pair<Device*, Effect>> done_;
     std::vector<std::shared_future<void>> all_;
     int pending_ = 0;
+    std::atomic<bool> stopping_{false};
 };

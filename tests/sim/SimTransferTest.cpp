@@ -237,3 +237,18 @@ TEST_F(SimTransfer, sim_StandardFtpServerFromDebian) {
     EXPECT_TRUE(Eventually([&] { return BackupFile::Unpack(ReadAll(home + "/backup.dcf").toStdString(), xml, error); }, 5)) << error;
     EXPECT_NE(xml.find("firmware=\"4.0\""), std::string::npos);
 }
+
+TEST_F(SimTransfer, sim_UpgradeQueueRebootComesAfterTheInstall) {
+    StartOurServers("127.0.11.8");
+    WriteFile(home + "/fw.bin", "version=5.5\n");
+    // As the multi-device upgrade does it: settings with "get", "firmwareUpdate", then "reboot".
+    Set(kE + ".4.3.3.1 a 127.0.0.1 " + kE + ".4.3.3.3 s fwuser " + kE + ".4.3.3.4 s fwpass " + kE + ".4.3.3.5 s fw.bin " +
+        kE + ".4.3.3.7 i 2");
+    Set(kE + ".4.3.3.8 i 1");
+    Set(kE + ".4.3.3.8 i 4");
+    QByteArray log;
+    EXPECT_TRUE(Eventually([&] { log = DeviceLog(); return log.contains("restart by the upgrade command"); })) << log.toStdString();
+    EXPECT_GE(log.indexOf("firmware 5.5 installed"), 0);
+    EXPECT_LT(log.indexOf("firmware 5.5 installed"), log.indexOf("restart by the upgrade command"));
+    EXPECT_NE(Get(kE + ".5.1.1.0").find("5.5"), std::string::npos);
+}
