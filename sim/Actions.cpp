@@ -107,7 +107,7 @@ std::string ValueText(DeviceState& state, const char* name) {
 
 int Actions::Check(Device& device, const VarDef& def, const SimValue& value) const {
     DeviceState& state = device.State();
-    if (!RadioRules::ChannelAllowed(state, def, value))
+    if (!RadioRules::ChannelAllowed(state, def, value) || !RadioRules::ModeAllowed(state, def, value))
         return SnmpErrors::WrongValue;
     auto [table, column] = MacListOf(def);
     if (table && (Is(def, "dot11MacAccessControlMacAddressAdd") || Is(def, "dot11RemoteApMacAddressAdd"))) {

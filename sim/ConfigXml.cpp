@@ -166,7 +166,11 @@ void BuildWlan(Values& v, XmlNode& root) {
     XmlNode& inf = root.Add("wlan").Add("inf");
     const bool band5 = v.Number(V::Band) == 1;
     inf.Add("band", band5 ? "1" : "0");
-    inf.Add("wlmode", band5 ? "7" : "5");   // 7: 802.11a/n, 5: 802.11b/g/n
+    // The 5 GHz modes keep their own number (7 a, 8 n, 9 mixed n/a); every
+    // 2.4 GHz mode is "5" here, its number is in <phymode>.
+    const int64_t mode = v.Number(RadioRules::kModePlace);
+    inf.Add("wlmode", band5 ? std::to_string(RadioRules::Is5GHzMode(mode) ? mode : 7) : "5");
+    inf.Add("phymode", std::to_string(mode));
     inf.Add("apmode", std::to_string(v.Number(V::ApMode)));
     inf.Add("enable", std::to_string(v.Number(V::Radio)));
     inf.Add("ssid", v.Text(V::Ssid));
@@ -261,6 +265,8 @@ void RestoreWlan(Values& v, const XmlNode& root) {
         v.Set(V::Band, mode->Text == "7" || mode->Text == "8" ? 1 : 0);
     RadioRules::FollowBand(v.State());
     const bool band5 = v.Number(V::Band) == 1;
+    if (const XmlNode* mode = inf->Child("phymode"); mode && RadioRules::Is5GHzMode(NumberAt(mode, 0)) == band5)
+        v.Set(RadioRules::kModePlace, mode->Text);
     Put(v, V::ApMode, inf->Child("apmode"));
     Put(v, V::Radio, inf->Child("enable"));
     Put(v, V::Ssid, inf->Child("ssid"));

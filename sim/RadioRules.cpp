@@ -36,7 +36,10 @@ void RadioRules::FollowBand(DeviceState& state) {
     DeviceState::Cell* channel = At(state, kChannel);
     if (!band || !list || !channel)
         return;
-    list->Value.Bytes = ChannelsOf(band->Value.Number == 1);
+    const bool band5 = band->Value.Number == 1;
+    list->Value.Bytes = ChannelsOf(band5);
+    if (DeviceState::Cell* mode = At(state, kModePlace); mode && Is5GHzMode(mode->Value.Number) != band5)
+        mode->Value.Number = band5 ? 9 : 6;   // the band's mixed mode
     if (!Listed(list->Value.Bytes, channel->Value.Number))
         channel->Value.Number = std::stoi(list->Value.Bytes.substr(0, list->Value.Bytes.find(' ')));
 }
@@ -47,4 +50,12 @@ bool RadioRules::ChannelAllowed(DeviceState& state, const VarDef& def, const Sim
     if (!channel || channel->Def != &def || !list)
         return true;
     return Listed(list->Value.Bytes, value.Number);
+}
+
+bool RadioRules::ModeAllowed(DeviceState& state, const VarDef& def, const SimValue& value) {
+    DeviceState::Cell* mode = At(state, kModePlace);
+    DeviceState::Cell* band = At(state, kBand);
+    if (!mode || mode->Def != &def || !band)
+        return true;
+    return Is5GHzMode(value.Number) == (band->Value.Number == 1);
 }

@@ -6,6 +6,7 @@
 #include "Catalogue.h"
 #include "Device.h"
 #include "DeviceModel.h"
+#include "RadioRules.h"
 #include "SimProcess.h"
 #include "snmp/CZRException.h"
 #include "templates/BackupToTemplate.h"
@@ -104,6 +105,22 @@ TEST_F(SimTemplateModel, sim_ChannelListFollowsTheBand) {
     EXPECT_EQ(Get(d, kChannelList), "1 2 3 4 5 6 7 8 9 10 11");
     EXPECT_EQ(Get(d, kChannel), "1");
     EXPECT_NE(Set(d, kChannelList + " s 1").find("notWritable"), std::string::npos);
+}
+
+TEST_F(SimTemplateModel, sim_WirelessModeBelongsToTheBand) {
+    const int d = 7;
+    const std::string mode = kE + RadioRules::kModePlace;
+    EXPECT_EQ(Get(d, mode), "6");   // mixed 802.11n, g and b
+    EXPECT_NE(Set(d, mode + " i 8").find("wrongValue"), std::string::npos);
+    Set(d, mode + " i 3");
+    EXPECT_EQ(Get(d, mode), "3");
+    Set(d, kBand + " i 1");
+    EXPECT_EQ(Get(d, mode), "9");   // mixed 802.11n and a
+    Set(d, mode + " i 7");
+    EXPECT_EQ(Get(d, mode), "7");
+    EXPECT_NE(Set(d, mode + " i 2").find("wrongValue"), std::string::npos);
+    Set(d, kBand + " i 0");
+    EXPECT_EQ(Get(d, mode), "6");
 }
 
 TEST_F(SimTemplateModel, sim_TemplateSettingsStick) {
