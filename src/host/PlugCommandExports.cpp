@@ -8,19 +8,13 @@
 #include "maintenance/SystemCommand.h"
 #include "maintenance/TemplateCommand.h"
 #include "snmp/CZRException.h"
-#include "templates/TemplateApplier.h"
 
 namespace {
 
-// Command 9 applies the key file with the template application's blocking
-// requests, on the worker thread that calls it.
-void ApplyTemplate(const QString& address, const QString& keyFile, uint32_t flags, const CommandSettings& settings) {
-    DeviceTarget target;
-    target.Address = address;
-    settings.ApplyTo(target);
-    target.Timeout = static_cast<int32_t>(ModuleSettings::Instance().SnmpTimeout);
-    TemplateApplier applier(target, [](const QString&) {});
-    applier.Apply(keyFile, flags);
+// Command 9 applies the key file through PlugSetConfigFile, whose failures
+// reach the worker as CZRException.
+void ApplyTemplate(const char* address, const char* keyFile, uint32_t flags, TemplateJob* job) {
+    PlugSetConfigFile(address, keyFile, flags, job);
 }
 
 }  // namespace

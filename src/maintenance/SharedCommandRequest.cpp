@@ -14,6 +14,17 @@ void OnApplicationEnd() {
     routineAdded = false;
     Release();
 }
+
+// When the host unloads the module before its application ends, the
+// application must not call into the unloaded module.
+struct UnloadGuard {
+    ~UnloadGuard() {
+        if (routineAdded)
+            qRemovePostRoutine(&OnApplicationEnd);
+        routineAdded = false;
+        Release();
+    }
+} unloadGuard;
 }  // namespace
 
 SnmpRequest& Get() {

@@ -1,0 +1,53 @@
+#include "MaintenanceCommand.h"
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <cstdio>
+
+int MaintenanceCommand::Run(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description());
+    DeviceOptions options;
+    options.AddTo(parser);
+    AddOptions(parser);
+    QStringList args = arguments;
+    const QString name = QStringLiteral("aerodesk ") + Name();
+    args[0] = name;
+    if (!parser.parse(args)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!options.Read(parser)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(options.Error()));
+        return 2;
+    }
+    HostSession session;
+    if (!session.Open(options)) {
+        std::fprintf(stderr, "aerodesk: %s\n", qPrintable(session.Error()));
+        return 3;
+    }
+    try {
+        return Execute(parser, options, session);
+    } catch (const std::exception& e) {
+        // The module passes a failure to send on as an exception.
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
+        return 1;
+    }
+}
+
+bool MaintenanceCommand::WaitUntil(const std::function<bool()>& done, int seconds) {
+    QDeadlineTimer deadline(static_cast<qint64>(seconds) * 1000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+void* MaintenanceCommand::Export(HostSession& session, const char* name) {
+    void* symbol = session.Module().Symbol(name);
+    if (!symbol)
+        std::fprintf(stderr, "aerodesk: the module has no %s\n", name);
+    return symbol;
+}

@@ -1,0 +1,72 @@
+// aerodesk template KEYFILE ADDRESS...: template application by the command
+// interface (PlugCmdAPI 9), each on the module's own worker thread; the
+// "OVER" report ends each device.
+#include "CommandRegistry.h"
+#include "MaintenanceCommand.h"
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+
+namespace {
+
+struct Reports {
+    std::mutex Mutex;
+    std::atomic<int> Over{0};
+    std::atomic<int> Failed{0};
+};
+
+void Report(CmdResult* result, const char* report, uintptr_t context) {
+    auto* reports = reinterpret_cast<Reports*>(context);
+    std::lock_guard<std::mutex> lock(reports->Mutex);
+    const QByteArray text(report ? report : "");
+    if (text.startsWith("OVER")) {
+        if (result->Status != 0)
+            ++reports->Failed;
+        std::printf("%s: %s (%d %s)\n", result->DeviceIp ? result->DeviceIp : "", text.constData(), result->Status,
+                    result->Message ? result->Message : "");
+        ++reports->Over;
+    } else {
+        std::printf("rejected: %s  [%s]\n", result->Message ? result->Message : "", text.constData());
+    }
+    std::fflush(stdout);
+}
+
+class TemplateCmdCommand : public MaintenanceCommand {
+public:
+    QString Name() const override { return QStringLiteral("template"); }
+    QString Summary() const override { return QStringLiteral("apply a template key file by the command interface (command 9)"); }
+
+protected:
+    QString Description() const override {
+        return QStringLiteral("Applies the template key file KEYFILE to each device through the command interface "
+                              "(a worker thread per device). Arguments: KEYFILE ADDRESS...");
+    }
+    int Execute(QCommandLineParser&, DeviceOptions& options, HostSession& session) override {
+        if (options.Addresses.size() < 2) {
+            std::fprintf(stderr, "aerodesk template: give KEYFILE and ADDRESS...\n");
+            return 2;
+        }
+        const QString keyFile = options.Addresses.takeFirst();
+        auto cmdApi = reinterpret_cast<decltype(&PlugCmdAPI)>(Export(session, "PlugCmdAPI"));
+        if (!cmdApi)
+            return 3;
+        Reports reports;
+        for (const QString& address : options.Addresses) {
+            const QByteArray fields = (address + QStringLiteral("||")).toUtf8();
+            const QByteArray parameter = (QStringLiteral("template|") + keyFile).toUtf8();
+            cmdApi(9, fields.constData(), parameter.constData(), reinterpret_cast<uintptr_t>(&reports),
+                   reinterpret_cast<void*>(&Report));
+        }
+        const bool all = WaitUntil([&] { return reports.Over >= options.Addresses.size(); }, options.WaitSeconds);
+        if (!all) {
+            // The workers still hold the reports record: wait for them without a limit.
+            while (reports.Over < options.Addresses.size())
+                WaitUntil([&] { return reports.Over >= options.Addresses.size(); }, 1);
+        }
+        return all && reports.Failed == 0 ? 0 : 1;
+    }
+};
+
+}  // namespace
+
+AERODESK_COMMAND(TemplateCmdCommand, "template", "apply a template key file by the command interface (command 9)")
