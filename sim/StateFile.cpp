@@ -1,4 +1,5 @@
 #include "StateFile.h"
+#include "RadioRules.h"
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,8 +28,10 @@ bool StateFile::Load(const std::string& path, std::vector<std::unique_ptr<Device
     QJsonObject all = document.object().value("devices").toObject();
     for (auto& device : devices) {
         QJsonValue value = all.value(KeyOf(*device));
-        if (value.isObject())
+        if (value.isObject()) {
             device->State().FromJson(value.toObject());
+            RadioRules::FollowBand(device->State());   // the channel list is not stored
+        }
     }
     return true;
 }

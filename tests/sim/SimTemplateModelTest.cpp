@@ -272,3 +272,22 @@ TEST_F(SimTemplateModel, sim_BackupMadeTemplateAppliedToAnotherDevice) {
     EXPECT_EQ(number, 1);
     EXPECT_EQ(Get(other, kE + "2.1.3.3.1.1.1.1.1"), "nxa7310");
 }
+
+TEST(SimTemplateState, sim_StateFileKeepsTheBandsChannelList) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string state = dir.filePath("state.json").toStdString();
+    const std::string kList = std::string(Catalogue::EnterpriseRoot) + ".2.1.3.3.1.1.1.4.1";
+    {
+        SimProcess sim("127.0.12.20", {"--state", state});
+        ASSERT_TRUE(sim.Ready());
+        std::string out;
+        RunTool("snmpset -v2c -c private -t 1 -r 2 " + sim.Target() + " " + kBand + " i 1", out);
+        EXPECT_EQ(sim.Stop(), 0);
+    }
+    SimProcess sim("127.0.12.20", {"--state", state});
+    ASSERT_TRUE(sim.Ready());
+    std::string out;
+    RunTool("snmpget -v2c -c public -Oqv -t 1 -r 2 " + sim.Target() + " " + kList, out);
+    EXPECT_NE(out.find("36 40 44 48"), std::string::npos) << out;
+}
