@@ -54,7 +54,7 @@ void UpgradeQueue::Enqueue(int code, int row, int requestTimeout, int wait, cons
 void UpgradeQueue::Run() {
     while (!commands_.empty()) {
         if (timerActive_) {
-            Pump(10);
+            WaitForTimer(10);
             continue;
         }
         std::unique_ptr<UpgradeCommand> command = std::move(commands_.front());
@@ -79,6 +79,21 @@ void UpgradeQueue::Pump(int tens) {
     loop.exec();
 }
 
+void UpgradeQueue::WaitForTimer(int tens) {
+    // As Pump, but over as soon as the response timer stops: an answer that
+    // arrives early lets the next command go at once.
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(std::max(0, tens) * 10);
+    QEventLoop* outer = timerWait_;
+    timerWait_ = &loop;
+    if (timerActive_)
+        loop.exec();
+    timerWait_ = outer;
+}
+
 void UpgradeQueue::StartResponseTimer(int row, int wait) {
     timerRow_ = row;
     timerActive_ = true;
@@ -88,6 +103,8 @@ void UpgradeQueue::StartResponseTimer(int row, int wait) {
 void UpgradeQueue::StopResponseTimer() {
     timerActive_ = false;
     timer_.stop();
+    if (timerWait_)
+        timerWait_->quit();
 }
 
 void UpgradeQueue::ResponseTimerExpired() {

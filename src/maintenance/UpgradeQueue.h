@@ -10,6 +10,7 @@
 
 class CFTPServer;
 class QAbstractItemView;
+class QEventLoop;
 class SnmpRequest;
 struct RequestResult;
 
@@ -59,6 +60,7 @@ public:
 
 private:
     void Execute(const UpgradeCommand& command);
+    void WaitForTimer(int tens);
     void StartResponseTimer(int row, int wait);
     void StopResponseTimer();
     void ResponseTimerExpired();
@@ -77,6 +79,7 @@ private:
     bool timerActive_ = false;
     int timerRow_ = 0;
     QTimer timer_;
+    QEventLoop* timerWait_ = nullptr;
     bool busy_ = false;
     int inProgress_ = 0;
     // Last member, so that it goes first: no answer reaches a half-destroyed queue.
