@@ -64,21 +64,3 @@ QStringList TemplateApplyTest::MacList(int device) {
 bool TemplateApplyTest::ChannelListIsSpaceSeparated(int device) {
     return GetText(device, DeviceOids::ChannelList).trimmed().contains(QLatin1Char(' '));
 }
-
-bool TemplateApplyTest::TakesDataRate(int device) {
-    try {
-        Set(device, DeviceOids::DataRate, SnmpSyntax::DisplayString, GetText(device, DeviceOids::DataRate));
-        return true;
-    } catch (const CZRException&) {
-        return false;
-    }
-}
-
-bool TemplateApplyTest::TakesNumber(int device, const char* oid, int value) {
-    try {
-        SetNumber(device, oid, value);
-        return true;
-    } catch (const CZRException&) {
-        return false;
-    }
-}

@@ -39,10 +39,6 @@ protected:
     QStringList MacList(int device);
     // The device's channel list splits at spaces, as the device documents it.
     bool ChannelListIsSpaceSeparated(int device);
-    // Whether the device takes a data rate text (the rate the template writes).
-    bool TakesDataRate(int device);
-    // Whether the device takes a number at this OID.
-    bool TakesNumber(int device, const char* oid, int value);
 
     static inline SimulatedFleet fleet_;
     static inline bool started_ = false;
