@@ -5,7 +5,7 @@
 #include "templates/TextLineFile.h"
 
 void TemplateApplyTest::SetUpTestSuite() {
-    started_ = fleet_.Start(QStringLiteral("127.0.23.1"), 40);
+    started_ = fleet_.Start(QStringLiteral("127.0.23.1"), 44);
 }
 
 void TemplateApplyTest::TearDownTestSuite() { fleet_.Stop(); }

@@ -109,3 +109,15 @@ TEST_F(TemplateApplyTest, KeysOfTheOtherBandAreNotRead) {
     EXPECT_EQ(GetText(d, Ssid), "five");
     EXPECT_NE(GetNumber(d, Dtim), "7");
 }
+
+TEST_F(TemplateApplyTest, FiveGigahertzChannelComesFromTheBandsList) {
+    const int d = 41;
+    SetNumber(d, Band, 1);   // 5GHz
+    const QStringList channels = GetText(d, ChannelList).split(' ', Qt::SkipEmptyParts);
+    ASSERT_FALSE(channels.isEmpty());
+    const QString channel = channels.last();
+    const Outcome out = Apply(d, {"AWS_80211a_Channel=" + channel, "AWS_80211g_Channel=6"}, 0x2);
+    ASSERT_FALSE(out.ErrorNumber) << out.ErrorText.toStdString();
+    EXPECT_EQ(GetNumber(d, Channel), channel);
+    EXPECT_EQ(GetNumber(d, AutoChannelScan), "0");
+}
