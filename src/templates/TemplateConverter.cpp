@@ -21,8 +21,10 @@ bool TemplateConverter::FindFiveGigahertz() const
 {
     for (const QByteArray& line : lines_) {
         if (TemplateRules::EntryName(line) == kWirelessModeKey5) {
+            // 7 "802.11a only", 8 "802.11n Only" and 9 "Mixed 802.11n, 802.11a"
+            // are the 5 GHz modes; a mixed n/a device is a 5 GHz device too.
             const QByteArray mode = TemplateRules::EntryValue(line);
-            return mode == "7" || mode == "8";
+            return mode == "7" || mode == "8" || mode == "9";
         }
     }
     return false;

@@ -66,7 +66,7 @@ TEST_F(templates_ParseBackup, TwoGigahertzDeviceGivesTheFullTemplate)
 
 TEST_F(templates_ParseBackup, FiveGigahertzDeviceLeavesTheOtherBandEmpty)
 {
-    for (const QByteArray& mode : {QByteArray("7"), QByteArray("8")}) {
+    for (const QByteArray& mode : {QByteArray("7"), QByteArray("8"), QByteArray("9")}) {
         DeviceConfig config;
         config.WirelessMode = mode;
         config.WanMode = "1";
