@@ -1,4 +1,5 @@
 #include "SecurityGroupApplier.h"
+#include "snmp/ValueMap.h"
 #include "SecurityRules.h"
 #include "TemplateApplyContext.h"
 #include "mib/TemplateTables.h"
@@ -47,7 +48,15 @@ void SecurityGroupApplier::Apply(TemplateApplyContext& context) {
                 SelectEntry(list, index, context.Value(key(suffix)));
         };
         select("_auth_type", kAuthentication);
-        select("_wep_status", kEncryption);
+        // A WPA device's backup carries its cipher code where WEP devices keep
+        // the WEP switch; such a value means nothing to the switch and would make
+        // the device refuse the whole group, so the switch is left as it is.
+        if (context.Has(key("_wep_status"))) {
+            const QString wep = context.Value(key("_wep_status"));
+            const ValueMap* map = list.Entry(kEncryption).Map;
+            if (!map || map->FindByText(wep) >= 0 || map->FindByValue(wep) >= 0)
+                SelectEntry(list, kEncryption, wep);
+        }
         select("_active_key_index", kKeyIndex);
         select("_passphrase", kPassPhrase);
         if (context.Has(key("_cipher_type"))) {
