@@ -42,7 +42,8 @@ protected:
             list << fleet->Address(n);
         return list;
     }
-    Outcome Run(const QStringList& arguments, int interruptAfterMs = -1) {
+    // interruptWhen: Ctrl-C once the output shows this text.
+    Outcome Run(const QStringList& arguments, const QString& interruptWhen = {}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("AERODESK_MODULE"), QStringLiteral(NXA_MODULE_PATH));
@@ -52,8 +53,10 @@ protected:
         Outcome o;
         if (!p.waitForStarted(10000))
             return o;
-        if (interruptAfterMs >= 0) {
-            p.waitForFinished(interruptAfterMs);
+        QByteArray out;
+        if (!interruptWhen.isEmpty()) {
+            while (!out.contains(interruptWhen.toUtf8()) && p.waitForReadyRead(60000))
+                out += p.readAllStandardOutput();
             if (p.state() == QProcess::Running)
                 kill(static_cast<pid_t>(p.processId()), SIGINT);
         }
@@ -63,7 +66,7 @@ protected:
             return o;
         }
         o.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        o.Out = QString::fromUtf8(p.readAllStandardOutput());
+        o.Out = QString::fromUtf8(out + p.readAllStandardOutput());
         return o;
     }
 
@@ -93,7 +96,7 @@ TEST_F(AerodeskMaintenanceTest, UpgradeShowsLiveProgressAndASummary) {
     EXPECT_TRUE(o.Out.contains(QStringLiteral("log [3005] "))) << o.Out.toStdString();
     for (int n = 1; n <= 9; ++n) {
         ASSERT_TRUE(fleet->WaitAnswering(fleet->Address(n), 10000));
-        EXPECT_EQ(fleet->Read(fleet->Address(n), NxaOid("5.1.1.0")), QStringLiteral("4.20")) << n;
+        EXPECT_EQ(fleet->ReadWhenUp(fleet->Address(n), NxaOid("5.1.1.0")), QStringLiteral("4.20")) << n;
     }
 }
 
@@ -115,7 +118,7 @@ TEST_F(AerodeskMaintenanceTest, CtrlCAbortsTheUpgrade) {
                               QStringList{QStringLiteral("--devices"), devices.fileName(), QStringLiteral("--ftp-port"),
                                           QString::number(ftpPort), QStringLiteral("--settings-timeout"), QStringLiteral("300"),
                                           QStringLiteral("--margin"), QStringLiteral("100")},
-                          1500);
+                          QStringLiteral("step Write Config:1"));
     EXPECT_EQ(o.Code, 1) << o.Out.toStdString();
     EXPECT_TRUE(o.Out.contains(QStringLiteral("aborting..."))) << o.Out.toStdString();
     EXPECT_TRUE(o.Out.contains(QStringLiteral("Aborted!: 2;"))) << o.Out.toStdString();
@@ -150,11 +153,11 @@ TEST_F(AerodeskMaintenanceTest, BackupCommandVersionProbeRogueAndTemplate) {
     o = Run(QStringList{QStringLiteral("template"), key.fileName()} + Addresses(5, 6) + Common());
     EXPECT_EQ(o.Code, 0) << o.Out.toStdString();
     EXPECT_TRUE(o.Out.contains(QStringLiteral("OVER|") + fleet->Address(5))) << o.Out.toStdString();
-    EXPECT_EQ(fleet->Read(fleet->Address(6), NxaOid("4.1.1.1.2.1")), QStringLiteral("aerodesk9"));
+    EXPECT_EQ(fleet->ReadWhenUp(fleet->Address(6), NxaOid("4.1.1.1.2.1")), QStringLiteral("aerodesk9"));
 
     o = Run(QStringList{QStringLiteral("cmd"), QStringLiteral("restart")} + Addresses(7, 7) + Common());
     EXPECT_EQ(o.Code, 0);
-    EXPECT_TRUE(fleet->Read(fleet->Address(7), NxaOid("5.1.1.0"), 0x4C, 20).isEmpty());   // restarting
+    EXPECT_TRUE(o.Out.contains(fleet->Address(7) + QStringLiteral(": restart sent"))) << o.Out.toStdString();
     EXPECT_TRUE(fleet->WaitAnswering(fleet->Address(7), 10000));
 }
 

@@ -115,6 +115,27 @@ protected:
         r.Write();
     }
 
+    // The device's uptime in ticks (-1 when it does not answer).
+    long long Uptime(const QString& address) {
+        const QString text = fleet->ReadWhenUp(address, QStringLiteral("1.3.6.1.2.1.1.3.0"), SnmpSyntax::TimeTicks);
+        bool ok = false;
+        const long long ticks = text.toLongLong(&ok);
+        return ok ? ticks : -1;
+    }
+    // Whether `action` restarted the device: its uptime starts again.
+    bool Restarts(const QString& address, const std::function<void()>& action) {
+        // Up for at least 3 s first, longer than a restart takes here.
+        QDeadlineTimer settle(20000);
+        while (Uptime(address) < 300 && !settle.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        const long long before = Uptime(address);
+        action();
+        if (!fleet->WaitAnswering(address, 10000))
+            return false;
+        const long long after = Uptime(address);
+        return before >= 300 && after >= 0 && after < before;
+    }
+
     static Fleet* fleet;
     static FtpServer* ftp;
     CommandSettings settings;
@@ -126,9 +147,7 @@ FtpServer* CommandTest::ftp = nullptr;
 TEST_F(CommandTest, RestartReachesTheDevice) {
     const QString address = fleet->Address(1);
     ASSERT_TRUE(fleet->WaitAnswering(address, 10000));
-    SystemCommand::Send(address, SystemCommand::Restart, settings);
-    EXPECT_TRUE(fleet->Read(address, kSysLocation, SnmpSyntax::DisplayString, 20).isEmpty());   // restarting
-    EXPECT_TRUE(fleet->WaitAnswering(address, 10000));
+    EXPECT_TRUE(Restarts(address, [&] { SystemCommand::Send(address, SystemCommand::Restart, settings); }));
 }
 
 TEST_F(CommandTest, FactoryDefaultReachesTheDevice) {
@@ -147,7 +166,7 @@ TEST_F(CommandTest, ApplyKeepsTheSettingsOverADiscard) {
     SystemCommand::Send(address, SystemCommand::ApplySettings, settings);
     Write(address, kSysLocation, SnmpSyntax::DisplayString, QStringLiteral("Not applied"));
     Write(address, discard, SnmpSyntax::Integer, QStringLiteral("1"));
-    EXPECT_EQ(fleet->Read(address, kSysLocation), QStringLiteral("Applied hall"));
+    EXPECT_EQ(fleet->ReadWhenUp(address, kSysLocation), QStringLiteral("Applied hall"));
 }
 
 TEST_F(CommandTest, OtherSystemCommandNumbersSendNothing) {
@@ -201,7 +220,7 @@ TEST_F(CommandTest, ProbeGivesTheSystemGroupShapeWithMacAndParameter) {
     EXPECT_EQ(a.Probe[0][0], QStringLiteral("1.3.6.1.2.1.1.1.0"));
     EXPECT_EQ(a.Probe[5][0], QStringLiteral("1.3.6.1.2.1.1.6.0"));
     EXPECT_EQ(a.Probe[6][0], QStringLiteral("1.3.6.1.2.1.2.2.1.6.1"));
-    EXPECT_EQ(a.Probe[6][2], fleet->Read(fleet->Address(4), NxaOid("2.1.1.1.1.5.1"), SnmpSyntax::MacAddress));
+    EXPECT_EQ(a.Probe[6][2], fleet->ReadWhenUp(fleet->Address(4), NxaOid("2.1.1.1.1.5.1"), SnmpSyntax::MacAddress));
     EXPECT_EQ(a.Probe[6][2].size(), 12);
     EXPECT_EQ(a.Probe[7][2], parameter);
 }
@@ -263,9 +282,9 @@ TEST_F(CommandTest, BackupTellsTheDeviceToPutAddressDcfIntoTheFolder) {
     QString folder;
     ftp->GetHomeDir(QStringLiteral("nxa"), folder);
     EXPECT_EQ(QDir(folder).canonicalPath(), QDir(backups.path()).canonicalPath());
-    EXPECT_EQ(fleet->Read(address, NxaOid("4.3.3.5.0")), address + QStringLiteral(".dcf"));
-    EXPECT_EQ(fleet->Read(address, NxaOid("4.3.3.1.0"), SnmpSyntax::IpAddress), QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(fleet->Read(address, NxaOid("4.3.3.3.0")), QStringLiteral("nxa"));
+    EXPECT_EQ(fleet->ReadWhenUp(address, NxaOid("4.3.3.5.0")), address + QStringLiteral(".dcf"));
+    EXPECT_EQ(fleet->ReadWhenUp(address, NxaOid("4.3.3.1.0"), SnmpSyntax::IpAddress), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(fleet->ReadWhenUp(address, NxaOid("4.3.3.3.0")), QStringLiteral("nxa"));
     // The device stores the backup after it answered.
     ASSERT_TRUE(WaitFor([&] { return QFileInfo(file).size() > 0; }, 20000)) << file.toStdString();
     QFile dcf(file);
@@ -285,7 +304,7 @@ TEST_F(CommandTest, DownloadAndFirmwareUpdateStartAndRestart) {
     ASSERT_TRUE(WaitFor([&] { return download.Calls > 0; }));
     EXPECT_EQ(download.Status, 0);
     EXPECT_EQ(download.Text, QString());
-    EXPECT_EQ(fleet->Read(address, NxaOid("4.3.3.5.0")), QStringLiteral("cert.pem"));
+    EXPECT_EQ(fleet->ReadWhenUp(address, NxaOid("4.3.3.5.0")), QStringLiteral("cert.pem"));
 
     CommandApi::Start(CommandApi::StartFirmwareUpdate, address, {}, reinterpret_cast<uintptr_t>(&update),
                       reinterpret_cast<void*>(&TextCallback), settings);
@@ -294,13 +313,13 @@ TEST_F(CommandTest, DownloadAndFirmwareUpdateStartAndRestart) {
     EXPECT_EQ(update.ModelName, QStringLiteral("NXA-7310"));
     ASSERT_TRUE(fleet->WaitAnswering(address, 10000));
 
-    CommandApi::Start(CommandApi::Restart, address, {}, reinterpret_cast<uintptr_t>(&restart),
-                      reinterpret_cast<void*>(&TextCallback), settings);
-    ASSERT_TRUE(WaitFor([&] { return restart.Calls > 0; }));
+    EXPECT_TRUE(Restarts(address, [&] {
+        CommandApi::Start(CommandApi::Restart, address, {}, reinterpret_cast<uintptr_t>(&restart),
+                          reinterpret_cast<void*>(&TextCallback), settings);
+        ASSERT_TRUE(WaitFor([&] { return restart.Calls > 0; }));
+    }));
     EXPECT_EQ(restart.Status, 0);
     EXPECT_EQ(restart.DeviceIp, address);
-    EXPECT_TRUE(fleet->Read(address, kSysLocation, SnmpSyntax::DisplayString, 20).isEmpty());   // restarting
-    EXPECT_TRUE(fleet->WaitAnswering(address, 10000));
 }
 
 TEST_F(CommandTest, ASecondRestartTakesOverTheCallback) {

@@ -60,3 +60,11 @@ bool Fleet::WaitAnswering(const QString& address, int ms) const {
     }
     return false;
 }
+
+QString Fleet::ReadWhenUp(const QString& address, const QString& oid, int syntax, int ms) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    QString value;
+    while (value.isEmpty() && std::chrono::steady_clock::now() < deadline)
+        value = Read(address, oid, syntax);
+    return value;
+}

@@ -21,6 +21,9 @@ public:
 
     // The value of a full OID (with instance) as text; "" on failure.
     QString Read(const QString& address, const QString& oid, int syntax = 0x4C, int timeout = 100) const;
+    // Read, asked again until the device gives a value (a device may restart
+    // on its own after an update); "" after `ms`.
+    QString ReadWhenUp(const QString& address, const QString& oid, int syntax = 0x4C, int ms = 10000) const;
     // Waits up to `ms` until the device answers again.
     bool WaitAnswering(const QString& address, int ms) const;
 

@@ -91,7 +91,7 @@ TEST_F(ModuleExportsTest, UpgradeFirmwareThroughTheExport) {
     EXPECT_EQ(host.Words.value(0), 3005u);
     EXPECT_EQ(host.Texts.value(0), list.Get(0, 2) + QStringLiteral(" Update F/W OK."));
     ASSERT_TRUE(fleet->WaitAnswering(fleet->Address(1), 10000));
-    EXPECT_EQ(fleet->Read(fleet->Address(1), NxaOid("5.1.1.0")), QStringLiteral("7.77"));
+    EXPECT_EQ(fleet->ReadWhenUp(fleet->Address(1), NxaOid("5.1.1.0")), QStringLiteral("7.77"));
     EXPECT_EQ(abort(), 0);   // no run any more
 }
 
@@ -155,7 +155,7 @@ TEST_F(ModuleExportsTest, FirmwareVersionAndTemplateThroughTheCommandExport) {
     EXPECT_EQ(report.Status, 0);
     EXPECT_EQ(report.Message, QStringLiteral("OK"));
     EXPECT_EQ(report.Text, QStringLiteral("OVER|%1|b|c|d|%2").arg(fleet->Address(3), key.fileName()));
-    EXPECT_EQ(fleet->Read(fleet->Address(3), NxaOid("4.1.1.1.2.1")), QStringLiteral("bymodule"));
+    EXPECT_EQ(fleet->ReadWhenUp(fleet->Address(3), NxaOid("4.1.1.1.2.1")), QStringLiteral("bymodule"));
 }
 
 }  // namespace
