@@ -7,6 +7,7 @@
 #include "snmp/CZRException.h"
 #include "snmp/RequestResult.h"
 #include "snmp/SnmpRequest.h"
+#include "snmp/ValueMap.h"
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QTimer>
@@ -85,9 +86,13 @@ void StepDone(const QString& address, RequestResult* result, MibVariableList* li
         Finish(address, 1, result->Message, context);
         return;
     }
+    // Values as shown: through the column's value map where it has one.
     auto value = [list](const char* name) {
         const int i = list->IndexOf(QLatin1String(name));
-        return i >= 0 ? list->Entry(i).Value : QString();
+        if (i < 0)
+            return QString();
+        const MibVariableEntry& entry = list->Entry(i);
+        return entry.Map ? entry.Map->TextForValue(entry.Value) : entry.Value;
     };
     const QString type = value("Type");
     const bool ended = type == QLatin1String("(NOTDONE)") || list->Count() == 0;
