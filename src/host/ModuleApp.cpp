@@ -36,6 +36,11 @@ void ModuleApp::EnsureStarted() {
         request = std::make_unique<SnmpRequest>();
     if (QCoreApplication::instance())
         qAddPostRoutine(&ModuleApp::OnApplicationEnd);
+    // Made after the SNMP layer's own statics, so that an unload of the
+    // module ends the application object before those go.
+    static const struct EndAtUnload {
+        ~EndAtUnload() { OnApplicationEnd(); }
+    } endAtUnload;
 }
 
 SnmpRequest& ModuleApp::SharedRequest(SharedRequestIndex index) {

@@ -1,5 +1,7 @@
 // Module entry exports loaded through dlopen: identity record, window steps, no-op exports.
 #include "ModuleUnderTest.h"
+#include "SimProcess.h"
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <vector>
@@ -46,13 +48,23 @@ TEST(HostEntry, host_OnlyPlugExportsAreVisible) {
 TEST(HostEntry, host_InitShowExitInTheHostOrder) {
     ModuleUnderTest& m = M();
     ASSERT_TRUE(m.Loaded());
+    SimProcess sim("127.0.76.1", {});
+    ASSERT_TRUE(sim.Ready()) << sim.Output();
     EXPECT_EQ(m.Init(0, 0, 0, nullptr), 0);
-    EXPECT_EQ(m.SetSnmpParameter(0x0100007F, "public", "private", 161, 100), 0);
+    in_addr device{};
+    inet_pton(AF_INET, "127.0.76.1", &device);
+    EXPECT_EQ(m.SetSnmpParameter(device.s_addr, "public", "private", static_cast<uint32_t>(sim.Port()), 100), 0);
     ModuleCaps caps{};
     EXPECT_EQ(m.GetModuleCaps(&caps), 1);
     m.Show();
-    // No management window: closing reports success, and again after that.
-    EXPECT_EQ(m.Exit(), 1);
+    // Closing may be refused while the window's first pages are still being
+    // read ("Packet transmiting..."); the host asks again until it closes.
+    m.ClearMessages();
+    int closed = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (closed = m.Exit()) == 1; }, 30000));
+    for (const QString& message : m.Messages)
+        EXPECT_EQ(message, QStringLiteral("Packet transmiting, Please close window later."));
+    // Without a window, closing reports success.
     EXPECT_EQ(m.Exit(), 1);
     // A second PlugInit still returns 0.
     EXPECT_EQ(m.Init(1, 2, 3, nullptr), 0);
