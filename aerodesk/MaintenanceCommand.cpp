@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <cstdio>
-#include <dlfcn.h>
 
 int MaintenanceCommand::Run(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -30,10 +29,6 @@ int MaintenanceCommand::Run(const QStringList& arguments) {
         std::fprintf(stderr, "aerodesk: %s\n", qPrintable(session.Error()));
         return 3;
     }
-    // Keep the module mapped until the process ends: it ends its SNMP layer
-    // when the application goes, and unloading it earlier ends that layer
-    // after parts of it were already destroyed.
-    dlopen(options.ModulePath.toLocal8Bit().constData(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
     try {
         return Execute(parser, options, session);
     } catch (const std::exception& e) {
