@@ -33,13 +33,23 @@ int Route(const QString& text, const QString& caption, int buttons) {
         const QByteArray c = caption.toUtf8();
         return handler(t.constData(), c.constData(), buttons, context);
     }
+    const int set = buttons & MessageBox::ButtonMask;
     if (VisibleGui()) {
-        const auto standard = buttons == MessageBox::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+        QMessageBox::StandardButtons standard = QMessageBox::Ok;
+        if (set == MessageBox::OkCancel)
+            standard = QMessageBox::Ok | QMessageBox::Cancel;
+        else if (set == MessageBox::YesNo)
+            standard = QMessageBox::Yes | QMessageBox::No;
         QMessageBox box(caption.isEmpty() ? QMessageBox::Warning : QMessageBox::Question, caption, text, standard);
-        return box.exec() == QMessageBox::Cancel ? MessageBox::AnswerCancel : MessageBox::AnswerOk;
+        switch (box.exec()) {
+        case QMessageBox::Cancel: return MessageBox::AnswerCancel;
+        case QMessageBox::Yes: return MessageBox::AnswerYes;
+        case QMessageBox::No: return MessageBox::AnswerNo;
+        default: return MessageBox::AnswerOk;
+        }
     }
     std::fprintf(stderr, "NXA-7310: %s\n", text.toUtf8().constData());
-    return MessageBox::AnswerOk;
+    return set == MessageBox::YesNo ? MessageBox::AnswerNo : MessageBox::AnswerOk;
 }
 
 }  // namespace

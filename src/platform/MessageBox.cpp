@@ -20,7 +20,7 @@ int Show(const QString& text, const QString& caption, int buttons) {
         h = gHandler;
     }
     if (!h)
-        return AnswerOk;
+        return (buttons & ButtonMask) == YesNo ? AnswerNo : AnswerOk;
     return h(text, caption, buttons);
 }
 

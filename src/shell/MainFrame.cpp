@@ -24,8 +24,8 @@ CMainFrame* gFrame = nullptr;
 
 // Yes/No with a warning icon, and the Yes answer, in the numbering of the
 // module's message boxes (those of the classic message-box call).
-constexpr int kYesNoWarning = 0x04 | 0x30;
-constexpr int kAnswerYes = 6;
+constexpr int kYesNoWarning = MessageBox::YesNo | MessageBox::IconExclamation;
+constexpr int kAnswerYes = MessageBox::AnswerYes;
 }  // namespace
 
 CMainFrame::CMainFrame(const WindowSettings& settings)
