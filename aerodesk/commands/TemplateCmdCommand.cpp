@@ -17,18 +17,24 @@ struct Reports {
 
 void Report(CmdResult* result, const char* report, uintptr_t context) {
     auto* reports = reinterpret_cast<Reports*>(context);
-    std::lock_guard<std::mutex> lock(reports->Mutex);
     const QByteArray text(report ? report : "");
-    if (text.startsWith("OVER")) {
-        if (result->Status != 0)
-            ++reports->Failed;
-        std::printf("%s: %s (%d %s)\n", result->DeviceIp ? result->DeviceIp : "", text.constData(), result->Status,
-                    result->Message ? result->Message : "");
-        ++reports->Over;
-    } else {
-        std::printf("rejected: %s  [%s]\n", result->Message ? result->Message : "", text.constData());
+    const bool over = text.startsWith("OVER");
+    {
+        std::lock_guard<std::mutex> lock(reports->Mutex);
+        if (over) {
+            if (result->Status != 0)
+                ++reports->Failed;
+            std::printf("%s: %s (%d %s)\n", result->DeviceIp ? result->DeviceIp : "", text.constData(),
+                        result->Status, result->Message ? result->Message : "");
+        } else {
+            std::printf("rejected: %s  [%s]\n", result->Message ? result->Message : "", text.constData());
+        }
+        std::fflush(stdout);
     }
-    std::fflush(stdout);
+    // Last touch of the record: once every device is over, the command
+    // returns and the record is gone.
+    if (over)
+        ++reports->Over;
 }
 
 class TemplateCmdCommand : public MaintenanceCommand {

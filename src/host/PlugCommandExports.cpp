@@ -17,6 +17,13 @@ void ApplyTemplate(const char* address, const char* keyFile, uint32_t flags, Tem
     PlugSetConfigFile(address, keyFile, flags, job);
 }
 
+// Template workers run module code until they have counted themselves out,
+// even after their last report reached the host; the module must not be
+// unmapped under them. Destroyed when the module unloads.
+struct TemplateWorkersAtUnload {
+    ~TemplateWorkersAtUnload() { TemplateCommand::WaitForWorkers(30000); }
+} gTemplateWorkersAtUnload;
+
 }  // namespace
 
 NXA_PLUG_API int32_t PlugSystemCmd(const char* address, int32_t command) {
