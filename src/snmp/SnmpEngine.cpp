@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <deque>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
@@ -611,6 +612,11 @@ bool SnmpEngine::Start(const QString& persistentFolder) {
     Impl& d = *impl_;
     if (d.running)
         return true;
+    // The SNMP library keeps process-wide state that it cannot set up twice
+    // cleanly; it stays loaded even when a host unloads the module.
+    Dl_info library{};
+    if (dladdr(reinterpret_cast<void*>(&init_snmp), &library) != 0 && library.dli_fname)
+        dlopen(library.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
     if (::pipe2(d.wake, O_NONBLOCK | O_CLOEXEC) != 0)
         return false;
     d.persistentFolder = persistentFolder.toStdString();
