@@ -418,10 +418,10 @@ bool Agent::Start(const Options& options, std::string& error) {
     started_ = true;
 
     for (auto& device : devices_) {
-        std::string spec = "udp:" + device->Identity().Address + ":" + std::to_string(device->Identity().Port);
-        netsnmp_transport* transport = netsnmp_transport_open_server(kAppName, spec.c_str());
+        std::string endpoint = "udp:" + device->Identity().Address + ":" + std::to_string(device->Identity().Port);
+        netsnmp_transport* transport = netsnmp_transport_open_server(kAppName, endpoint.c_str());
         if (!transport) {
-            error = "cannot listen on " + spec;
+            error = "cannot listen on " + endpoint;
             return false;
         }
         netsnmp_session session;
@@ -435,7 +435,7 @@ bool Agent::Start(const Options& options, std::string& error) {
         session.isAuthoritative = SNMP_SESS_AUTHORITATIVE;
         session.myvoid = device.get();
         if (!snmp_add(&session, transport, PreParse, nullptr)) {
-            error = "cannot open the session on " + spec;
+            error = "cannot open the session on " + endpoint;
             return false;
         }
     }

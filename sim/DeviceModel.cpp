@@ -1,7 +1,7 @@
 #include "DeviceModel.h"
 #include "Catalogue.h"
 #include "MibTables.h"
-#include "SpecialVars.h"
+#include "VariableRules.h"
 #include "TemplateTables.h"
 #include "ValueMaps.h"
 #include "snmp/MibVariable.h"
@@ -68,14 +68,14 @@ VarDef* DeviceModel::DefFor(const std::string& key, const std::string& group, co
         VarDef* def = it->second;
         if (!def->HasName(name))
             def->Names.push_back(name);
-        const SpecialVars::Special* newSpecial = SpecialVars::Find(name);
-        bool newWritable = !(newSpecial && newSpecial->ReadOnly) && !SpecialVars::ReadOnlyGroup(group, name);
+        const VariableRules::Special* newSpecial = VariableRules::Find(name);
+        bool newWritable = !(newSpecial && newSpecial->ReadOnly) && !VariableRules::ReadOnlyGroup(group, name);
         bool preferNew = (isLabel(def->Name) && !isLabel(name)) || (!def->Writable && newWritable);
         if (preferNew && def->Syntax != syntax) {
             // Where two names disagree on the syntax, the device answers as the
             // MIB object rather than a display label, and as a setting rather
             // than a read-only list, so that writes of the setting succeed.
-            const SpecialVars::Special* special = SpecialVars::Find(name);
+            const VariableRules::Special* special = VariableRules::Find(name);
             def->Name = name;
             def->Syntax = syntax;
             def->Writable = newWritable;
@@ -96,8 +96,8 @@ VarDef* DeviceModel::DefFor(const std::string& key, const std::string& group, co
     def.Group = group;
     def.Syntax = syntax;
     def.AllowedKeys = KeysOfMaps(maps);
-    const SpecialVars::Special* special = SpecialVars::Find(name);
-    def.Writable = !(special && special->ReadOnly) && !SpecialVars::ReadOnlyGroup(group, name);
+    const VariableRules::Special* special = VariableRules::Find(name);
+    def.Writable = !(special && special->ReadOnly) && !VariableRules::ReadOnlyGroup(group, name);
     if (special && special->Default)
         def.Default = special->Default;
     else if (!def.AllowedKeys.empty())
@@ -316,7 +316,7 @@ void DeviceModel::PreferTemplateRecords() {
             if (v->Map && v->Map->Kind() == ValueMap::NumberKey)
                 for (int i = 0; i < v->Map->Count(); ++i)
                     def->AllowedKeys.push_back(v->Map->GetPair(i).Key);
-            const SpecialVars::Special* special = SpecialVars::Find(name);
+            const VariableRules::Special* special = VariableRules::Find(name);
             def->Writable = (v->Access & SnmpAccess::WriteOnly) ? true : !(special && special->ReadOnly);
             def->Default = special && special->Default ? special->Default
                            : def->AllowedKeys.empty() ? std::string() : std::to_string(def->AllowedKeys.front());

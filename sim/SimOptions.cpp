@@ -55,7 +55,7 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         {"write-community", "v1/v2c write community of every device (default private).", "TEXT", "private"},
         {"v3-user", "SNMPv3 user NAME:AUTH:AUTHPASS:PRIV:PRIVPASS[:ro], AUTH MD5|SHA|empty, PRIV DES|AES|empty; "
                     "repeatable; replaces the default users nxaSha (SHA/AES), nxaMd5 (MD5/DES), nxaAuth (SHA, no privacy) "
-                    "and nxaReader (SHA/AES, read only), all with authpass123/privpass123.", "SPEC"},
+                    "and nxaReader (SHA/AES, read only), all with authpass123/privpass123.", "USER"},
         {"clients", "Wireless clients per device in the client table after a refresh (default 4).", "N", "4"},
         {"firmware", "Firmware version text of every device (default 1.10).", "TEXT", "1.10"},
         {"state", "Keep the devices' settings in this JSON file: loaded at start, written after changes and at exit.", "FILE"},
@@ -66,7 +66,7 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         {"silent", "Comma-separated device numbers (1-based) that never answer.", "LIST"},
         {"drop-devices", "Apply --drop only to these device numbers (comma-separated).", "LIST"},
         {"delay-devices", "Apply --delay only to these device numbers (comma-separated).", "LIST"},
-        {"community", "Communities of one device, N:READ:WRITE (repeatable); the others keep --read-community and --write-community.", "SPEC"},
+        {"community", "Communities of one device, N:READ:WRITE (repeatable); the others keep --read-community and --write-community.", "N:READ:WRITE"},
         {"seed", "Seed for generated table rows and dropped requests (default 1).", "N", "1"},
         {"verbose", "Log net-snmp messages and device actions."},
         {"dump-model", "Print the variable tree of the first device and exit."},
@@ -122,10 +122,10 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     DumpModel = parser.isSet("dump-model");
     WriteBackup = parser.value("write-backup").toStdString();
     RestoreBackup = parser.value("restore-backup").toStdString();
-    for (const QString& spec : parser.values("v3-user")) {
+    for (const QString& text : parser.values("v3-user")) {
         Agent::V3User user;
-        if (!ParseUser(spec.toStdString(), user)) {
-            error = "bad --v3-user " + spec.toStdString();
+        if (!ParseUser(text.toStdString(), user)) {
+            error = "bad --v3-user " + text.toStdString();
             return false;
         }
         Users.push_back(user);
@@ -146,12 +146,12 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     };
     if (!deviceList("silent", Silent) || !deviceList("drop-devices", DropDevices) || !deviceList("delay-devices", DelayDevices))
         return false;
-    for (const QString& spec : parser.values("community")) {
-        QStringList parts = spec.split(':');
+    for (const QString& text : parser.values("community")) {
+        QStringList parts = text.split(':');
         bool valid = false;
         int n = parts.value(0).toInt(&valid);
         if (parts.size() != 3 || !valid || n < 1 || n > Devices || parts[1].isEmpty() || parts[2].isEmpty()) {
-            error = "bad --community " + spec.toStdString() + " (N:READ:WRITE)";
+            error = "bad --community " + text.toStdString() + " (N:READ:WRITE)";
             return false;
         }
         Communities[n] = {parts[1].toStdString(), parts[2].toStdString()};

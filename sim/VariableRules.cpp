@@ -1,8 +1,8 @@
-#include "SpecialVars.h"
+#include "VariableRules.h"
 #include <cstring>
 #include <unordered_map>
 
-namespace SpecialVars {
+namespace VariableRules {
 namespace {
 const Special kSpecials[] = {
     // MIB-2 system group and interfaces
@@ -200,4 +200,4 @@ bool ReadOnlyGroup(const std::string& group, const std::string& name) {
         return false;
     return group == "5.1" || group == "5.2" || group == "5.6" || group == "6.1";
 }
-}  // namespace SpecialVars
+}  // namespace VariableRules

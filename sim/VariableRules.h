@@ -5,7 +5,7 @@
 // carry: realistic factory defaults and which variables a device refuses to
 // write. Defaults may hold identity tokens that each device fills in:
 // {ip} {mac} {mac+1} {name} {firmware} {now}.
-namespace SpecialVars {
+namespace VariableRules {
 struct Special {
     const char* Name;
     const char* Default;   // nullptr: the syntax's plain default
@@ -16,4 +16,4 @@ const Special* Find(const std::string& name);
 // Read-only by the catalogue group: device information, statistics,
 // capabilities (names ending in "Clear" stay writable).
 bool ReadOnlyGroup(const std::string& group, const std::string& name);
-}  // namespace SpecialVars
+}  // namespace VariableRules
