@@ -144,7 +144,8 @@ TEST_F(SnmpRequestAsync, BlockingReadsOnAWorkerWhileAsyncWalksRun) {
         r.Port = port;
         r.Version = DeviceTarget::Version2c;
         r.Variables = MibVariableList(kSystemScalars, MibVariableList::SVT_SV);
-        while (!stop && workerReads < 200) {
+        // At least 20 reads whatever the walks do, so that the two paths overlap.
+        while (workerReads + workerErrors < 20 || (!stop && workerReads < 200)) {
             try {
                 r.Read(true);
                 if (r.Variables.Entry(0).Value.isEmpty())
