@@ -1,5 +1,6 @@
 #include "Agent.h"
 #include "SnmpErrors.h"
+#include "TraceLog.h"
 #include "snmp/SnmpSyntax.h"
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 
 namespace {
@@ -127,16 +129,45 @@ bool MayWrite(const Device& device, const netsnmp_pdu* pdu) {
     return CommunityOf(pdu) == device.Identity().WriteCommunity;
 }
 
-// Before a packet is parsed: remember which device it came to; drop it when
-// the device is silent or the drop knob says so.
+// A device that was not answering when the packet in hand arrived (silent,
+// restarting); what it would send now is not sent.
+const Device* gQuiet = nullptr;
+
+// Before a packet is parsed: remember which device it came to.
 int PreParse(netsnmp_session* session, netsnmp_transport*, void*, int) {
     auto* device = static_cast<Device*>(session->myvoid);
     gAgent->SetCurrent(device);
-    if (!device)
+    gQuiet = device && !device->Answering() ? device : nullptr;
+    return 1;
+}
+
+// After a packet is parsed: the trace sees every request PDU; then a silent
+// device or the drop knob drops it (0: net-snmp discards the PDU unanswered).
+int PostParse(netsnmp_session* session, netsnmp_pdu* pdu, int result) {
+    auto* device = static_cast<Device*>(session->myvoid);
+    if (!device || !pdu || result != SNMPERR_SUCCESS)
         return 1;
+    if (const TraceLog* trace = gAgent->Settings().Trace)
+        trace->Record(gAgent->TraceName(device), *pdu, &device->State());
     if (!device->Answering() || device->Faults().DropNow())
         return 0;
     return 1;
+}
+
+// What a device sends goes through here: a device that was not answering
+// when the packet arrived sends nothing at all, not even the SNMPv3 reports
+// that net-snmp makes while it parses. (The answer to a restart itself still
+// goes out: the device was answering when that request came.)
+std::map<netsnmp_transport*, std::pair<Device*, int (*)(netsnmp_transport*, const void*, int, void**, int*)>> gSenders;
+
+int SendIfAnswering(netsnmp_transport* transport, const void* data, int length, void** opaque, int* olength) {
+    auto it = gSenders.find(transport);
+    if (it == gSenders.end())
+        return -1;
+    auto [device, send] = it->second;
+    if (device && device == gQuiet)
+        return length;
+    return send(transport, data, length, opaque, olength);
 }
 
 // Per-PDU access check: v1/v2c need the device's read or write community
@@ -338,6 +369,12 @@ Agent::~Agent() {
     Shutdown();
 }
 
+const std::string& Agent::TraceName(const Device* device) const {
+    static const std::string unknown = "?";
+    auto it = traceNames_.find(device);
+    return it == traceNames_.end() ? unknown : it->second;
+}
+
 const Agent::V3User* Agent::UserNamed(const std::string& name) const {
     for (const V3User& user : options_.Users)
         if (user.Name == name)
@@ -417,6 +454,13 @@ bool Agent::Start(const Options& options, std::string& error) {
     init_snmp(kAppName);
     started_ = true;
 
+    std::map<std::string, int> perAddress;
+    for (auto& device : devices_)
+        ++perAddress[device->Identity().Address];
+    for (auto& device : devices_) {
+        const DeviceIdentity& id = device->Identity();
+        traceNames_[device.get()] = perAddress[id.Address] > 1 ? id.Address + ":" + std::to_string(id.Port) : id.Address;
+    }
     for (auto& device : devices_) {
         std::string endpoint = "udp:" + device->Identity().Address + ":" + std::to_string(device->Identity().Port);
         netsnmp_transport* transport = netsnmp_transport_open_server(kAppName, endpoint.c_str());
@@ -434,7 +478,9 @@ bool Agent::Start(const Options& options, std::string& error) {
         session.authenticator = nullptr;
         session.isAuthoritative = SNMP_SESS_AUTHORITATIVE;
         session.myvoid = device.get();
-        if (!snmp_add(&session, transport, PreParse, nullptr)) {
+        gSenders[transport] = {device.get(), transport->f_send};
+        transport->f_send = SendIfAnswering;
+        if (!snmp_add(&session, transport, PreParse, PostParse)) {
             error = "cannot open the session on " + endpoint;
             return false;
         }
@@ -466,5 +512,6 @@ void Agent::Shutdown() {
     gDelayed.clear();
     snmp_shutdown(kAppName);
     shutdown_agent();
+    gSenders.clear();
     gAgent = nullptr;
 }

@@ -3,9 +3,12 @@
 #include "Device.h"
 #include <csignal>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
+
+class TraceLog;
 
 // The net-snmp side of the simulator: one embedded agent, one UDP session per
 // device (its own loopback address and port), one handler for the served
@@ -26,6 +29,7 @@ public:
         std::vector<V3User> Users;
         bool Verbose = false;
         int MaxVarbinds = 256;        // larger requests are answered with tooBig
+        const TraceLog* Trace = nullptr;   // where every received request PDU is written, or none
     };
 
     Agent(std::vector<std::unique_ptr<Device>>& devices, Actions actions);
@@ -45,6 +49,8 @@ public:
     const Options& Settings() const { return options_; }
     const Actions& DeviceActions() const { return actions_; }
     const V3User* UserNamed(const std::string& name) const;
+    // How the trace names a device: its address, or address:port where devices share an address.
+    const std::string& TraceName(const Device* device) const;
 
 private:
     std::vector<std::unique_ptr<Device>>& devices_;
@@ -53,4 +59,5 @@ private:
     Device* current_ = nullptr;
     bool started_ = false;
     std::function<void()> poll_;
+    std::map<const Device*, std::string> traceNames_;
 };

@@ -68,6 +68,12 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         {"delay-devices", "Apply --delay only to these device numbers (comma-separated).", "LIST"},
         {"community", "Communities of one device, N:READ:WRITE (repeatable); the others keep --read-community and --write-community.", "N:READ:WRITE"},
         {"seed", "Seed for generated table rows and dropped requests (default 1).", "N", "1"},
+        {"trace", "Write one line per request PDU a device receives to FILE (emptied at start), flushed at once, "
+                  "also for PDUs that a fault then drops or refuses. Fields, separated by one TAB: local time "
+                  "YYYY-MM-DDThh:mm:ss.mmm, device address (address:port where devices share an address), "
+                  "GET|GETNEXT|GETBULK|SET, then one field per varbind: the numeric OID, for SET OID=VALUE "
+                  "(integers decimal, IP addresses dotted, strings raw with backslash, TAB, CR, LF written \\\\ \\t \\r \\n, octet strings "
+                  "with unprintable bytes and MAC addresses as hex digits).", "FILE"},
         {"verbose", "Log net-snmp messages and device actions."},
         {"dump-model", "Print the variable tree of the first device and exit."},
         {"write-backup", "Write the configuration backup of the device chosen by --device to FILE and exit.", "FILE"},
@@ -118,6 +124,7 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     WriteCommunity = parser.value("write-community").toStdString();
     Firmware = parser.value("firmware").toStdString();
     StateFile = parser.value("state").toStdString();
+    TraceFile = parser.value("trace").toStdString();
     Verbose = parser.isSet("verbose");
     DumpModel = parser.isSet("dump-model");
     WriteBackup = parser.value("write-backup").toStdString();

@@ -17,6 +17,7 @@ struct SimOptions {
     int Clients = 4;
     std::string Firmware = "1.10";
     std::string StateFile;
+    std::string TraceFile;       // --trace: every request PDU the devices receive
     int RestartMs = 3000;
     int ResetMs = 3000;
     double DropPercent = 0;

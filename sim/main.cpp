@@ -7,6 +7,7 @@
 #include "FileTransfer.h"
 #include "SimOptions.h"
 #include "StateFile.h"
+#include "TraceLog.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -122,8 +123,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nxa-sim: cannot make a private work folder\n");
         return 1;
     }
+    TraceLog trace;
+    if (!options.TraceFile.empty() && !trace.Open(options.TraceFile, error)) {
+        std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
+        return 1;
+    }
     Agent::Options agentOptions;
     agentOptions.WorkDir = work.path().toStdString();
+    agentOptions.Trace = trace.IsOpen() ? &trace : nullptr;
     agentOptions.Users = options.Users;
     agentOptions.Verbose = options.Verbose;
     FileTransfer::Settings transferSettings;
