@@ -6,6 +6,7 @@
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/agent/net-snmp-agent-includes.h>
 #include <net-snmp/agent/agent_callbacks.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -141,15 +142,43 @@ int PreParse(netsnmp_session* session, netsnmp_transport*, void*, int) {
     return 1;
 }
 
+// True when the PDU touches a variable that a "silent" fault keeps unanswered:
+// a get or set names it; a get-next or get-bulk would return it.
+bool TouchesSilentVariable(Device& device, const netsnmp_pdu& pdu) {
+    const FaultKnobs& faults = device.Faults();
+    if (faults.Variables.empty())
+        return false;
+    DeviceState& state = device.State();
+    const bool set = pdu.command == SNMP_MSG_SET;
+    const bool bulk = pdu.command == SNMP_MSG_GETBULK;
+    const bool next = bulk || pdu.command == SNMP_MSG_GETNEXT;
+    long position = 0;
+    for (const netsnmp_variable_list* vb = pdu.variables; vb; vb = vb->next_variable, ++position) {
+        OidPath oid = PathOf(vb->name, vb->name_length);
+        const OidPath* alias = state.Model().AliasOf(oid);
+        if (faults.SilentAt(oid, set) || (alias && faults.SilentAt(*alias, set)))
+            return true;
+        if (!next)
+            continue;
+        // Non-repeaters take one step, the others up to max-repetitions.
+        long steps = bulk && position >= pdu.non_repeaters ? std::min(pdu.max_repetitions, 100L) : 1;
+        for (const auto* after = state.Next(oid); after && steps-- > 0; after = state.Next(after->first))
+            if (faults.SilentAt(after->first, false))
+                return true;
+    }
+    return false;
+}
+
 // After a packet is parsed: the trace sees every request PDU; then a silent
-// device or the drop knob drops it (0: net-snmp discards the PDU unanswered).
+// device, the drop knob or a silent variable drops it (0: net-snmp discards
+// the PDU unanswered).
 int PostParse(netsnmp_session* session, netsnmp_pdu* pdu, int result) {
     auto* device = static_cast<Device*>(session->myvoid);
     if (!device || !pdu || result != SNMPERR_SUCCESS)
         return 1;
     if (const TraceLog* trace = gAgent->Settings().Trace)
         trace->Record(gAgent->TraceName(device), *pdu, &device->State());
-    if (!device->Answering() || device->Faults().DropNow())
+    if (!device->Answering() || device->Faults().DropNow() || TouchesSilentVariable(*device, *pdu))
         return 0;
     return 1;
 }
@@ -222,6 +251,27 @@ bool NoSuchInstance(DeviceState& state, const OidPath& oid) {
     return next && Oids::StartsWith(next->first, parent);
 }
 
+// A fault that answers a request for this OID (as asked, or the leaf it means).
+const VariableFault* AnswerFault(const Device& device, const OidPath& requested, const OidPath& resolved, bool set) {
+    const FaultKnobs& faults = device.Faults();
+    if (const VariableFault* fault = faults.AnswerFaultAt(requested, set))
+        return fault;
+    return faults.AnswerFaultAt(resolved, set);
+}
+
+// An injected error status as the request's version can carry it.
+int FaultStatus(netsnmp_agent_request_info* reqinfo, int status) {
+    return reqinfo->asp->pdu->version == SNMP_VERSION_1 ? VariableFault::V1Status(status) : status;
+}
+
+void AnswerGetFault(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* r, const VariableFault& fault) {
+    switch (fault.What) {
+    case VariableFault::Kind::NoSuchObject: netsnmp_set_request_error(reqinfo, r, SNMP_NOSUCHOBJECT); break;
+    case VariableFault::Kind::NoSuchInstance: netsnmp_set_request_error(reqinfo, r, SNMP_NOSUCHINSTANCE); break;
+    default: netsnmp_set_request_error(reqinfo, r, FaultStatus(reqinfo, fault.Status)); break;
+    }
+}
+
 DeviceState::Cell* Resolve(DeviceState& state, OidPath& oid) {
     if (DeviceState::Cell* cell = state.Find(oid))
         return cell;
@@ -246,8 +296,12 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             if (r->processed)
                 continue;
-            OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);
-            if (DeviceState::Cell* cell = Resolve(state, oid)) {
+            const OidPath requested = PathOf(r->requestvb->name, r->requestvb->name_length);
+            OidPath oid = requested;
+            DeviceState::Cell* cell = Resolve(state, oid);
+            if (const VariableFault* fault = AnswerFault(*device, requested, oid, false)) {
+                AnswerGetFault(reqinfo, r, *fault);
+            } else if (cell) {
                 SetVarbind(r->requestvb, state.Read(oid, *cell));
                 answered = true;
             } else {
@@ -263,11 +317,17 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
             if (oid < root)
                 oid = root;
             const auto* next = state.Next(oid);
+            const VariableFault* fault = nullptr;
+            // A variable made to answer noSuchObject or noSuchInstance is not there for a walk.
+            while (next && (fault = device->Faults().AnswerFaultAt(next->first, false)) && fault->What != VariableFault::Kind::Status)
+                next = state.Next(next->first);
             if (!next || !Oids::StartsWith(next->first, root))
                 continue;   // past this subtree: the agent moves on
             std::vector<::oid> ids(next->first.begin(), next->first.end());
             snmp_set_var_objid(r->requestvb, ids.data(), ids.size());
             SetVarbind(r->requestvb, state.Read(next->first, next->second));
+            if (fault)
+                netsnmp_set_request_error(reqinfo, r, FaultStatus(reqinfo, fault->Status));
             answered = true;
         }
         break;
@@ -275,11 +335,14 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             if (r->processed)
                 continue;
-            OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);
+            const OidPath requested = PathOf(r->requestvb->name, r->requestvb->name_length);
+            OidPath oid = requested;
             DeviceState::Cell* cell = Resolve(state, oid);
             int status = SnmpErrors::NoError;
             SimValue value;
-            if (!cell)
+            if (const VariableFault* fault = AnswerFault(*device, requested, oid, true))
+                status = FaultStatus(reqinfo, fault->SetStatus());
+            else if (!cell)
                 status = NoSuchInstance(state, oid) ? SnmpErrors::NoCreation : SnmpErrors::NotWritable;
             else if (!MayWrite(*device, reqinfo->asp->pdu))
                 status = SnmpErrors::NoAccess;

@@ -16,6 +16,7 @@ public:
     DeviceState& State() { return state_; }
     const DeviceIdentity& Identity() const { return state_.Identity(); }
     FaultKnobs& Faults() { return faults_; }
+    const FaultKnobs& Faults() const { return faults_; }
     DeviceLog& Log() { return log_; }
 
     void SilenceFor(int ms) { silentUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms); }

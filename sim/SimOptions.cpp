@@ -66,6 +66,15 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         {"silent", "Comma-separated device numbers (1-based) that never answer.", "LIST"},
         {"drop-devices", "Apply --drop only to these device numbers (comma-separated).", "LIST"},
         {"delay-devices", "Apply --delay only to these device numbers (comma-separated).", "LIST"},
+        {"fault", "Make variables answer an error (repeatable): DEVICES:OID:ERROR[:get|set]. DEVICES: \"all\" or "
+                  "comma-separated device numbers; OID: a numeric OID, covering every variable at or below it; ERROR: "
+                  "an SNMP error status name (genErr, noAccess, notWritable, wrongValue, noSuchName, badValue, readOnly, "
+                  "tooBig, wrongType, wrongLength, wrongEncoding, noCreation, inconsistentValue, resourceUnavailable, "
+                  "commitFailed, undoFailed, authorizationError, inconsistentName), noSuchObject or noSuchInstance "
+                  "(v2 exceptions of a get; a walk passes over the variable; a set answers notWritable or noCreation), "
+                  "or silent (a PDU that touches the variable gets no answer at all). get: only GET, GETNEXT and GETBULK; "
+                  "set: only SET; default both. v1 requests get the RFC 2576 v1 status (e.g. noAccess as noSuchName).",
+                  "DEVICES:OID:ERROR[:get|set]"},
         {"community", "Communities of one device, N:READ:WRITE (repeatable); the others keep --read-community and --write-community.", "N:READ:WRITE"},
         {"seed", "Seed for generated table rows and dropped requests (default 1).", "N", "1"},
         {"trace", "Write one line per request PDU a device receives to FILE (emptied at start), flushed at once, "
@@ -153,6 +162,12 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     };
     if (!deviceList("silent", Silent) || !deviceList("drop-devices", DropDevices) || !deviceList("delay-devices", DelayDevices))
         return false;
+    for (const QString& text : parser.values("fault")) {
+        VariableFault fault;
+        if (!VariableFault::Parse(text.toStdString(), Devices, fault, error))
+            return false;
+        Faults.push_back(fault);
+    }
     for (const QString& text : parser.values("community")) {
         QStringList parts = text.split(':');
         bool valid = false;

@@ -1,5 +1,6 @@
 #pragma once
 #include "Agent.h"
+#include "VariableFault.h"
 #include <QStringList>
 #include <map>
 #include <set>
@@ -26,6 +27,7 @@ struct SimOptions {
     std::set<int> DropDevices;    // where --drop applies; empty: every device
     std::set<int> DelayDevices;   // where --delay applies; empty: every device
     std::map<int, std::pair<std::string, std::string>> Communities;   // per device: read, write
+    std::vector<VariableFault> Faults;   // --fault, in the order given
     uint32_t Seed = 1;
     bool Verbose = false;
     bool DumpModel = false;

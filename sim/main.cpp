@@ -88,6 +88,17 @@ int main(int argc, char** argv) {
             device->Faults().DelayMs = options.DelayMs;
         device->Faults().Silent = options.Silent.count(i + 1) > 0;
         device->Faults().Seed(options.Seed + static_cast<uint32_t>(i));
+        for (const VariableFault& fault : options.Faults) {
+            if (!fault.AppliesTo(i + 1))
+                continue;
+            device->Faults().Variables.push_back(fault);
+            // A scalar named without ".0" (or with it where the leaf has none) means its leaf.
+            if (const OidPath* leaf = model->AliasOf(fault.Prefix)) {
+                VariableFault same = fault;
+                same.Prefix = *leaf;
+                device->Faults().Variables.push_back(same);
+            }
+        }
         fleet.Devices.push_back(std::move(device));
     }
     if (options.DumpModel) {
