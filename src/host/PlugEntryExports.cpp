@@ -5,7 +5,10 @@
 #include "ModuleIdentity.h"
 #include "ModuleSettings.h"
 #include "pages/ManagementWindow.h"
+#include "pages/PageDriver.h"
 #include <QApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <arpa/inet.h>
 #include <cstring>
 
@@ -127,4 +130,31 @@ NXA_PLUG_API int32_t PlugRenderWindow(const char* folder, int32_t timeoutMs) {
     } catch (...) {
         return -1;
     }
+}
+
+// For the reference host: drives one page of the open window as a person
+// would, or lists the pages or a page's declarations. The script and the
+// report are JSON objects (their form is the page driver's); the report goes
+// to `report` before the call returns. Returns the driver's exit code.
+NXA_PLUG_API int32_t PlugDrivePage(const char* scriptJson, void (*report)(const char* json, void* context),
+                                   void* context) {
+    QJsonObject result;
+    try {
+        QJsonParseError parseError{};
+        const QJsonDocument script = QJsonDocument::fromJson(QByteArray(scriptJson ? scriptJson : ""), &parseError);
+        if (!script.isObject()) {
+            result = {{"exit", PageDriver::Unknown}, {"error", QStringLiteral("the script is not a JSON object: %1").arg(parseError.errorString())}};
+        } else if (script.object().value("list").toBool()) {
+            result = PageDriver::List(script.object().value("page").toString());
+        } else {
+            result = PageDriver::Run(script.object());
+        }
+    } catch (const std::exception& e) {
+        result = {{"exit", PageDriver::NotDone}, {"error", QString::fromUtf8(e.what())}};
+    } catch (...) {
+        result = {{"exit", PageDriver::NotDone}, {"error", QStringLiteral("the page failed")}};
+    }
+    if (report)
+        report(QJsonDocument(result).toJson(QJsonDocument::Compact).constData(), context);
+    return result.value("exit").toInt(PageDriver::NotDone);
 }

@@ -59,6 +59,7 @@ CMainFrame::CMainFrame(const WindowSettings& settings)
     BuildBar();
 
     view_->Wait().AfterApply = [this] { ShowInformationPage(); };
+    connect(document_, &CMainDoc::DhcpFunctionMissing, this, &CMainFrame::RemoveDhcpServer);
     view_->InitialUpdate(settings);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -159,18 +160,17 @@ bool CMainFrame::Command(int id) {
     case PageRegistry::CmdAbout:
         About();
         return true;
-    case PageRegistry::CmdSaveAndActivate:
-        if (CPage* info = view_->InformationPage())
-            info->SaveAndActivate();
-        return true;
-    case PageRegistry::CmdDiscardChanges:
-        DiscardChanges();
-        return true;
     default:
-        if (!PageRegistry::FindByMenu(id))
-            return false;
-        SwitchByMenu(id);
-        return true;
+        if (PageRegistry::FindByMenu(id)) {
+            SwitchByMenu(id);
+            return true;
+        }
+        // Commands of one page (Save and Activate, Discard Changes).
+        for (CPage* page : view_->Pages()) {
+            if (page->HandleCommand(id))
+                return true;
+        }
+        return HasMenuCommand(id);
     }
 }
 
@@ -181,10 +181,6 @@ void CMainFrame::SwitchByMenu(int id) {
     bar_->SetSelFolder(row->Folder);
     ShowPage(row, PageRegistry::MenuCaption(*row));
     CPage* page = view_->PageFor(*row);
-    if (page && row->FilterMode != 0) {
-        page->SetMode(row->FilterMode);
-        page->ReloadControls();
-    }
     if (page && row->RefreshOnShow)
         page->Refresh();
 }
@@ -203,8 +199,10 @@ void CMainFrame::ShowPage(const PageRow* row, const QString& caption) {
     if (CPage* info = view_->InformationPage())
         info->hide();
     current_ = row ? view_->PageFor(*row) : nullptr;
-    if (current_)
+    if (current_) {
+        current_->ShownFor(*row);
         current_->show();
+    }
     view_->SetCaption(caption);
 }
 
@@ -238,11 +236,6 @@ void CMainFrame::About() {
     auto* box = new CAboutBox(this);
     box->exec();
     delete box;
-}
-
-void CMainFrame::DiscardChanges() {
-    if (CPage* system = view_->PageByLabel(QString::fromLatin1(PageRegistry::SystemLabel)))
-        system->StartRestart();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -48,8 +48,6 @@ public:
     void SwitchByLabel(const QString& label);
     // After Save and Activate: folder 0, the Information page shown and refreshed.
     void ShowInformationPage();
-    // Removes the "DHCP Server" bar item and menu command (no dynamic-IP function).
-    void RemoveDhcpServer();
 
     bool BeingDestroyed() const { return beingDestroyed_; }
     // The window goes: it stops being the module's frame at once and is
@@ -66,7 +64,8 @@ private:
     bool OnBarNotify(int code, int folder, int item);
     void ShowPage(const PageRow* row, const QString& caption);
     void About();
-    void DiscardChanges();
+    // Removes the "DHCP Server" bar item and menu command (no dynamic-IP function).
+    void RemoveDhcpServer();
 
     CMainDoc* document_;
     QSplitter* splitter_ = nullptr;

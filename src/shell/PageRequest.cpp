@@ -1,31 +1,44 @@
 #include "PageRequest.h"
 #include "DeviceSettings.h"
+#include "PageDeclarationError.h"
 #include "ShellTiming.h"
 #include "StatusPost.h"
 #include "snmp/CZRException.h"
 #include "snmp/StatusText.h"
 
-PageRequest::PageRequest(CPage* owner, const MibVariable* table, int32_t kind, int32_t timeoutHundredths,
-                         const QString& label)
-    : owner_(owner) {
-    Variables = MibVariableList(table, kind);
+PageRequest::PageRequest(CPage* owner, const PageTable& table, int32_t timeoutHundredths, const QString& label)
+    : owner_(owner), table_(table) {
+    Variables = MibVariableList(table.Variables, table.Kind, table.KeyCount);
     Variables.Label = label;
     Timeout = ShellTiming::Hundredths(timeoutHundredths);
-    bindings_.resize(static_cast<size_t>(Variables.Count()));
+    bindings_.resize(static_cast<size_t>(Variables.Count()), nullptr);
 }
 
-void PageRequest::Bind(const QString& name, const ControlBinding& binding) { Bind(Variables.IndexOf(name), binding); }
+int PageRequest::IndexOf(const QString& name) const {
+    const int index = Variables.IndexOf(name);
+    if (index < 0)
+        throw PageDeclarationError(
+            QStringLiteral("table %1 has no variable \"%2\"").arg(QLatin1String(table_.Name), name));
+    return index;
+}
 
-void PageRequest::Bind(int index, const ControlBinding& binding) {
+QString PageRequest::Value(const QString& name) const { return Variables.Entry(IndexOf(name)).Value; }
+
+void PageRequest::SetValue(const QString& name, const QString& value) { Variables.Entry(IndexOf(name)).Value = value; }
+
+void PageRequest::Bind(int index, ValueBinding* binding) {
     if (index < 0 || index >= static_cast<int>(bindings_.size()))
-        return;
+        throw PageDeclarationError(QStringLiteral("table %1 has no variable %2").arg(QLatin1String(table_.Name)).arg(index));
+    if (bindings_[static_cast<size_t>(index)] && binding)
+        throw PageDeclarationError(QStringLiteral("variable \"%1\" of table %2 is bound twice")
+                                       .arg(Variables.Entry(index).Name, QLatin1String(table_.Name)));
     bindings_[static_cast<size_t>(index)] = binding;
 }
 
-const ControlBinding* PageRequest::BindingOf(int index) const {
-    if (index < 0 || index >= static_cast<int>(bindings_.size()) || !bindings_[static_cast<size_t>(index)])
+ValueBinding* PageRequest::BindingOf(int index) const {
+    if (index < 0 || index >= static_cast<int>(bindings_.size()))
         return nullptr;
-    return &*bindings_[static_cast<size_t>(index)];
+    return bindings_[static_cast<size_t>(index)];
 }
 
 void PageRequest::SetAccessAll(int32_t access) {
@@ -33,14 +46,16 @@ void PageRequest::SetAccessAll(int32_t access) {
         Variables.Entry(i).Access = access;
 }
 
-void PageRequest::SetAccess(const QString& name, int32_t access) {
-    const int i = Variables.IndexOf(name);
-    if (i >= 0)
-        Variables.Entry(i).Access = access;
-}
+void PageRequest::SetAccess(const QString& name, int32_t access) { Variables.Entry(IndexOf(name)).Access = access; }
+
+int PageRequest::LongestWaitMs() const { return Timeout * 10 * (Retries + 1); }
 
 bool PageRequest::StartRead() {
     DeviceSettings::ApplyTo(Target());
+    for (ValueBinding* binding : bindings_) {
+        if (binding)
+            binding->ReadStarting();
+    }
     try {
         ReadAsync([this](RequestResult* r, MibVariableList* l, uintptr_t) { Completed(false, r, l); }, true);
         return true;
@@ -72,7 +87,7 @@ void PageRequest::Completed(bool write, RequestResult* result, MibVariableList* 
     if (!write && result->Status == 0 && !result->Done) {
         // A table row arrived; the walk goes on from it.
         if (OnGot)
-            OnGot(*this, *result, *list);
+            OnGot(*result);
         try {
             ReadAsync([this](RequestResult* r, MibVariableList* l, uintptr_t) { Completed(false, r, l); }, false);
         } catch (const CZRException& e) {
@@ -82,13 +97,13 @@ void PageRequest::Completed(bool write, RequestResult* result, MibVariableList* 
     }
     const Handler& handler = write ? OnSet : OnGot;
     if (handler)
-        handler(*this, *result, *list);
+        handler(*result);
     else
         StatusText::Post(StatusText::Format(write, result->Message, Variables.Label));
 }
 
 void PageRequest::ExchangeValue(MibVariableList& list, int index, bool arrived) {
-    const ControlBinding* binding = BindingOf(index);
+    ValueBinding* binding = BindingOf(index);
     if (!binding)
         return;
     if (arrived) {

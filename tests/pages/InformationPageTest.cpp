@@ -1,6 +1,7 @@
 // The Information page against simulated devices: the summary, the
 // capabilities, the "SSID 1~7" row, the DHCP removal and Save and Activate.
 #include "PagesFixture.h"
+#include "shell/MainDoc.h"
 #include "controls/OutlookBar.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSyntax.h"
@@ -20,27 +21,39 @@ void SetMultiSsid(const QString& address, uint16_t port, const QString& value) {
     r.Write();
 }
 
+QString ApModeMaskOf(const QString& address, uint16_t port) {
+    SnmpRequest r;
+    r.Address = address;
+    r.Port = port;
+    r.Variables.Kind = MibVariableList::MVT_SV;
+    r.Variables.Add("1.3.6.1.4.1.171.10.37.36.6.1.1.1.1.1", "apModesSupported", SnmpSyntax::Integer,
+                    SnmpAccess::ReadOnly);
+    r.Read(true);
+    return r.Variables.Entry(0).Value;
+}
+
 TEST_F(InformationPageTest, ShowsTheDevicesValues) {
     ASSERT_TRUE(Open(kLive, 0.05));
     CInformationPage* info = Info();
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->FieldText("systemModelName"), "NXA-7310");   // before anything arrives
+    EXPECT_EQ(info->TextOf("systemModelName"), "NXA-7310");   // before anything arrives
     ManagementWindow::Show();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(info->FieldText("systemModelName"), "NXA-7310");
-    EXPECT_EQ(info->FieldText("systemFirmwareVersion"), "1.10");
-    EXPECT_EQ(info->FieldText("lanIfIpAddress"), sim_->Address(kLive));
-    EXPECT_EQ(info->FieldText("lanIfMacAddress"), "024E58000001");
-    EXPECT_EQ(info->FieldText("sysName"), "NXA-7310-000001");
-    EXPECT_EQ(info->FieldText("dot11ApMode"), "Access Point");
-    EXPECT_FALSE(info->FieldText("systemTime").isEmpty());
-    EXPECT_EQ(info->FieldText("countryCode"), "US");
+    EXPECT_EQ(info->TextOf("systemModelName"), "NXA-7310");
+    EXPECT_EQ(info->TextOf("systemFirmwareVersion"), "1.10");
+    EXPECT_EQ(info->TextOf("lanIfIpAddress"), sim_->Address(kLive));
+    EXPECT_EQ(info->TextOf("lanIfMacAddress"), "024E58000001");
+    EXPECT_EQ(info->TextOf("sysName"), "NXA-7310-000001");
+    EXPECT_EQ(info->TextOf("dot11ApMode"), "Access Point");
+    EXPECT_FALSE(info->TextOf("systemTime").isEmpty());
+    EXPECT_EQ(info->TextOf("countryCode"), "US");
     EXPECT_EQ(frame->StatusLine(), "Get OK.");
     // Multi-SSID is off on a fresh device: no "SSID 1~7" row.
     EXPECT_FALSE(info->SsidRowShown());
     // Kept for the wireless page.
-    EXPECT_EQ(ApCapabilities::ApModeMask(), "15");
-    EXPECT_EQ(ApCapabilities::RepeaterName(), "Universal Repeater");
+    EXPECT_EQ(frame->Document()->ApModeMask(), ApModeMaskOf(sim_->Address(kLive), sim_->Port()));
+    EXPECT_FALSE(frame->Document()->ApModeMask().isEmpty());
+    EXPECT_EQ(frame->Document()->RepeaterName(), "Universal Repeater");
     // The device has the dynamic-IP function: the DHCP page stays.
     EXPECT_GE(frame->Bar()->FindItem(2, "DHCP Server"), 0);
     EXPECT_TRUE(frame->HasMenuCommand(32776));
@@ -53,7 +66,7 @@ TEST_F(InformationPageTest, SsidRowShowsTheMacRangeWithCarry) {
     ManagementWindow::Show();
     ASSERT_TRUE(WaitIdle());
     CInformationPage* info = Info();
-    EXPECT_EQ(info->FieldText("lanIfMacAddress"), "024E5800000F");
+    EXPECT_EQ(info->TextOf("lanIfMacAddress"), "024E5800000F");
     EXPECT_TRUE(info->SsidRowShown());
     EXPECT_EQ(info->SsidRangeText(), "024E58000010    ~    024E58000016");
     EXPECT_TRUE(messages->Boxes.empty());
@@ -83,9 +96,9 @@ TEST_F(InformationPageTest, ASilentDeviceRemovesOnlyTheDhcpPageAndLeavesThePageU
     EXPECT_TRUE(frame->StatusLine().startsWith("Get: (SNMPClass) SNMP request timed out!"))
         << frame->StatusLine().toStdString();
     EXPECT_TRUE(frame->isEnabled());
-    EXPECT_EQ(Info()->FieldText("systemModelName"), "NXA-7310");
-    EXPECT_EQ(Info()->FieldText("lanIfMacAddress"), "");
-    EXPECT_EQ(ApCapabilities::RepeaterName(), "AP Repeater");
+    EXPECT_EQ(Info()->TextOf("systemModelName"), "NXA-7310");
+    EXPECT_EQ(Info()->TextOf("lanIfMacAddress"), "");
+    EXPECT_EQ(frame->Document()->RepeaterName(), "AP Repeater");
     EXPECT_TRUE(messages->Boxes.empty());
 }
 

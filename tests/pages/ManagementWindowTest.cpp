@@ -47,7 +47,7 @@ TEST_F(ManagementWindowTest, RendersTheBuiltPagesFromTheDevice) {
     EXPECT_TRUE(files[0].endsWith("01-information.png"));
     const QImage image(files[0]);
     EXPECT_EQ(image.size(), frame->size());
-    EXPECT_EQ(Info()->FieldText("lanIfMacAddress"), "024E58000001");
+    EXPECT_EQ(Info()->TextOf("lanIfMacAddress"), "024E58000001");
     EXPECT_EQ(frame->View()->CaptionText(), "Information");
 }
 

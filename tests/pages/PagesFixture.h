@@ -2,7 +2,6 @@
 // The management window opened through its entry points on a simulated fleet:
 // device 2 never answers, device 15 has a MAC address whose last digit is F.
 #include "ShellFixture.h"
-#include "pages/ApCapabilities.h"
 #include "pages/InformationPage.h"
 #include "pages/ManagementWindow.h"
 #include "shell/MainFrame.h"
@@ -30,7 +29,6 @@ protected:
 
     void SetUp() override {
         messages = std::make_unique<ShellTest::MessageLog>();
-        ApCapabilities::Reset();
     }
     void TearDown() override {
         if (ManagementWindow::IsOpen()) {

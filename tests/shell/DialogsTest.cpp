@@ -1,15 +1,11 @@
-// The About box, the wait dialog's animation, and the bindings of check
-// boxes and list views.
+// The About box and the wait dialog's animation.
 #include "WindowFixture.h"
 #include "controls/WaitAnimation.h"
 #include "shell/AboutBox.h"
-#include "shell/ControlBinding.h"
 #include "shell/WaitDialog.h"
 #include "snmp/MibVariableList.h"
-#include <QCheckBox>
 #include <QLabel>
 #include <QTimer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -48,46 +44,6 @@ TEST_F(DialogsTest, WaitDialogAnimatesWhileShown) {
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(frame->StatusLine(), "Save OK!");
     EXPECT_TRUE(frame->isEnabled());
-}
-
-TEST(ControlBindingTest, CheckBoxAndListColumns) {
-    MibVariableEntry entry;
-    QCheckBox check;
-    const ControlBinding b = ControlBinding::ForCheck(&check);
-    entry.Value = "1";
-    b.ToControl(entry);
-    EXPECT_TRUE(check.isChecked());
-    entry.Value = "0";
-    b.ToControl(entry);
-    EXPECT_FALSE(check.isChecked());
-    check.setChecked(true);
-    b.FromControl(entry);
-    EXPECT_EQ(entry.Value, "1");
-
-    QTreeWidget list;
-    list.setColumnCount(2);
-    const ControlBinding c0 = ControlBinding::ForListColumn(&list, 0);
-    const ControlBinding c1 = ControlBinding::ForListColumn(&list, 1);
-    for (const char* row : {"a", "b"}) {
-        entry.Value = row;
-        c0.ToControl(entry);
-        entry.Value = QString(row) + "1";
-        c1.ToControl(entry);
-    }
-    ASSERT_EQ(list.topLevelItemCount(), 2);
-    EXPECT_EQ(list.topLevelItem(1)->text(0), "b");
-    EXPECT_EQ(list.topLevelItem(1)->text(1), "b1");
-}
-
-TEST(ControlBindingTest, AGoneControlIsLeftAlone) {
-    MibVariableEntry entry;
-    entry.Value = "x";
-    auto* check = new QCheckBox;
-    const ControlBinding b = ControlBinding::ForCheck(check);
-    delete check;
-    b.ToControl(entry);
-    b.FromControl(entry);
-    EXPECT_EQ(entry.Value, "x");
 }
 
 }  // namespace

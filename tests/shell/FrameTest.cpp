@@ -5,6 +5,7 @@
 #include "controls/OutlookBar.h"
 #include <QComboBox>
 #include "shell/CaptionStrip.h"
+#include "shell/MainDoc.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusPost.h"
 #include <QMenuBar>
@@ -123,7 +124,7 @@ TEST_F(FrameTest, SwitchShowsBuiltPagesAndRefreshesThem) {
 TEST_F(FrameTest, DhcpRemovalTakesOnlyItsItemAndCommand) {
     Open(kLive);
     const QStringList advancedBefore = MenuBarTexts(frame, "&Advanced");
-    frame->RemoveDhcpServer();
+    frame->Document()->SetNoDhcpFunction();
     OutlookBar* bar = frame->Bar();
     EXPECT_EQ(bar->FindItem(2, "DHCP Server"), -1);
     EXPECT_EQ(bar->ItemCount(2), 9);
