@@ -123,15 +123,26 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
     for (const auto& shape : TableGenerators::Shapes())
         shapes.emplace_back(&shape, Oids::Join(root, Oids::MustParse(shape.Entry)));
     auto shapeOfColumn = [&](const OidPath& oid) -> int {
-        for (size_t i = 0; i < shapes.size(); ++i) {
-            const OidPath& entry = shapes[i].second;
-            if (!Oids::StartsWith(oid, entry))
-                continue;
-            size_t below = oid.size() - entry.size();
-            if (below == 1 || (below == 2 && shapes[i].first->ExtendedColumns))
+        for (size_t i = 0; i < shapes.size(); ++i)
+            if (Oids::StartsWith(oid, shapes[i].second) && oid.size() == shapes[i].second.size() + 1)
                 return static_cast<int>(i);
-        }
         return -1;
+    };
+    // An OID deeper inside a table entry is a cell of that table. The catalogue
+    // lists some such instances on their own; one stays a leaf only where it
+    // is a row of a list table in the table's own index form. The others (a
+    // second numbering of the site survey, a second index form of two
+    // Multi-SSID columns) would add rows to the columns they fall in, so the
+    // device does not serve them: a walk of a column lists the table's rows only.
+    auto strayInTable = [&](const OidPath& oid) {
+        for (const auto& [shape, entry] : shapes) {
+            if (!Oids::StartsWith(oid, entry) || oid.size() < entry.size() + 2)
+                continue;
+            const size_t row = oid.size() - entry.size() - 1;
+            bool cell = !shape->Generated && (shape->PrefixOne ? row == 2 && oid[entry.size() + 1] == 1 : row == 1);
+            return !cell;
+        }
+        return false;
     };
 
     // First pass: the explicit instances, so that a bare OID with explicit
@@ -152,6 +163,8 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
         std::vector<OidPath> expanded;
         if (ExpandBraces(text, expanded)) {
             for (const OidPath& oid : expanded) {
+                if (strayInTable(oid))
+                    continue;
                 // Instances right below a table entry are that table's columns.
                 int shapeIndex = shapeOfColumn(oid);
                 if (shapeIndex >= 0 && oid.size() == shapes[static_cast<size_t>(shapeIndex)].second.size() + 1) {
@@ -164,6 +177,8 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
             continue;
         }
         OidPath oid = Oids::MustParse(text);
+        if (strayInTable(oid))
+            continue;
         if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) {
             VarDef* def = model->DefFor(text, entry.Group, entry.Name, entry.Syntax, entry.Maps);
             addLeaf(oid, def, entry.Name);
@@ -198,8 +213,15 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
             bool present = std::any_of(table.Columns.begin(), table.Columns.end(), [&](const Column& c) { return c.Base == oid; });
             if (!present)
                 table.Columns.push_back({oid, def});
-            if (!(kinds & 3))
-                continue;   // read only as a column
+            if (kinds & 3) {
+                // Also read as a scalar (the admin page's two-address form
+                // reads the range columns with ".0"): that is the first row,
+                // reached by get and set, never by a walk.
+                OidPath first = Oids::Join(oid, TableGenerators::RowIndex(*shapes[static_cast<size_t>(shapeIndex)].first, 1));
+                model->aliases_.emplace(Oids::Join(oid, {0}), first);
+                model->aliases_.emplace(oid, first);
+            }
+            continue;
         }
         if (hasExplicitBelow(oid)) {
             // A parent of explicit instances: a request for it means its first instance.

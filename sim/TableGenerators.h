@@ -20,7 +20,6 @@ struct Shape {
     bool Generated;           // rows made by a refresh command
     int Rows;                 // rows of a fresh device (generated: 0 = the --clients count)
     bool PrefixOne;           // rows are indexed (1, n) instead of (n)
-    bool ExtendedColumns;     // columns may be two arcs below the entry (a second numbering)
     bool Managed;             // rows change only through the device's add/delete variables
 };
 

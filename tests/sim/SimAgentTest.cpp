@@ -1,5 +1,6 @@
 // nxa-sim against net-snmp's own tools: walks, sets and error answers.
 #include "Catalogue.h"
+#include "SecondNumbering.h"
 #include "SimProcess.h"
 #include <gtest/gtest.h>
 #include <regex>
@@ -80,6 +81,8 @@ TEST_F(SimAgent, sim_V1WalkListsEveryCatalogueVariableInOrder) {
             continue;
         for (const std::string& oid : CatalogueOids(entry.Oid)) {
             // The variable itself, or instances below it (scalars, table columns).
+            if (IsSecondNumbering(oid))
+                continue;   // where such an OID is walked, it is a row of the table's own column
             auto it = walked.lower_bound(oid);
             bool found = it != walked.end() && (*it == oid || it->rfind(oid + ".", 0) == 0);
             EXPECT_TRUE(found) << entry.Name << " " << oid << " is missing from the walk";
