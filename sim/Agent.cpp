@@ -272,14 +272,21 @@ void AnswerGetFault(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* r
     }
 }
 
+// The cell a get or set of oid reaches: through an alias (another spelling
+// of a leaf) and through a twin (a table cell that is another variable).
 DeviceState::Cell* Resolve(DeviceState& state, OidPath& oid) {
-    if (DeviceState::Cell* cell = state.Find(oid))
-        return cell;
-    if (const OidPath* alias = state.Model().AliasOf(oid)) {
-        oid = *alias;
-        return state.Find(oid);
-    }
-    return nullptr;
+    DeviceState::Cell* cell = state.Find(oid);
+    if (!cell)
+        if (const OidPath* alias = state.Model().AliasOf(oid)) {
+            oid = *alias;
+            cell = state.Find(oid);
+        }
+    if (cell)
+        if (const OidPath* twin = state.Model().TwinOf(oid)) {
+            oid = *twin;
+            cell = state.Find(oid);
+        }
+    return cell;
 }
 
 int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, netsnmp_agent_request_info* reqinfo,

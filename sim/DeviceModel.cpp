@@ -271,6 +271,25 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
         }
     }
     model->PreferTemplateRecords();
+    for (const auto& [cellText, variableText] : TableGenerators::PrimaryRowTwins()) {
+        OidPath cell = Oids::Join(root, Oids::MustParse(cellText));
+        OidPath variable = Oids::Join(root, Oids::MustParse(variableText));
+        if (auto alias = model->aliases_.find(variable); alias != model->aliases_.end())
+            variable = alias->second;   // e.g. the key type, read as the first key's type
+        auto leaf = std::find_if(model->leaves_.begin(), model->leaves_.end(), [&](const Leaf& l) { return l.Oid == variable; });
+        const Table* table = nullptr;
+        for (const Table& t : model->tables_)
+            if (Oids::StartsWith(cell, t.Entry))
+                table = &t;
+        const Column* column = nullptr;
+        if (table)
+            for (const Column& c : table->Columns)
+                if (Oids::StartsWith(cell, c.Base) && cell.size() == c.Base.size() + 1)
+                    column = &c;
+        // Only where both exist with one syntax.
+        if (leaf != model->leaves_.end() && column && column->Def->Syntax == leaf->Def->Syntax)
+            model->twins_.emplace(cell, variable);
+    }
     // An alias never hides a real leaf.
     for (auto it = model->aliases_.begin(); it != model->aliases_.end();)
         it = leafSet.count(it->first) ? model->aliases_.erase(it) : std::next(it);
@@ -295,6 +314,11 @@ const DeviceModel::Column* DeviceModel::Table::ColumnNamed(const std::string& na
 const OidPath* DeviceModel::AliasOf(const OidPath& oid) const {
     auto it = aliases_.find(oid);
     return it == aliases_.end() ? nullptr : &it->second;
+}
+
+const OidPath* DeviceModel::TwinOf(const OidPath& oid) const {
+    auto it = twins_.find(oid);
+    return it == twins_.end() ? nullptr : &it->second;
 }
 
 std::vector<OidPath> DeviceModel::LeavesNamed(const std::string& name) const {

@@ -37,6 +37,10 @@ public:
     // The leaf that a request for oid means when oid is another spelling of
     // it (a scalar asked without ".0", or with ".0" where the leaf has none).
     const OidPath* AliasOf(const OidPath& oid) const;
+    // The variable that a table cell stands for where the cell is another
+    // variable under a second OID (row 1 of the Multi-SSID tables is the
+    // primary SSID); reads and writes of the cell go to that variable.
+    const OidPath* TwinOf(const OidPath& oid) const;
     // Every leaf OID that carries this catalogue name.
     std::vector<OidPath> LeavesNamed(const std::string& name) const;
     // The subtrees the agent serves.
@@ -52,5 +56,6 @@ private:
     std::vector<Leaf> leaves_;
     std::vector<Table> tables_;
     std::map<OidPath, OidPath> aliases_;
+    std::map<OidPath, OidPath> twins_;
     std::multimap<std::string, OidPath> leavesByName_;
 };

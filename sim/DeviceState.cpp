@@ -107,7 +107,10 @@ uint32_t DeviceState::UptimeTicks() const {
     return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10);
 }
 
-SimValue DeviceState::Read(const OidPath&, const Cell& cell) const {
+SimValue DeviceState::Read(const OidPath& oid, const Cell& cell) const {
+    if (const OidPath* twin = model_.TwinOf(oid))
+        if (auto it = cells_.find(*twin); it != cells_.end())
+            return Read(*twin, it->second);
     if (IsUptime(*cell.Def))
         return SimValue::Integer(cell.Value.Syntax, UptimeTicks());
     if (cell.Def->Default == "{now}")

@@ -20,9 +20,9 @@ const std::vector<Shape> kShapes = {
     {"remoteApList", "2.1.3.3.1.2.1.1", false, 8, true, true},
     {"ipAccessList", "2.1.3.3.2.3.5.1", false, 16, false, false},
     {"dhcpStaticPool", "3.1.3.2.1", false, 8, false, false},
-    {"mssid", "3.3.3.1", false, 7, false, false},
-    {"mssidRadius", "3.3.4.1", false, 7, false, false},
-    {"mssidAccounting", "3.3.5.1", false, 7, false, false},
+    {"mssid", "3.3.3.1", false, 8, false, false},   // row 1: the primary SSID, rows 2 to 8: Multi-SSID 1 to 7
+    {"mssidRadius", "3.3.4.1", false, 8, false, false},
+    {"mssidAccounting", "3.3.5.1", false, 8, false, false},
     {"rogueRecords", "3.4.5.2.1", false, 16, false, true},
     {"groupVlans", "3.6.1.3.1", false, 8, false, false},
     {"qosRules", "3.7.2.5.1", false, 8, false, false},
@@ -176,7 +176,33 @@ SimValue Cell(const Shape& shape, const VarDef& column, int rowNumber, const Dev
         return GeneratedCell(shape, column, rowNumber, id, seed);
     SimValue value = SlotCell(column, rowNumber);
     if (std::string(shape.Name) == "mssid" && column.HasName("dot11MssidSsid"))
-        value.Bytes = "nxa7310-" + std::to_string(rowNumber);
+        value.Bytes = "nxa7310-" + std::to_string(rowNumber - 1);
+    if (std::string(shape.Name) == "mssid" && column.HasName("dot11MssIndividualState") && rowNumber == 1)
+        value.Number = 1;   // the primary SSID is always on
     return value;
+}
+
+const std::vector<std::pair<const char*, const char*>>& PrimaryRowTwins() {
+    // Row 1 of the Multi-SSID tables is the primary SSID: these cells are the
+    // primary SSID's own variables under a second OID (relative to the root).
+    static const std::vector<std::pair<const char*, const char*>> twins = {
+        {"3.3.3.1.3.1", "2.1.3.3.1.1.1.1.1"},     // SSID: dot11Ssid
+        {"3.3.3.1.5.1", "2.1.3.3.2.1.1.1.1"},     // authentication
+        {"3.3.3.1.6.1", "2.1.3.3.2.1.1.2.1"},     // encryption
+        {"3.3.3.1.7.1", "2.1.3.3.2.1.1.3.1"},     // WEP key index
+        {"3.3.3.1.10.1", "2.1.3.3.2.1.1.5.1"},    // cipher
+        {"3.3.3.1.11.1", "2.1.3.3.2.1.1.4.1"},    // passphrase
+        {"3.3.3.1.12.1", "2.1.3.3.2.2.1.2.1"},    // key type
+        {"3.3.3.1.15.1", "2.1.3.3.2.1.1.6.1"},    // group key update interval
+        {"3.3.4.1.2.1", "2.1.3.3.2.1.1.8.1"},     // RADIUS server, port, secret
+        {"3.3.4.1.3.1", "2.1.3.3.2.1.1.9.1"},
+        {"3.3.4.1.4.1", "2.1.3.3.2.1.1.10.1"},
+        {"3.3.4.1.5.1", "2.1.3.3.2.1.1.23.1"},    // RADIUS source
+        {"3.3.5.1.2.1", "2.1.3.3.2.1.1.14.1"},    // accounting state, server, port, secret
+        {"3.3.5.1.3.1", "2.1.3.3.2.1.1.15.1"},
+        {"3.3.5.1.4.1", "2.1.3.3.2.1.1.16.1"},
+        {"3.3.5.1.5.1", "2.1.3.3.2.1.1.17.1"},
+    };
+    return twins;
 }
 }  // namespace TableGenerators

@@ -5,6 +5,7 @@
 #include "VarDef.h"
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The tables of the device: where each lives, how many rows a fresh device
@@ -31,4 +32,8 @@ SimValue Cell(const Shape& shape, const VarDef& column, int rowNumber, const Dev
 
 // The instance suffix of row n of a table.
 OidPath RowIndex(const Shape& shape, int rowNumber);
+
+// Cells that are another variable under a second OID, {cell, variable},
+// both relative to the enterprise root: row 1 of the Multi-SSID tables.
+const std::vector<std::pair<const char*, const char*>>& PrimaryRowTwins();
 }  // namespace TableGenerators

@@ -122,3 +122,19 @@ TEST(SimModel, sim_EveryDescriptorTableCanBeReadAsTheModuleReadsIt) {
         }
     }
 }
+
+TEST(SimModel, sim_MultiSsidRowOneIsThePrimarySsidsVariables) {
+    auto model = DeviceModel::Build();
+    Device device(*model, Id(0), 3);
+    for (const auto& [cell, variable] : TableGenerators::PrimaryRowTwins()) {
+        OidPath oid = Oids::MustParse(kE + "." + cell);
+        const OidPath* twin = model->TwinOf(oid);
+        ASSERT_NE(twin, nullptr) << cell << " has no variable of the same syntax at " << variable;
+        const OidPath* alias = model->AliasOf(Oids::MustParse(kE + "." + variable));
+        EXPECT_EQ(*twin, alias ? *alias : Oids::MustParse(kE + "." + variable));
+        ASSERT_NE(device.State().Find(oid), nullptr) << cell << " is no cell of row 1";
+        DeviceState::Cell* primary = device.State().Find(*twin);
+        ASSERT_NE(primary, nullptr);
+        EXPECT_EQ(device.State().Read(oid, *device.State().Find(oid)), primary->Value) << cell;
+    }
+}
