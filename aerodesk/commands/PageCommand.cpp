@@ -47,18 +47,17 @@ void PrintReadable(const QJsonObject& report) {
         for (const QJsonValue& line : lines)
             std::printf("  %s\n", qPrintable(line.toString()));
     }
+    // The fields a person sees, in the page's order.
     const QJsonObject fields = report.value("fields").toObject();
     const QJsonObject enabled = report.value("enabled").toObject();
     const QJsonObject visible = report.value("visible").toObject();
-    if (!fields.isEmpty())
-        std::printf("Fields:\n");
-    for (auto it = fields.begin(); it != fields.end(); ++it) {
-        QString notes;
-        if (!visible.value(it.key()).toBool(true))
-            notes += QStringLiteral("  [hidden]");
-        else if (!enabled.value(it.key()).toBool(true))
-            notes += QStringLiteral("  [disabled]");
-        std::printf("  %s: %s%s\n", qPrintable(it.key()), qPrintable(it.value().toString()), qPrintable(notes));
+    std::printf("Fields:\n");
+    for (const QJsonValue& v : report.value("order").toArray()) {
+        const QString name = v.toString();
+        if (!visible.value(name).toBool(true))
+            continue;
+        std::printf("  %s: %s%s\n", qPrintable(name), qPrintable(fields.value(name).toString()),
+                    enabled.value(name).toBool(true) ? "" : "  [disabled]");
     }
     const QJsonObject lists = report.value("lists").toObject();
     for (auto it = lists.begin(); it != lists.end(); ++it) {
@@ -72,6 +71,7 @@ void PrintReadable(const QJsonObject& report) {
             std::printf("  %d: %s\n", n++, qPrintable(cells.join(QStringLiteral(" | "))));
         }
     }
+    std::printf("Exit: %d\n", report.value("exit").toInt());
 }
 
 void PrintListing(const QJsonObject& report) {
@@ -174,8 +174,6 @@ public:
             return 3;
         }
         QJsonObject script{{"page", positional.value(1)}, {"list", list}, {"actions", actions}};
-        if (!list)
-            session.Module().Show();
         QByteArray reportJson;
         const int rc = drive(QJsonDocument(script).toJson(QJsonDocument::Compact).constData(), &Collect, &reportJson);
         const QJsonObject report = QJsonDocument::fromJson(reportJson).object();

@@ -215,8 +215,10 @@ QString Perform(CPage* page, Step& step, Answerer& answerer) {
 
 void Describe(const CPage* page, QJsonObject& report) {
     QJsonObject fields, enabled, visible, lists;
+    QJsonArray order;
     for (const PageField* field : page->Fields()) {
         const QString name = page->FieldName(*field);
+        order.append(name);
         fields[name] = field->ShownText();
         enabled[name] = field->Widget()->isEnabled();
         visible[name] = field->Widget()->isVisibleTo(page);
@@ -238,6 +240,7 @@ void Describe(const CPage* page, QJsonObject& report) {
         lists[list->Label()] = rows;
     }
     report["fields"] = fields;
+    report["order"] = order;
     report["lists"] = lists;
     report["enabled"] = enabled;
     report["visible"] = visible;
@@ -271,6 +274,8 @@ QJsonObject Run(const QJsonObject& script) {
     if (!unreachable.isEmpty())
         return Failure(label, Exit::Unreachable, unreachable);
 
+    // The window is shown as the host shows it (its first pages refresh).
+    ManagementWindow::Show();
     const int bound = StepBoundMs(frame->View());
     if (!WaitIdle(bound))
         return Failure(label, NotDone, QStringLiteral("the window stayed busy before the page was shown"));

@@ -1,8 +1,8 @@
 #pragma once
 #include <QJsonObject>
 
-// Drives one page of the open management window as a person would: shows it
-// (which refreshes it), then types, chooses, ticks and clicks its real
+// Drives one page of the open management window as a person would: once the
+// device answers, shows the window and the page (which refreshes it), then types, chooses, ticks and clicks its real
 // controls in the script's order, waiting after each step until no request
 // of the window is in progress, and reports what the person would have seen.
 //
@@ -14,7 +14,8 @@
 //
 // Report: {"page", "status": [...], "messages": [...], "fields": {NAME: text},
 // "lists": {NAME: [[cell, ...], ...]}, "enabled": {NAME: bool},
-// "visible": {NAME: bool}, "exit", "error"} with exit 0 when every action was
+// "visible": {NAME: bool}, "order": [NAME, ...] (the fields in the page's
+// order), "exit", "error"} with exit 0 when every action was
 // found and done, 1 when one could not be done (a disabled control, a page
 // that stayed busy), 2 for an unknown page, field, list or button, 3 when the
 // device cannot be reached.
