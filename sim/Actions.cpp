@@ -1,6 +1,7 @@
 #include "Actions.h"
 #include "FileTransfer.h"
 #include "RadioRules.h"
+#include "SlotLists.h"
 #include "SnmpErrors.h"
 #include "ValueMaps.h"
 #include "snmp/SnmpSyntax.h"
@@ -34,26 +35,6 @@ const std::map<std::string, std::string>& RowResets() {
         {"dot11RogueApDeleteFromRecord", "rogueRecords"},
     };
     return tables;
-}
-
-// Slot lists filled from a group of scalar fields by an add/delete variable:
-// {field variable, list column}; the first pair names the key.
-struct SlotList {
-    const char* Table;
-    std::vector<std::pair<const char*, const char*>> Fields;
-    int AddValue;
-};
-const std::map<std::string, SlotList>& SlotLists() {
-    static const std::map<std::string, SlotList> lists = {
-        {"dot11RuleAction", {"trafficRules", {{"dot11RuleName", "dot11RuleListName"}, {"dot11ClientIP", "dot11RuleListClientIP"},
-                                              {"dot11ClientMac", "dot11RuleListClientMac"}, {"dot11ClientDownSpeed", "dot11RuleListClientDownSpeed"},
-                                              {"dot11ClientUpSpeed", "dot11RuleListClientUpSpeed"}}, 1}},
-        {"dot11ScheduleAction", {"scheduleList", {{"dot11ScheduleRuleName", "dot11ScheduleListName"}, {"dot11ScheduleSSIDIndex", "dot11ScheduleListSSIDIndex"},
-                                                  {"dot11ScheduleNodeStatus", "dot11ScheduleListNodeStatus"}}, 1}},
-        {"dot11LocalRadiusAction", {"localRadiusUsers", {{"dot11LocalRadiusUserName", "dot11LocalRadiusnInfoName"},
-                                                         {"dot11LocalRadiusNodeStatus", "dot11LocalRadiusInfoNodeStatus"}}, 1}},
-    };
-    return lists;
 }
 
 bool Is(const VarDef& def, const char* name) {
@@ -105,8 +86,11 @@ std::string ValueText(DeviceState& state, const char* name) {
 }
 }  // namespace
 
-int Actions::Check(Device& device, const VarDef& def, const SimValue& value) const {
+int Actions::Check(Device& device, const VarDef& def, const SimValue& value, const SlotLists::Pending& pending) const {
     DeviceState& state = device.State();
+    if (const SlotLists::List* list = SlotLists::ForAction(def))
+        if (int status = SlotLists::Check(state, *list, value.Number, pending))
+            return status;
     if (!RadioRules::ChannelAllowed(state, def, value) || !RadioRules::ModeAllowed(state, def, value))
         return SnmpErrors::WrongValue;
     auto [table, column] = MacListOf(def);
@@ -264,36 +248,8 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
         Idle(state, oid, def);
         return "rogue AP " + std::to_string(n) + " deleted";
     }
-    if (const std::string* name = NameIn(def, SlotLists())) {
-        const SlotList& list = SlotLists().at(*name);
-        const DeviceModel::Table* table = state.Model().TableNamed(list.Table);
-        if (!table)
-            return {};
-        auto keys = state.ColumnCells(*table, list.Fields.front().second);
-        std::string key = ValueText(state, list.Fields.front().first);
-        int row = 0;
-        for (size_t i = 0; i < keys.size() && !row; ++i)
-            if (keys[i]->Value.ToText() == key)
-                row = static_cast<int>(i + 1);
-        if (n == list.AddValue) {
-            for (size_t i = 0; i < keys.size() && !row; ++i)
-                if (keys[i]->Value.ToText().empty())
-                    row = static_cast<int>(i + 1);
-            if (row)
-                for (const auto& [field, column] : list.Fields) {
-                    DeviceState::Cell* from = state.Named(field);
-                    auto cells = state.ColumnCells(*table, column);
-                    if (from && static_cast<size_t>(row) <= cells.size() && from->Value.Syntax == cells[static_cast<size_t>(row - 1)]->Value.Syntax)
-                        cells[static_cast<size_t>(row - 1)]->Value = from->Value;
-                }
-            return row ? "added " + key + " to " + list.Table : std::string("list full: ") + list.Table;
-        }
-        if (row)
-            for (const DeviceModel::Column& column : table->Columns)
-                if (DeviceState::Cell* cell = state.Find(Oids::Join(column.Base, TableGenerators::RowIndex(*table->Shape, row))))
-                    cell->Value = state.FreshCell(*table, *column.Def, row);
-        return row ? "deleted " + key + " from " + list.Table : std::string();
-    }
+    if (const SlotLists::List* list = SlotLists::ForAction(def))
+        return SlotLists::Apply(state, *list, n);
     if (Is(def, "ftpCommand")) {
         if (n < 1 || n > 3) return {};
         std::string line = transfers_ ? transfers_->FtpCommand(device, static_cast<int>(n))

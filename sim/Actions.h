@@ -1,5 +1,6 @@
 #pragma once
 #include "Device.h"
+#include "SlotLists.h"
 #include <string>
 
 class FileTransfer;
@@ -18,9 +19,10 @@ public:
     // requests are only logged.
     explicit Actions(Timing timing, FileTransfer* transfers = nullptr) : timing_(timing), transfers_(transfers) {}
 
-    // Checks what the syntax check cannot: an address list that is full, a
-    // row number that does not exist. Returns an SnmpErrors code.
-    int Check(Device& device, const VarDef& def, const SimValue& value) const;
+    // Checks what the syntax check cannot: a list that is full, a row number
+    // that does not exist. pending: the values of the whole set in hand.
+    // Returns an SnmpErrors code.
+    int Check(Device& device, const VarDef& def, const SimValue& value, const SlotLists::Pending& pending = {}) const;
     // Carries out a committed write; returns a line for the log, or "".
     std::string Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value) const;
 

@@ -338,7 +338,16 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
             answered = true;
         }
         break;
-    case MODE_SET_RESERVE1:
+    case MODE_SET_RESERVE1: {
+        // The values of the whole set, for checks that look at the other
+        // variables it writes (a list entry's fields beside its add action).
+        SlotLists::Pending pending;
+        for (netsnmp_request_info* r = requests; r; r = r->next) {
+            OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);
+            SimValue value;
+            if (DeviceState::Cell* cell = Resolve(state, oid); cell && ValueOfVarbind(r->requestvb, cell->Value.Syntax, value) == SnmpErrors::NoError)
+                pending[oid] = value;
+        }
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             if (r->processed)
                 continue;
@@ -360,12 +369,13 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                 if (Syntaxes::IsNumber(value.Syntax) && !keys.empty() && std::find(keys.begin(), keys.end(), value.Number) == keys.end())
                     status = SnmpErrors::WrongValue;
                 else
-                    status = gAgent->DeviceActions().Check(*device, *cell->Def, value);
+                    status = gAgent->DeviceActions().Check(*device, *cell->Def, value, pending);
             }
             if (status != SnmpErrors::NoError)
                 netsnmp_set_request_error(reqinfo, r, status);
         }
         break;
+    }
     case MODE_SET_ACTION:
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             OidPath oid = PathOf(r->requestvb->name, r->requestvb->name_length);

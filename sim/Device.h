@@ -8,8 +8,8 @@
 // answering right now (a restart or factory reset keeps it silent a while).
 class Device {
 public:
-    Device(const DeviceModel& model, DeviceIdentity identity, int clientCount)
-        : state_(model, std::move(identity), clientCount) {
+    Device(const DeviceModel& model, DeviceIdentity identity, int clientCount, std::map<std::string, int> rows = {})
+        : state_(model, std::move(identity), clientCount, std::move(rows)) {
         log_.Add(DeviceLog::Priority::Notice, "system started, firmware " + state_.Identity().Firmware);
     }
 

@@ -15,8 +15,9 @@ std::string Replace(std::string text, const std::string& token, const std::strin
 }
 }  // namespace
 
-DeviceState::DeviceState(const DeviceModel& model, DeviceIdentity identity, int clientCount)
-    : model_(model), identity_(std::move(identity)), clientCount_(clientCount), bootTime_(std::chrono::steady_clock::now()) {
+DeviceState::DeviceState(const DeviceModel& model, DeviceIdentity identity, int clientCount, std::map<std::string, int> rows)
+    : model_(model), identity_(std::move(identity)), clientCount_(clientCount), rows_(std::move(rows)),
+      bootTime_(std::chrono::steady_clock::now()) {
     FactoryReset();
     TakeSnapshot();
 }
@@ -57,6 +58,8 @@ SimValue DeviceState::DefaultOf(const VarDef& def, const OidPath& oid) const {
 }
 
 int DeviceState::RowsOf(const DeviceModel::Table& table) const {
+    if (auto it = rows_.find(table.Shape->Name); it != rows_.end() && table.Shape->Generated)
+        return it->second;
     if (table.Shape->Generated && table.Shape->Rows == 0)
         return clientCount_;
     return table.Shape->Rows;

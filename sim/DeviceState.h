@@ -19,7 +19,9 @@ public:
     };
     using Cells = std::map<OidPath, Cell>;
 
-    DeviceState(const DeviceModel& model, DeviceIdentity identity, int clientCount);
+    // clientCount: rows of the client table; rows: rows of other generated
+    // tables by table name (--rows), else their usual count.
+    DeviceState(const DeviceModel& model, DeviceIdentity identity, int clientCount, std::map<std::string, int> rows = {});
 
     const DeviceModel& Model() const { return model_; }
     const DeviceIdentity& Identity() const { return identity_; }
@@ -69,6 +71,7 @@ private:
     const DeviceModel& model_;
     DeviceIdentity identity_;
     int clientCount_;
+    std::map<std::string, int> rows_;
     uint32_t seed_ = 1;
     Cells cells_;
     std::map<OidPath, SimValue> snapshot_;

@@ -1,4 +1,5 @@
 #include "SimOptions.h"
+#include "TableGenerators.h"
 #include <QCommandLineParser>
 #include <sstream>
 
@@ -57,6 +58,10 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
                     "repeatable; replaces the default users nxaSha (SHA/AES), nxaMd5 (MD5/DES), nxaAuth (SHA, no privacy) "
                     "and nxaReader (SHA/AES, read only), all with authpass123/privpass123.", "USER"},
         {"clients", "Wireless clients per device in the client table after a refresh (default 4).", "N", "4"},
+        {"rows", "Rows of generated tables (after every refresh too), NAME=N[,NAME=N...], repeatable; N from 0 "
+                 "(nothing found) to 1000. NAME: survey (site survey), wdsSurvey, wds (WDS links), clients, leases "
+                 "(dynamic DHCP leases), staticLeases, rogue (rogue AP survey), arrayScan (AP array scan), members "
+                 "(AP array members), clone (MAC clone list), ports (VLAN port list), or the table's own name.", "NAME=N,..."},
         {"firmware", "Firmware version text of every device (default 1.10).", "TEXT", "1.10"},
         {"state", "Keep the devices' settings in this JSON file: loaded at start, written after changes and at exit.", "FILE"},
         {"restart-time", "Milliseconds a device stays silent after deviceRestart (default 3000).", "MS", "3000"},
@@ -162,6 +167,21 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     };
     if (!deviceList("silent", Silent) || !deviceList("drop-devices", DropDevices) || !deviceList("delay-devices", DelayDevices))
         return false;
+    for (const QString& list : parser.values("rows")) {
+        for (const QString& item : list.split(',', Qt::SkipEmptyParts)) {
+            QStringList pair = item.split('=');
+            bool valid = false;
+            int n = pair.value(1).toInt(&valid);
+            const TableGenerators::Shape* shape = pair.size() == 2 ? TableGenerators::GeneratedNamed(pair[0].trimmed().toStdString()) : nullptr;
+            if (!shape || !valid || n < 0 || n > 1000) {
+                error = "bad --rows " + item.toStdString() + " (NAME=N, N from 0 to 1000; see --help for the names)";
+                return false;
+            }
+            TableRows[shape->Name] = n;
+        }
+    }
+    if (auto it = TableRows.find("clients"); it != TableRows.end())
+        Clients = it->second;
     for (const QString& text : parser.values("fault")) {
         VariableFault fault;
         if (!VariableFault::Parse(text.toStdString(), Devices, fault, error))

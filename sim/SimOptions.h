@@ -16,6 +16,7 @@ struct SimOptions {
     std::string WriteCommunity = "private";
     std::vector<Agent::V3User> Users;
     int Clients = 4;
+    std::map<std::string, int> TableRows;   // --rows: rows of generated tables by table name
     std::string Firmware = "1.10";
     std::string StateFile;
     std::string TraceFile;       // --trace: every request PDU the devices receive

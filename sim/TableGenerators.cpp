@@ -26,9 +26,9 @@ const std::vector<Shape> kShapes = {
     {"rogueRecords", "3.4.5.2.1", false, 16, false, true},
     {"groupVlans", "3.6.1.3.1", false, 8, false, false},
     {"qosRules", "3.7.2.5.1", false, 8, false, false},
-    {"trafficRules", "3.9.3.3.1.1", false, 8, false, false},
-    {"scheduleList", "3.10.2.1.1", false, 8, false, false},
-    {"localRadiusUsers", "3.12.2.1.1", false, 16, false, false},
+    {"trafficRules", "3.9.3.3.1.1", false, 8, false, true},
+    {"scheduleList", "3.10.2.1.1", false, 8, false, true},
+    {"localRadiusUsers", "3.12.2.1.1", false, 16, false, true},
     {"managerIpPool", "4.10.1.3.1", false, 4, false, false},
     {"scheduling", "4.11.1.1", false, 4, false, false},
 };
@@ -163,6 +163,22 @@ SimValue SlotCell(const VarDef& column, int n) {
 
 const std::vector<Shape>& Shapes() {
     return kShapes;
+}
+
+const Shape* GeneratedNamed(const std::string& name) {
+    static const std::pair<const char*, const char*> kShortNames[] = {
+        {"survey", "siteSurvey"}, {"wdsSurvey", "wdsSiteSurvey"}, {"wds", "wdsLinks"},
+        {"leases", "dhcpDynamicLeases"}, {"staticLeases", "dhcpStaticLeases"}, {"rogue", "rogueSurvey"},
+        {"arrayScan", "apArrayScan"}, {"members", "apArrayMembers"}, {"clone", "macCloneList"}, {"ports", "portList"},
+    };
+    std::string full = name;
+    for (const auto& [shortName, tableName] : kShortNames)
+        if (name == shortName)
+            full = tableName;
+    for (const Shape& shape : kShapes)
+        if (shape.Generated && full == shape.Name)
+            return &shape;
+    return nullptr;
 }
 
 OidPath RowIndex(const Shape& shape, int rowNumber) {

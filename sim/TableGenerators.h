@@ -25,6 +25,10 @@ struct Shape {
 };
 
 const std::vector<Shape>& Shapes();
+// A generated table by its name or a short name of --rows (survey, wdsSurvey,
+// wds, clients, leases, staticLeases, rogue, arrayScan, members, clone,
+// ports), or nullptr.
+const Shape* GeneratedNamed(const std::string& name);
 
 // The value of one cell of a row. rowNumber counts from 1; seed varies with
 // each refresh so that rows change between refreshes.

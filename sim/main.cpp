@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         id.WriteCommunity = options.WriteCommunity;
         if (auto it = options.Communities.find(i + 1); it != options.Communities.end())
             std::tie(id.ReadCommunity, id.WriteCommunity) = it->second;
-        auto device = std::make_unique<Device>(*model, id, options.Clients);
+        auto device = std::make_unique<Device>(*model, id, options.Clients, options.TableRows);
         if (options.AppliesTo(options.DropDevices, i + 1))
             device->Faults().DropShare = options.DropPercent / 100.0;
         if (options.AppliesTo(options.DelayDevices, i + 1))
