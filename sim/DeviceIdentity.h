@@ -13,6 +13,8 @@ struct DeviceIdentity {
     std::string Firmware;          // e.g. "1.10"
     std::string ReadCommunity = "public";
     std::string WriteCommunity = "private";
+    int ApModes = 0x7F;            // apModesSupported: every mode bit (client, repeater, WDS with AP, AP, WDS)
+    int ModeStringChange = 1;      // admodestringchangesupported: 1 names the repeater "Universal Repeater"
 
     // The identity of device number index of a fleet whose first device
     // listens on baseAddress; addresses count up from there.

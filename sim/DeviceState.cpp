@@ -50,6 +50,8 @@ SimValue DeviceState::DefaultOf(const VarDef& def, const OidPath& oid) const {
         text = Replace(text, "{name}", identity_.SystemName);
         text = Replace(text, "{firmware}", identity_.Firmware);
         text = Replace(text, "{now}", now);
+        text = Replace(text, "{apmodes}", std::to_string(identity_.ApModes));
+        text = Replace(text, "{modestring}", std::to_string(identity_.ModeStringChange));
     }
     SimValue value;
     if (!SimValue::FromText(def.Syntax, text, value))

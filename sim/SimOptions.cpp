@@ -62,6 +62,11 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
                  "(nothing found) to 1000. NAME: survey (site survey), wdsSurvey, wds (WDS links), clients, leases "
                  "(dynamic DHCP leases), staticLeases, rogue (rogue AP survey), arrayScan (AP array scan), members "
                  "(AP array members), clone (MAC clone list), ports (VLAN port list), or the table's own name.", "NAME=N,..."},
+        {"ap-modes", "AP modes a device supports (apModesSupported), DEVICE=MASK, repeatable; DEVICE a number or all, "
+                     "MASK decimal or 0x hex: 0x01 client, 0x02 repeater, 0x04 and 0x08 WDS with AP, 0x10 access point, "
+                     "0x20 and 0x40 WDS (default 0x7f, every mode).", "DEVICE=MASK"},
+        {"mode-string-change", "admodestringchangesupported of a device, DEVICE=0|1, repeatable; DEVICE a number or all "
+                               "(default 1: the repeater is named \"Universal Repeater\", 0: \"AP Repeater\").", "DEVICE=0|1"},
         {"firmware", "Firmware version text of every device (default 1.10).", "TEXT", "1.10"},
         {"state", "Keep the devices' settings in this JSON file: loaded at start, written after changes and at exit.", "FILE"},
         {"restart-time", "Milliseconds a device stays silent after deviceRestart (default 3000).", "MS", "3000"},
@@ -182,6 +187,25 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     }
     if (auto it = TableRows.find("clients"); it != TableRows.end())
         Clients = it->second;
+    // DEVICE=VALUE items: DEVICE a number or "all" (0), VALUE decimal or 0x hex.
+    auto perDevice = [&](const char* name, int high, std::map<int, int>& out) {
+        for (const QString& text : parser.values(name)) {
+            QStringList pair = text.split('=');
+            bool deviceOk = false, valueOk = false;
+            int device = pair.value(0) == "all" ? 0 : pair.value(0).toInt(&deviceOk);
+            int value = pair.value(1).toInt(&valueOk, 0);
+            if (pair.size() != 2 || (!deviceOk && pair[0] != "all") || (deviceOk && (device < 1 || device > Devices)) ||
+                !valueOk || value < 0 || value > high) {
+                error = std::string("bad --") + name + " " + text.toStdString() + " (DEVICE=VALUE, DEVICE a number or all, VALUE 0 to " +
+                        std::to_string(high) + ")";
+                return false;
+            }
+            out[device] = value;
+        }
+        return true;
+    };
+    if (!perDevice("ap-modes", 0x7F, ApModes) || !perDevice("mode-string-change", 1, ModeStringChange))
+        return false;
     for (const QString& text : parser.values("fault")) {
         VariableFault fault;
         if (!VariableFault::Parse(text.toStdString(), Devices, fault, error))

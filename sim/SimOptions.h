@@ -29,6 +29,8 @@ struct SimOptions {
     std::set<int> DelayDevices;   // where --delay applies; empty: every device
     std::map<int, std::pair<std::string, std::string>> Communities;   // per device: read, write
     std::vector<VariableFault> Faults;   // --fault, in the order given
+    std::map<int, int> ApModes;          // --ap-modes: device number (0: all) to mask
+    std::map<int, int> ModeStringChange; // --mode-string-change: device number (0: all) to 0 or 1
     uint32_t Seed = 1;
     bool Verbose = false;
     bool DumpModel = false;

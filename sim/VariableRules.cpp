@@ -78,6 +78,8 @@ const Special kSpecials[] = {
     {"dot11PrimaryWepKeyIndex", "1", false},
     {"dot11CipherType", "1", false},
     {"dot11PrimaryCipherType", "1", false},
+    {"dot11PassPhrase", "nxa7310passphrase", false},   // 8 to 63 characters, as the pages require
+    {"dot11MssidPassPhrase", "nxa7310passphrase", false},
     {"dot11GroupKeyUpdateInterval", "1800", false},
     {"dot11PrimaryGroupKeyUpdateInterval", "1800", false},
     {"dot11RadiusPort", "1812", false},
@@ -115,7 +117,7 @@ const Special kSpecials[] = {
     {"Dynamic IP End", "192.168.0.199", false},
     {"Dynamic Mask", "255.255.255.0", false},
     {"Dynamic Gateway", "0.0.0.0", false},
-    {"Dynamic Lease", "1", false},
+    {"Dynamic Lease", "86400", false},   // one day
     {"dhcpServerDomainNameStatus", "0", false},
     // Load balance, QoS, traffic control
     {"dot11UserLimit", "64", false},
@@ -174,14 +176,19 @@ const Special kSpecials[] = {
     {"dot11TransmitRetryRate", "2", true},
     {"stTrRetryRate", "2", true},
     {"dot11ReceiveSuccessRate", "97", true},
-    {"apModesSupported", "15", true},
+    {"apModesSupported", "{apmodes}", true},
     {"turbomodes", "0", true},
-    {"admodestringchangesupported", "1", true},
+    {"admodestringchangesupported", "{modestring}", true},
     {"repeaterWpasupport", "1", true},
     {"mssidandwdssupport", "1", true},
     {"countryCode", "US", true},
 };
 }  // namespace
+
+// Families of variables named by a common beginning.
+const Special kFamilies[] = {
+    {"dot11PvidSetting", "1", false},   // every port's VLAN ID: VLAN 1
+};
 
 const Special* Find(const std::string& name) {
     static const std::unordered_map<std::string, const Special*> byName = [] {
@@ -191,7 +198,12 @@ const Special* Find(const std::string& name) {
         return map;
     }();
     auto it = byName.find(name);
-    return it == byName.end() ? nullptr : it->second;
+    if (it != byName.end())
+        return it->second;
+    for (const Special& family : kFamilies)
+        if (name.rfind(family.Name, 0) == 0)
+            return &family;
+    return nullptr;
 }
 
 bool ReadOnlyGroup(const std::string& group, const std::string& name) {

@@ -4,7 +4,7 @@
 // The simulator's own knowledge of variables that the catalogue does not
 // carry: realistic factory defaults and which variables a device refuses to
 // write. Defaults may hold identity tokens that each device fills in:
-// {ip} {mac} {mac+1} {name} {firmware} {now}.
+// {ip} {mac} {mac+1} {name} {firmware} {now} {apmodes} {modestring}.
 namespace VariableRules {
 struct Special {
     const char* Name;

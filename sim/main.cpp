@@ -77,6 +77,12 @@ int main(int argc, char** argv) {
     fleet.StatePath = options.StateFile;
     for (int i = 0; i < options.Devices; ++i) {
         DeviceIdentity id = DeviceIdentity::ForIndex(i, options.Base, static_cast<uint16_t>(options.Port), options.PortStep, options.Firmware);
+        for (int key : {0, i + 1}) {   // "all" first, a device's own value over it
+            if (auto it = options.ApModes.find(key); it != options.ApModes.end())
+                id.ApModes = it->second;
+            if (auto it = options.ModeStringChange.find(key); it != options.ModeStringChange.end())
+                id.ModeStringChange = it->second;
+        }
         id.ReadCommunity = options.ReadCommunity;
         id.WriteCommunity = options.WriteCommunity;
         if (auto it = options.Communities.find(i + 1); it != options.Communities.end())

@@ -139,7 +139,7 @@ TEST(SimFaults, sim_HelpDocumentsEveryFlag) {
     for (const char* flag : {"--devices", "--base", "--port", "--port-step", "--read-community", "--write-community",
                              "--v3-user", "--clients", "--firmware", "--state", "--restart-time", "--reset-time",
                              "--drop", "--delay", "--silent", "--drop-devices", "--delay-devices", "--community",
-                             "--seed", "--verbose", "--dump-model", "--trace", "--fault", "--rows"})
+                             "--seed", "--verbose", "--dump-model", "--trace", "--fault", "--rows", "--ap-modes", "--mode-string-change"})
         EXPECT_NE(output.find(flag), std::string::npos) << flag;
     EXPECT_NE(RunTool(SimProcess::Binary() + " --devices 0", output), 0);
     EXPECT_NE(RunTool(SimProcess::Binary() + " --base 10.0.0.1", output), 0);
