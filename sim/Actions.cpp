@@ -119,9 +119,15 @@ int Actions::Check(Device& device, const VarDef& def, const SimValue& value, con
     return SnmpErrors::NoError;
 }
 
-std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value) const {
+std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value,
+                           std::vector<int>* jobs) const {
     DeviceState& state = device.State();
     const int64_t n = value.Number;
+    auto started = [jobs](const FileTransfer::Started& transfer) {
+        if (jobs && transfer.Job)
+            jobs->push_back(transfer.Job);
+        return transfer.Line;
+    };
 
     if (Is(def, "deviceRestart")) {
         if (n != 1) return {};
@@ -252,20 +258,20 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
         return SlotLists::Apply(state, *list, n);
     if (Is(def, "ftpCommand")) {
         if (n < 1 || n > 3) return {};
-        std::string line = transfers_ ? transfers_->FtpCommand(device, static_cast<int>(n))
+        std::string line = transfers_ ? started(transfers_->FtpCommand(device, static_cast<int>(n)))
                                       : "ftp command " + std::to_string(n) + " to " + ValueText(state, "ftpServerIPAddress") + " (no transfers)";
         Idle(state, oid, def);
         return line;
     }
     if (Is(def, "ftpUpgradeSettingCommand")) {
-        std::string line = transfers_ ? transfers_->UpgradeCommand(device, static_cast<int>(n)) : std::string();
+        std::string line = transfers_ ? started(transfers_->UpgradeCommand(device, static_cast<int>(n))) : std::string();
         if (DeviceState::Cell* cell = state.Find(oid))
             SetNumber(*cell, 6);   // reads as "nothing" again
         return line;
     }
     if (Is(def, "systemLogGetLog")) {
         if (n != 1) return {};
-        std::string line = transfers_ ? transfers_->SendLog(device)
+        std::string line = transfers_ ? started(transfers_->SendLog(device))
                                       : "tftp log to " + ValueText(state, "systemLogTFTPServerIPAddress") + " (no transfers)";
         Idle(state, oid, def);
         return line;

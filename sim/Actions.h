@@ -2,6 +2,7 @@
 #include "Device.h"
 #include "SlotLists.h"
 #include <string>
+#include <vector>
 
 class FileTransfer;
 
@@ -24,7 +25,10 @@ public:
     // Returns an SnmpErrors code.
     int Check(Device& device, const VarDef& def, const SimValue& value, const SlotLists::Pending& pending = {}) const;
     // Carries out a committed write; returns a line for the log, or "".
-    std::string Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value) const;
+    // jobs: where the file transfers that it queued are added; the answer to
+    // the set waits for them.
+    std::string Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value,
+                      std::vector<int>* jobs = nullptr) const;
 
 private:
     Timing timing_;

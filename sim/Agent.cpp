@@ -133,6 +133,9 @@ bool MayWrite(const Device& device, const netsnmp_pdu* pdu) {
 // A device that was not answering when the packet in hand arrived (silent,
 // restarting); what it would send now is not sent.
 const Device* gQuiet = nullptr;
+// A device whose answer to the set in hand waits for its file transfers: the
+// answer net-snmp sends now is not sent; the device's own follows later.
+const Device* gHeldAnswer = nullptr;
 
 // Before a packet is parsed: remember which device it came to.
 int PreParse(netsnmp_session* session, netsnmp_transport*, void*, int) {
@@ -180,6 +183,8 @@ int PostParse(netsnmp_session* session, netsnmp_pdu* pdu, int result) {
         trace->Record(gAgent->TraceName(device), *pdu, &device->State());
     if (!device->Answering() || device->Faults().DropNow() || TouchesSilentVariable(*device, *pdu))
         return 0;
+    if (pdu->command == SNMP_MSG_SET && gAgent->Holding(device, pdu->reqid))
+        return 0;   // a retransmission of a set whose answer waits for its transfers
     return 1;
 }
 
@@ -196,6 +201,10 @@ int SendIfAnswering(netsnmp_transport* transport, const void* data, int length, 
     auto [device, send] = it->second;
     if (device && device == gQuiet)
         return length;
+    if (device && device == gHeldAnswer) {
+        gHeldAnswer = nullptr;
+        return length;
+    }
     return send(transport, data, length, opaque, olength);
 }
 
@@ -397,7 +406,8 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
             state.Write((*it)->Oid, (*it)->Old);
         break;
     }
-    case MODE_SET_COMMIT:
+    case MODE_SET_COMMIT: {
+        std::map<int, int> jobVarbinds;   // transfers this set queued -> the varbind that did
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             auto* undo = static_cast<Undo*>(netsnmp_request_get_list_data(r, "nxa-undo"));
             if (!undo)
@@ -407,7 +417,10 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                 continue;
             // Each varbind acts with its own value (several MAC addresses to one add variable).
             cell->Value = undo->New;
-            std::string line = gAgent->DeviceActions().Apply(*device, undo->Oid, *cell->Def, cell->Value);
+            std::vector<int> jobs;
+            std::string line = gAgent->DeviceActions().Apply(*device, undo->Oid, *cell->Def, cell->Value, &jobs);
+            for (int job : jobs)
+                jobVarbinds[job] = r->index;
             device->Dirty = true;
             if (!line.empty())
                 device->Log().Add(DeviceLog::Priority::Info, line);
@@ -415,7 +428,19 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                 std::printf("%s:%u %s\n", device->Identity().Address.c_str(), device->Identity().Port, line.c_str());
         }
         std::fflush(stdout);
+        if (!jobVarbinds.empty()) {
+            // The answer tells whether the transfers worked, so it waits for
+            // them. net-snmp handles one set at a time and queues every other
+            // request meanwhile, so the set is not held inside net-snmp: its
+            // answer now is dropped and the device sends its own when the
+            // transfers are done.
+            if (netsnmp_pdu* copy = snmp_clone_pdu(reqinfo->asp->pdu)) {
+                gHeldAnswer = device;
+                gAgent->Hold(copy, reqinfo->asp->session, device, reqinfo->asp->pdu->reqid, std::move(jobVarbinds));
+            }
+        }
         break;
+    }
     default:
         break;
     }
@@ -453,6 +478,52 @@ const std::string& Agent::TraceName(const Device* device) const {
     static const std::string unknown = "?";
     auto it = traceNames_.find(device);
     return it == traceNames_.end() ? unknown : it->second;
+}
+
+void Agent::Hold(void* requestCopy, void* session, const Device* device, long requestId, std::map<int, int> jobVarbinds) {
+    held_.push_back({requestCopy, session, device, requestId, std::move(jobVarbinds), {}});
+}
+
+bool Agent::Holding(const Device* device, long requestId) const {
+    for (const HeldSet& held : held_)
+        if (held.Target == device && held.RequestId == requestId)
+            return true;
+    return false;
+}
+
+void Agent::TransfersFinished(const std::vector<FileTransfer::Finished>& finished) {
+    for (const FileTransfer::Finished& done : finished)
+        for (HeldSet& held : held_)
+            if (auto it = held.Jobs.find(done.Job); it != held.Jobs.end()) {
+                if (!done.Result.Ok)
+                    held.Failed.push_back(it->second);
+                held.Jobs.erase(it);
+            }
+    for (auto it = held_.begin(); it != held_.end();) {
+        if (!it->Jobs.empty()) {
+            ++it;
+            continue;
+        }
+        Release(*it);
+        it = held_.erase(it);
+    }
+}
+
+// Sends the held answer, made from the request: the set's values, or genErr
+// at the first varbind that started a failed transfer.
+void Agent::Release(HeldSet& held) {
+    auto* answer = static_cast<netsnmp_pdu*>(held.Request);
+    held.Request = nullptr;
+    answer->command = SNMP_MSG_RESPONSE;
+    answer->errstat = SNMP_ERR_NOERROR;
+    answer->errindex = 0;
+    if (!held.Failed.empty()) {
+        answer->errstat = SNMP_ERR_GENERR;
+        answer->errindex = *std::min_element(held.Failed.begin(), held.Failed.end());
+    }
+    gQuiet = nullptr;   // the device answers what it was asked before it went quiet
+    if (!snmp_send(static_cast<netsnmp_session*>(held.Session), answer))
+        snmp_free_pdu(answer);
 }
 
 const Agent::V3User* Agent::UserNamed(const std::string& name) const {
@@ -590,6 +661,9 @@ void Agent::Shutdown() {
     for (void* cache : gDelayed)
         netsnmp_free_delegated_cache(static_cast<netsnmp_delegated_cache*>(cache));
     gDelayed.clear();
+    for (HeldSet& held : held_)
+        snmp_free_pdu(static_cast<netsnmp_pdu*>(held.Request));
+    held_.clear();
     snmp_shutdown(kAppName);
     shutdown_agent();
     gSenders.clear();

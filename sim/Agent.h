@@ -1,6 +1,7 @@
 #pragma once
 #include "Actions.h"
 #include "Device.h"
+#include "FileTransfer.h"
 #include <csignal>
 #include <functional>
 #include <map>
@@ -42,6 +43,10 @@ public:
     // file transfers take effect there).
     void SetPoll(std::function<void()> poll) { poll_ = std::move(poll); }
     void Shutdown();
+    // The answer to a set that queued file transfers waits until they are
+    // done; a failed one makes it an error. Called on the agent's thread with
+    // what FileTransfer::Collect returned.
+    void TransfersFinished(const std::vector<FileTransfer::Finished>& finished);
 
     // Used by the net-snmp callbacks.
     Device* Current() const { return current_; }
@@ -51,6 +56,13 @@ public:
     const V3User* UserNamed(const std::string& name) const;
     // How the trace names a device: its address, or address:port where devices share an address.
     const std::string& TraceName(const Device* device) const;
+    // A set whose answer waits until its transfers are done: a copy of the
+    // request (the answer is made from it), the session it came on, and for
+    // each queued job the varbind (1-based) that started it.
+    void Hold(void* requestCopy, void* session, const Device* device, long requestId, std::map<int, int> jobVarbinds);
+    // True while a set with this request id waits for its transfers (a
+    // retransmission of it is not carried out twice).
+    bool Holding(const Device* device, long requestId) const;
 
 private:
     std::vector<std::unique_ptr<Device>>& devices_;
@@ -60,4 +72,14 @@ private:
     bool started_ = false;
     std::function<void()> poll_;
     std::map<const Device*, std::string> traceNames_;
+    struct HeldSet {
+        void* Request;                // netsnmp_pdu, a copy of the set request
+        void* Session;                // netsnmp_session it came on
+        const Device* Target;
+        long RequestId;
+        std::map<int, int> Jobs;      // job -> varbind index
+        std::vector<int> Failed;      // varbind indexes of failed jobs
+    };
+    std::vector<HeldSet> held_;
+    void Release(HeldSet& held);
 };

@@ -65,26 +65,28 @@ FileTransfer::Target FileTransfer::TargetOf(Device& device) {
             TextOf(state, "ftpRemoteFileName")};
 }
 
-void FileTransfer::Queue(Device& device, std::function<Effect()> work) {
+int FileTransfer::Queue(Device& device, std::function<Effect()> work) {
     std::lock_guard<std::mutex> lock(mutex_);
     std::shared_future<void> before = last_[&device];
     ++pending_;
-    std::shared_future<void> next = std::async(std::launch::async, [this, &device, before, work = std::move(work)] {
+    const int job = ++lastJob_;
+    std::shared_future<void> next = std::async(std::launch::async, [this, &device, job, before, work = std::move(work)] {
         if (before.valid())
             before.wait();
-        Finish(device, work());
+        Finish(device, job, work());
     }).share();
     last_[&device] = next;
     all_.push_back(next);
+    return job;
 }
 
-void FileTransfer::Finish(Device& device, Effect effect) {
+void FileTransfer::Finish(Device& device, int job, Effect effect) {
     std::lock_guard<std::mutex> lock(mutex_);
-    done_.emplace_back(&device, std::move(effect));
+    done_.push_back({&device, job, std::move(effect)});
 }
 
-std::vector<std::string> FileTransfer::Collect(int restartMs) {
-    std::vector<std::pair<Device*, Effect>> done;
+std::vector<FileTransfer::Finished> FileTransfer::Collect(int restartMs) {
+    std::vector<Done> done;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         done.swap(done_);
@@ -94,14 +96,10 @@ std::vector<std::string> FileTransfer::Collect(int restartMs) {
             return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
         });
     }
-    std::vector<std::string> lines;
-    for (auto& [device, effect] : done)
-        if (effect) {
-            std::string line = effect(*device, restartMs);
-            if (!line.empty())
-                lines.push_back(device->Identity().Address + ":" + std::to_string(device->Identity().Port) + " " + line);
-        }
-    return lines;
+    std::vector<Finished> finished;
+    for (Done& item : done)
+        finished.push_back({item.Target, item.Job, item.Apply ? item.Apply(*item.Target, restartMs) : Outcome{}});
+    return finished;
 }
 
 int FileTransfer::Pending() const {
@@ -111,28 +109,29 @@ int FileTransfer::Pending() const {
 
 namespace {
 
-// What a finished transfer does on the agent's thread: a log entry.
-std::function<std::string(Device&, int)> Logged(DeviceLog::Priority priority, std::string message) {
+// What a finished transfer does on the agent's thread: a log entry; an
+// error entry is a failure.
+std::function<FileTransfer::Outcome(Device&, int)> Logged(DeviceLog::Priority priority, std::string message) {
     return [priority, message](Device& device, int) {
         device.Log().Add(priority, message);
-        return message;
+        return FileTransfer::Outcome{message, priority != DeviceLog::Priority::Error};
     };
 }
 }  // namespace
 
-std::string FileTransfer::FtpCommand(Device& device, int command) {
+FileTransfer::Started FileTransfer::FtpCommand(Device& device, int command) {
     Target target = TargetOf(device);
     const std::string where = Where(target.Address, target.Path);
     if (command < 1 || command > 3)
         return {};
     if (!IsLoopback(target.Address)) {
+        // The device cannot reach it (the simulator contacts loopback servers only): the command fails.
         std::string line = "ftp refused: " + target.Address + " is not a loopback address";
-        device.Log().Add(DeviceLog::Priority::Warning, line);
-        return line;
+        return {line, Queue(device, [line]() -> Effect { return Logged(DeviceLog::Priority::Error, line); })};
     }
     CurlClient::Server server{target.Address, settings_.FtpPort, target.User, target.Password, settings_.TimeoutMs, &stopping_};
     if (command == 2) {
-        Queue(device, [this, &device, server, target, where]() -> Effect {
+        int job = Queue(device, [this, &device, server, target, where]() -> Effect {
             std::string data, error;
             bool ok = CurlClient::FtpGet(server, target.Path, settings_.MaxDownloadBytes, data, error);
             {
@@ -145,28 +144,28 @@ std::string FileTransfer::FtpCommand(Device& device, int command) {
             return ok ? Logged(DeviceLog::Priority::Notice, "ftp get " + where + ": " + std::to_string(data.size()) + " bytes")
                       : Logged(DeviceLog::Priority::Error, "ftp get " + where + " failed: " + error);
         });
-        return "ftp get " + where + " started";
+        return {"ftp get " + where + " started", job};
     }
     if (command == 3) {
         // The backup as the device's configuration is now.
         std::string backup = BackupFile::Make(device.State());
-        Queue(device, [server, target, where, backup]() -> Effect {
+        int job = Queue(device, [server, target, where, backup]() -> Effect {
             std::string error;
             bool ok = CurlClient::FtpPut(server, target.Path, backup, error);
             return ok ? Logged(DeviceLog::Priority::Notice, "ftp put " + where + ": configuration backup, " + std::to_string(backup.size()) + " bytes")
                       : Logged(DeviceLog::Priority::Error, "ftp put " + where + " failed: " + error);
         });
-        return "ftp put " + where + " started";
+        return {"ftp put " + where + " started", job};
     }
-    return "ftp connect " + target.Address;
+    return {"ftp connect " + target.Address, 0};
 }
 
-std::string FileTransfer::UpgradeCommand(Device& device, int command) {
+FileTransfer::Started FileTransfer::UpgradeCommand(Device& device, int command) {
     enum { kFirmware = 1, kConfigSave = 3, kReboot = 4, kFactoryReset = 5, kCertificate = 7, kKey = 8 };
     if (command == kReboot || command == kFactoryReset) {
         // After the transfers before it, as the upgrade queue expects.
-        Queue(device, [command]() -> Effect {
-            return [command](Device& d, int restartMs) {
+        int job = Queue(device, [command]() -> Effect {
+            return [command](Device& d, int restartMs) -> Outcome {
                 if (command == kFactoryReset) {
                     d.State().FactoryReset();
                     d.State().TakeSnapshot();
@@ -176,15 +175,15 @@ std::string FileTransfer::UpgradeCommand(Device& device, int command) {
                 d.Dirty = true;
                 std::string line = command == kReboot ? "restart" : "factory reset";
                 d.Log().Add(DeviceLog::Priority::Notice, line + " by the upgrade command");
-                return line + " by the upgrade command";
+                return {line + " by the upgrade command"};
             };
         });
-        return command == kReboot ? "restart queued" : "factory reset queued";
+        return {command == kReboot ? "restart queued" : "factory reset queued", job};
     }
     if (command != kFirmware && command != kConfigSave && command != kCertificate && command != kKey)
         return {};
     // Runs after the device's earlier transfers, on what the last "Get" brought.
-    Queue(device, [this, &device, command]() -> Effect {
+    int job = Queue(device, [this, &device, command]() -> Effect {
         std::string file;
         bool have = false;
         {
@@ -202,34 +201,34 @@ std::string FileTransfer::UpgradeCommand(Device& device, int command) {
             return Logged(DeviceLog::Priority::Error, "upgrade command without a downloaded file");
         }
         if (command == kFirmware)
-            return [file](Device& d, int restartMs) {
+            return [file](Device& d, int restartMs) -> Outcome {
                 std::string version = FirmwareVersionOf(file, d.State().Identity().Firmware);
                 d.State().SetFirmware(version);
                 d.Log().Add(DeviceLog::Priority::Notice, "firmware " + version + " installed, restarting");
                 d.State().Reboot();
                 d.SilenceFor(restartMs);
                 d.Dirty = true;
-                return "firmware " + version + " installed (" + std::to_string(file.size()) + " bytes), restart";
+                return {"firmware " + version + " installed (" + std::to_string(file.size()) + " bytes), restart"};
             };
         if (command == kConfigSave)
-            return [file](Device& d, int) {
+            return [file](Device& d, int) -> Outcome {
                 std::string error;
                 if (!BackupFile::RestoreFrom(d.State(), file, error)) {
                     d.Log().Add(DeviceLog::Priority::Error, "configuration file rejected: " + error);
-                    return "configuration file rejected: " + error;
+                    return {"configuration file rejected: " + error, false};
                 }
                 d.State().TakeSnapshot();
                 d.Dirty = true;
                 d.Log().Add(DeviceLog::Priority::Notice, "configuration restored from file");
-                return std::string("configuration restored from file");
+                return {"configuration restored from file"};
             };
         const char* what = command == kCertificate ? "certificate" : "key";
         return Logged(DeviceLog::Priority::Notice, std::string(what) + " stored, " + std::to_string(file.size()) + " bytes");
     });
-    return "upgrade command " + std::to_string(command) + " queued";
+    return {"upgrade command " + std::to_string(command) + " queued", job};
 }
 
-std::string FileTransfer::SendLog(Device& device) {
+FileTransfer::Started FileTransfer::SendLog(Device& device) {
     DeviceState& state = device.State();
     const std::string address = TextOf(state, "systemLogTFTPServerIPAddress");
     std::string name = TextOf(state, "systemLogFileName");
@@ -237,17 +236,16 @@ std::string FileTransfer::SendLog(Device& device) {
         name = "syslog.txt";
     if (!IsLoopback(address)) {
         std::string line = "tftp refused: " + address + " is not a loopback address";
-        device.Log().Add(DeviceLog::Priority::Warning, line);
-        return line;
+        return {line, Queue(device, [line]() -> Effect { return Logged(DeviceLog::Priority::Error, line); })};
     }
     CurlClient::Server server{address, settings_.TftpPort, {}, {}, settings_.TimeoutMs, &stopping_};
     std::string text = device.Log().Text();
     const std::string where = Where(address, name);
-    Queue(device, [server, name, text, where]() -> Effect {
+    int job = Queue(device, [server, name, text, where]() -> Effect {
         std::string error;
         bool ok = CurlClient::TftpPut(server, name, text, error);
         return ok ? Logged(DeviceLog::Priority::Info, "log sent by tftp to " + where)
                   : Logged(DeviceLog::Priority::Error, "tftp log to " + where + " failed: " + error);
     });
-    return "tftp log to " + where + " started";
+    return {"tftp log to " + where + " started", job};
 }

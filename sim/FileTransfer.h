@@ -33,19 +33,36 @@ public:
     FileTransfer(const FileTransfer&) = delete;
     FileTransfer& operator=(const FileTransfer&) = delete;
 
-    // ftpCommand was set: 1 connect, 2 get, 3 put. Returns a line for the log.
-    std::string FtpCommand(Device& device, int command);
+    // What a finished transfer did: a line for the log and whether it worked.
+    struct Outcome {
+        std::string Line;
+        bool Ok = true;
+    };
+    // What a command started: a line for the log and the queued job (0: none).
+    struct Started {
+        std::string Line;
+        int Job = 0;
+    };
+    struct Finished {
+        Device* Target;
+        int Job;
+        Outcome Result;
+    };
+
+    // ftpCommand was set: 1 connect, 2 get, 3 put.
+    Started FtpCommand(Device& device, int command);
     // ftpUpgradeSettingCommand was set (1 firmwareUpdate, 3 configSave,
     // 4 reboot, 5 factoryReset, 7 certificateFileUpdate, 8 keyFileUpdate;
-    // 2 and 6 do nothing).
-    std::string UpgradeCommand(Device& device, int command);
+    // 2 and 6 do nothing). An update without a downloaded file fails, and so
+    // does a configuration file that is no backup.
+    Started UpgradeCommand(Device& device, int command);
     // systemLogGetLog was set to 1.
-    std::string SendLog(Device& device);
+    Started SendLog(Device& device);
 
-    // On the agent's thread: applies finished transfers; returns a line for
-    // each. restartMs: how long a device stays silent after a firmware update
+    // On the agent's thread: applies finished transfers; returns what each
+    // did. restartMs: how long a device stays silent after a firmware update
     // or a restart or reset by the upgrade command.
-    std::vector<std::string> Collect(int restartMs);
+    std::vector<Finished> Collect(int restartMs);
     // Transfers queued or running.
     int Pending() const;
 
@@ -58,18 +75,25 @@ private:
     struct Target {
         std::string Address, User, Password, Path;
     };
-    struct Job;
-    using Effect = std::function<std::string(Device&, int restartMs)>;
+    using Effect = std::function<Outcome(Device&, int restartMs)>;
 
-    void Queue(Device& device, std::function<Effect()> work);
-    void Finish(Device& device, Effect effect);
+    // Runs work on a worker thread after the device's earlier transfers; its
+    // effect is applied by Collect(). Returns the job's number.
+    int Queue(Device& device, std::function<Effect()> work);
+    void Finish(Device& device, int job, Effect effect);
     static Target TargetOf(Device& device);
 
     Settings settings_;
     mutable std::mutex mutex_;
     std::map<Device*, std::shared_future<void>> last_;   // each device's latest transfer
     std::map<Device*, std::string> downloaded_;          // the file of the latest "Get"
-    std::vector<std::pair<Device*, Effect>> done_;
+    struct Done {
+        Device* Target;
+        int Job;
+        Effect Apply;
+    };
+    std::vector<Done> done_;
+    int lastJob_ = 0;
     std::vector<std::shared_future<void>> all_;
     int pending_ = 0;
     std::atomic<bool> stopping_{false};

@@ -157,11 +157,14 @@ int main(int argc, char** argv) {
     FileTransfer transfers(transferSettings);
     Agent agent(fleet.Devices, Actions(Actions::Timing{options.RestartMs, options.ResetMs}, &transfers));
     agent.SetPoll([&] {
-        for (const std::string& line : transfers.Collect(options.RestartMs))
-            if (options.Verbose) {
-                std::printf("%s\n", line.c_str());
-                std::fflush(stdout);
-            }
+        std::vector<FileTransfer::Finished> finished = transfers.Collect(options.RestartMs);
+        if (options.Verbose)
+            for (const FileTransfer::Finished& done : finished)
+                if (!done.Result.Line.empty())
+                    std::printf("%s:%u %s\n", done.Target->Identity().Address.c_str(), done.Target->Identity().Port,
+                                done.Result.Line.c_str());
+        std::fflush(stdout);
+        agent.TransfersFinished(finished);
     });
     if (!agent.Start(agentOptions, error)) {
         std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());

@@ -165,18 +165,56 @@ TEST_F(SimTransfer, sim_CertificateAndKeyAreStored) {
     EXPECT_TRUE(log.contains("key stored, 59 bytes")) << log.toStdString();
 }
 
-TEST_F(SimTransfer, sim_WrongPasswordAndMissingFileAreLogged) {
+TEST_F(SimTransfer, sim_FailedTransfersAnswerTheSetWithAnError) {
     StartOurServers("127.0.11.4");
+    WriteFile(home + "/fw.bin", "version=9.9\n");
+    // A wrong password: "Get" is answered genErr at ftpCommand, once the server has refused the login.
     FtpSettings("fwuser", "wrong", "fw.bin");
-    Set(kE + ".4.3.3.7 i 2");
-    Set(kE + ".4.3.3.8 i 1");
-    FtpSettings("fwuser", "fwpass", "absent.bin");
-    Set(kE + ".4.3.3.7 i 2");
-    QByteArray log;
-    EXPECT_TRUE(Eventually([&] { log = DeviceLog(); return log.contains("absent.bin failed"); })) << log.toStdString();
+    std::string out = Set(kE + ".4.3.3.7 i 2");
+    EXPECT_NE(out.find("genError"), std::string::npos) << out;
+    EXPECT_NE(out.find("Failed object: iso.3.6.1.4.1.171.10.37.36.4.3.3.7"), std::string::npos) << out;
+    // Nothing was downloaded: the firmware update that follows is refused too, and nothing is installed.
+    out = Set(kE + ".4.3.3.8 i 1");
+    EXPECT_NE(out.find("genError"), std::string::npos) << out;
+    EXPECT_NE(out.find("4.3.3.8"), std::string::npos) << out;
+    // A file the server does not have, in one set with the settings (as the file download command sends
+    // it), over v1 as well.
+    const std::string settings = kE + ".4.3.3.1 a 127.0.0.1 " + kE + ".4.3.3.3 s fwuser " + kE + ".4.3.3.4 s fwpass " + kE +
+                                 ".4.3.3.5 s absent.bin ";
+    out = Set(settings + kE + ".4.3.3.7 i 2");
+    EXPECT_NE(out.find("genError"), std::string::npos) << out;
+    std::string v1;
+    RunTool("snmpset -v1 -c private -t 2 -r 0 " + sim->Target() + " " + settings + kE + ".4.3.3.7 i 2", v1);
+    EXPECT_NE(v1.find("genError"), std::string::npos) << v1;
+    std::string v3;
+    RunTool("snmpset -v3 -l authPriv -u nxaSha -a SHA -A authpass123 -x AES -X privpass123 -t 2 -r 0 " + sim->Target() + " " +
+                settings + kE + ".4.3.3.7 i 2",
+            v3);
+    EXPECT_NE(v3.find("genError"), std::string::npos) << v3;
+    // An upload that the server refuses (wrong password) fails as well.
+    out = Set(kE + ".4.3.3.1 a 127.0.0.1 " + kE + ".4.3.3.3 s fwuser " + kE + ".4.3.3.4 s nope " + kE + ".4.3.3.5 s b.dcf " + kE +
+              ".4.3.3.8 i 3 " + kE + ".4.3.3.7 i 3");
+    EXPECT_NE(out.find("genError"), std::string::npos) << out;
+    EXPECT_FALSE(QFile::exists(home + "/b.dcf"));
+    EXPECT_NE(Get(kE + ".5.1.1.0").find("1.10"), std::string::npos);
+    // The device's log tells why.
+    QByteArray log = DeviceLog();
     EXPECT_TRUE(log.contains("ftp get 127.0.0.1:fw.bin failed")) << log.toStdString();
     EXPECT_TRUE(log.contains("upgrade command without a downloaded file")) << log.toStdString();
-    EXPECT_NE(Get(kE + ".5.1.1.0").find("1.10"), std::string::npos);
+    EXPECT_TRUE(log.contains("absent.bin failed")) << log.toStdString();
+    EXPECT_TRUE(log.contains("ftp put 127.0.0.1:b.dcf failed")) << log.toStdString();
+
+    // The same with the right settings: no error, and the answer comes once the work is done.
+    FtpSettings("fwuser", "fwpass", "fw.bin");
+    out = Set(kE + ".4.3.3.7 i 2");
+    EXPECT_EQ(out.find("Error"), std::string::npos) << out;
+    out = Set(kE + ".4.3.3.8 i 1");
+    EXPECT_EQ(out.find("Error"), std::string::npos) << out;
+    EXPECT_TRUE(Eventually([&] { return Get(kE + ".5.1.1.0").find("9.9") != std::string::npos; }));
+    FtpSettings("fwuser", "fwpass", "saved.dcf");
+    out = Set(kE + ".4.3.3.8 i 3 " + kE + ".4.3.3.7 i 3");
+    EXPECT_EQ(out.find("Error"), std::string::npos) << out;
+    EXPECT_TRUE(QFile::exists(home + "/saved.dcf")) << "the answer came after the upload";
 }
 
 TEST_F(SimTransfer, sim_DeviceAnswersWhileATransferHangs) {
@@ -194,7 +232,9 @@ TEST_F(SimTransfer, sim_DeviceAnswersWhileATransferHangs) {
     ftpPort = ntohs(in.sin_port);
     StartSim("127.0.11.5", {"--tftp-port", std::to_string(tftpPort), "--transfer-timeout", "3"});
     FtpSettings("u", "p", "fw.bin");
-    Set(kE + ".4.3.3.7 i 2");
+    // The answer to "Get" waits for the download: the set runs in the background.
+    std::string started;
+    RunTool("snmpset -v2c -c private -t 2 -r 2 " + sim->Target() + " " + kE + ".4.3.3.7 i 2 > /dev/null 2>&1 &", started);
     // Answers come while the download hangs.
     for (int i = 0; i < 5; ++i)
         EXPECT_NE(Get("1.3.6.1.2.1.1.5.0").find("NXA-7310"), std::string::npos);
@@ -207,8 +247,8 @@ TEST_F(SimTransfer, sim_DeviceAnswersWhileATransferHangs) {
 TEST_F(SimTransfer, sim_OnlyLoopbackServersAreContacted) {
     ftpPort = 2121;   // never reached
     StartSim("127.0.11.6", {"--verbose"});
-    Set(kE + ".4.3.3.1 a 192.0.2.1 " + kE + ".4.3.3.5 s fw.bin " + kE + ".4.3.3.7 i 2");
-    Set(kE + ".5.4.4 a 192.0.2.1 " + kE + ".5.4.6 i 1");
+    EXPECT_NE(Set(kE + ".4.3.3.1 a 192.0.2.1 " + kE + ".4.3.3.5 s fw.bin " + kE + ".4.3.3.7 i 2").find("genError"), std::string::npos);
+    EXPECT_NE(Set(kE + ".5.4.4 a 192.0.2.1 " + kE + ".5.4.6 i 1").find("genError"), std::string::npos);
     sim->Stop();
     EXPECT_NE(sim->Output().find("ftp refused: 192.0.2.1 is not a loopback address"), std::string::npos) << sim->Output();
     EXPECT_NE(sim->Output().find("tftp refused: 192.0.2.1"), std::string::npos) << sim->Output();
