@@ -1,5 +1,6 @@
 #include "HostSession.h"
 #include "DeviceOptions.h"
+#include "platform/MessageBox.h"
 #include <arpa/inet.h>
 #include <cstdio>
 
@@ -7,13 +8,15 @@ namespace {
 
 QString gLastMessage;
 
-int32_t PrintMessage(const char* text, const char* caption, int32_t, void*) {
+// The command line has nobody to ask: every box is printed, a question is
+// refused (Cancel, No) and an OK-only box acknowledged.
+int32_t PrintMessage(const char* text, const char* caption, int32_t buttons, void*) {
     gLastMessage = QString::fromUtf8(text ? text : "");
     if (caption && *caption)
         std::fprintf(stderr, "aerodesk: [%s] %s\n", caption, text ? text : "");
     else
         std::fprintf(stderr, "aerodesk: %s\n", text ? text : "");
-    return 1;
+    return MessageBox::Unanswered(buttons);
 }
 
 }  // namespace
