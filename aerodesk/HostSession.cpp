@@ -1,6 +1,8 @@
 #include "HostSession.h"
 #include "DeviceOptions.h"
 #include "platform/MessageBox.h"
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <arpa/inet.h>
 #include <cstdio>
 
@@ -51,4 +53,16 @@ void HostSession::Close() {
     }
     open_ = false;
     module_.Unload();
+}
+
+bool HostSession::CloseWindow(int seconds) {
+    QDeadlineTimer deadline(std::chrono::seconds{seconds});
+    while (module_.Exit() == 0) {
+        if (deadline.hasExpired())
+            return false;
+        QDeadlineTimer pause(200);
+        while (!pause.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return true;
 }

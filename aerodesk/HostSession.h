@@ -16,6 +16,9 @@ public:
 
     bool Open(const DeviceOptions& options);
     void Close();
+    // Asks the module to close its window until it agrees (a busy page
+    // refuses) or `seconds` have passed; true when closed.
+    bool CloseWindow(int seconds);
     const QString& Error() const { return error_; }
     PlugInModule& Module() { return module_; }
     const ModuleCaps& Caps() const { return caps_; }

@@ -29,7 +29,7 @@ public:
             "Opens the module's management window on the device (PlugInit, PlugSetSnmpParameter, PlugShow) and "
             "runs until it is closed. With --screenshot, every page of the window is shown in turn, refreshed "
             "from the device, and written to DIR as NN-page.png; no display is needed."));
-        options_.AddTo(parser);
+        options_.AddTo(parser, false);
         parser.addOption({QStringLiteral("screenshot"), QStringLiteral("Write the pages to DIR and exit."),
                           QStringLiteral("DIR")});
         QStringList args = arguments;
@@ -64,7 +64,7 @@ public:
                            ? Screenshots(session, parser.value(QStringLiteral("screenshot")))
                            : Interactive();
         // The window goes before the module does; a refused exit waits for the page.
-        if (!CloseWindow(session)) {
+        if (!session.CloseWindow(300)) {
             std::fprintf(stderr, "aerodesk manage: the window stayed busy; not unloading the module\n");
             std::fflush(stderr);
             std::_Exit(rc == 0 ? 1 : rc);
@@ -102,17 +102,6 @@ private:
         return QApplication::exec();
     }
 
-    static bool CloseWindow(HostSession& session) {
-        QDeadlineTimer deadline(std::chrono::seconds(300));
-        while (session.Module().Exit() == 0) {
-            if (deadline.hasExpired())
-                return false;
-            QDeadlineTimer pause(500);
-            while (!pause.hasExpired())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
-        return true;
-    }
 
     DeviceOptions options_;
 };

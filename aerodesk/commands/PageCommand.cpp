@@ -186,7 +186,7 @@ public:
         if (report.contains("error"))
             std::fprintf(stderr, "aerodesk page: %s\n", qPrintable(report.value("error").toString()));
         std::fflush(stdout);
-        if (!CloseWindow(session)) {
+        if (!session.CloseWindow(120)) {
             std::fprintf(stderr, "aerodesk page: the window stayed busy; not unloading the module\n");
             std::fflush(stderr);
             std::_Exit(rc == 0 ? 1 : rc);
@@ -238,17 +238,6 @@ private:
         return true;
     }
 
-    static bool CloseWindow(HostSession& session) {
-        QDeadlineTimer deadline(std::chrono::seconds(120));
-        while (session.Module().Exit() == 0) {
-            if (deadline.hasExpired())
-                return false;
-            QDeadlineTimer pause(200);
-            while (!pause.hasExpired())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
-        return true;
-    }
 
     DeviceOptions options_;
 };

@@ -13,7 +13,6 @@
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSyntax.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -101,20 +100,6 @@ int StepBoundMs(const CMainView* view) {
     for (const CPage* page : view->Pages())
         longest = qMax(longest, page->LongestWaitMs());
     return 3 * longest + ShellTiming::Ms(PageWait::kApplyMs) + 5000;
-}
-
-bool WaitIdle(int boundMs) {
-    QDeadlineTimer deadline(boundMs);
-    while (true) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        CMainFrame* frame = CMainFrame::Instance();
-        if (!frame)
-            return true;
-        if (!frame->View()->BusyCheck() && !frame->View()->Wait().IsWaiting() && frame->isEnabled())
-            return true;
-        if (deadline.hasExpired())
-            return false;
-    }
 }
 
 // A read of the device's up time with the window's settings: the engine's
@@ -277,7 +262,7 @@ QJsonObject Run(const QJsonObject& script) {
     // The window is shown as the host shows it (its first pages refresh).
     ManagementWindow::Show();
     const int bound = StepBoundMs(frame->View());
-    if (!WaitIdle(bound))
+    if (!ManagementWindow::WaitIdle(bound))
         return Failure(label, NotDone, QStringLiteral("the window stayed busy before the page was shown"));
     StatusRecorder status(frame);
     Answerer answerer;
@@ -285,7 +270,7 @@ QJsonObject Run(const QJsonObject& script) {
     int exit = Done;
     QString error;
     frame->SwitchByLabel(label);
-    if (!WaitIdle(bound)) {
+    if (!ManagementWindow::WaitIdle(bound)) {
         exit = NotDone;
         error = QStringLiteral("the page stayed busy after it was shown");
     }
@@ -297,7 +282,7 @@ QJsonObject Run(const QJsonObject& script) {
             exit = NotDone;
             break;
         }
-        if (!WaitIdle(bound)) {
+        if (!ManagementWindow::WaitIdle(bound)) {
             exit = NotDone;
             error = QStringLiteral("the page stayed busy after %1 \"%2\"").arg(step.Kind, step.Target);
         }

@@ -2,6 +2,7 @@
 // device into PNG files, without a display.
 #include "ChildProcess.h"
 #include "FreePort.h"
+#include "SimAnswers.h"
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
@@ -14,6 +15,8 @@ TEST(ManageCommand, ScreenshotsOfTheBuiltPages) {
     const uint16_t port = TestSupport::FreeUdpPort();
     TestSupport::ChildProcess sim;
     ASSERT_TRUE(sim.Start(NXA_SIM_BINARY, {"--base", "127.0.13.1", "--port", QString::number(port)}));
+    // A device that is not listening yet would keep the window busy for its whole time-out.
+    ASSERT_TRUE(PageTest::WaitAnswering("127.0.13.1", port));
     QTemporaryDir dir;
     const QStringList args = {"manage", "127.0.13.1", "--port", QString::number(port), "--module", NXA_MODULE_PATH,
                               "--wait", "30", "--screenshot", dir.path()};

@@ -3,6 +3,7 @@
 // that does not answer; its trace shows that nothing was written.
 #include "ChildProcess.h"
 #include "FreePort.h"
+#include "SimAnswers.h"
 #include "TraceLines.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,7 +11,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace {
 
@@ -28,16 +28,7 @@ public:
         sim_ = std::make_unique<TestSupport::ChildProcess>();
         ASSERT_TRUE(sim_->Start(NXA_SIM_BINARY, {"--devices", "2", "--base", "127.0.15.1", "--port", QString::number(port_),
                                                  "--silent", "2", "--trace", trace_}));
-        // Ready once a device answers.
-        for (int i = 0; i < 50; ++i) {
-            QString out;
-            if (TestSupport::RunCommand("snmpget", {"-v2c", "-c", "public", "-t", "0.2", "-r", "0",
-                                                    QString("127.0.15.1:%1").arg(port_), "1.3.6.1.2.1.1.5.0"},
-                                        &out) == 0)
-                return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        FAIL() << "nxa-sim did not answer";
+        ASSERT_TRUE(PageTest::WaitAnswering("127.0.15.1", port_)) << "nxa-sim did not answer";
     }
     static void TearDownTestSuite() {
         sim_.reset();

@@ -31,9 +31,11 @@ public:
         sim_ = std::make_unique<SimProcess>(kAddress.toStdString(),
                                             std::vector<std::string>{"--trace", trace_.toStdString(), "--silent", "2"}, 2);
         ASSERT_TRUE(sim_->Ready()) << sim_->Output();
+        previous_ = PageRegistry::Factory("CLanPage");
         PageRegistry::SetFactory("CLanPage", &ProbePage::Make);
     }
     static void TearDownTestSuite() {
+        PageRegistry::SetFactory("CLanPage", previous_);
         ShellTiming::SetScale(1.0);
         sim_.reset();
         dir_.reset();
@@ -76,6 +78,7 @@ protected:
     static inline std::unique_ptr<QTemporaryDir> dir_;
     static inline QString trace_;
     static inline std::unique_ptr<SimProcess> sim_;
+    static inline PageFactory previous_ = nullptr;
     std::unique_ptr<ShellTest::MessageLog> messages_;
 };
 
