@@ -16,7 +16,12 @@ QString CommandRegistry::Usage() const {
                                   "Commands:\n");
     for (const auto& [name, entry] : commands_)
         text += QStringLiteral("  %1%2\n").arg(name, -12).arg(entry.Summary);
-    text += QStringLiteral("\n'aerodesk COMMAND --help' describes a command.\n");
+    text += QStringLiteral(
+        "\nExit status: 0 when every device did what was asked; 1 when a device failed, refused or did not answer in "
+        "time (the others are still reported); 2 for a bad command line (unknown command, option, page or field); "
+        "3 when the module, its FTP server or (for page) the device cannot be reached.\n"
+        "Commands with --json print one JSON document on standard output and their notes on standard error.\n"
+        "\n'aerodesk COMMAND --help' describes a command.\n");
     return text;
 }
 

@@ -1,7 +1,7 @@
 #include "DeviceOptions.h"
 #include "PlugInModule.h"
 
-void DeviceOptions::AddTo(QCommandLineParser& parser) {
+void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("SNMP port of the devices (default 161)."), QStringLiteral("N"), QStringLiteral("161")},
@@ -9,9 +9,10 @@ void DeviceOptions::AddTo(QCommandLineParser& parser) {
         {QStringLiteral("write-community"), QStringLiteral("SNMP write community (default private)."), QStringLiteral("C"), QStringLiteral("private")},
         {QStringLiteral("timeout"), QStringLiteral("SNMP time-out in hundredths of a second (default 100)."), QStringLiteral("CS"), QStringLiteral("100")},
         {QStringLiteral("wait"), QStringLiteral("Seconds to wait for all answers before giving up (default 120)."), QStringLiteral("S"), QStringLiteral("120")},
-        {QStringLiteral("json"), QStringLiteral("Print JSON instead of tables.")},
         {QStringLiteral("module"), QStringLiteral("The module to load (default: AP_PlugIn.plx beside aerodesk, or $AERODESK_MODULE)."), QStringLiteral("PATH")},
     });
+    if (offersJson)
+        parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON document instead of text (notes go to standard error).")});
     parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("Device addresses (one or more)."), QStringLiteral("ADDRESS..."));
 }
 
@@ -40,7 +41,7 @@ bool DeviceOptions::Read(const QCommandLineParser& parser) {
     }
     ReadCommunity = parser.value(QStringLiteral("read-community"));
     WriteCommunity = parser.value(QStringLiteral("write-community"));
-    Json = parser.isSet(QStringLiteral("json"));
+    Json = parser.optionNames().contains(QStringLiteral("json"));
     ModulePath = parser.isSet(QStringLiteral("module")) ? parser.value(QStringLiteral("module")) : PlugInModule::DefaultPath();
     return true;
 }

@@ -8,8 +8,9 @@
 // communities, time-out, output form and the module to load.
 class DeviceOptions {
 public:
-    // Adds the options and the ADDRESS argument to a command's parser.
-    void AddTo(QCommandLineParser& parser);
+    // Adds the options and the ADDRESS argument to a command's parser;
+    // --json only for the commands that print JSON.
+    void AddTo(QCommandLineParser& parser, bool offersJson = true);
     // Reads them back after parsing; false with Error() set on bad values.
     bool Read(const QCommandLineParser& parser);
     const QString& Error() const { return error_; }

@@ -1,4 +1,5 @@
 #include "MaintenanceCommand.h"
+#include "ReportPrinter.h"
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <cstdio>
@@ -7,7 +8,7 @@ int MaintenanceCommand::Run(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(Description());
     DeviceOptions options;
-    options.AddTo(parser);
+    options.AddTo(parser, OffersJson());
     AddOptions(parser);
     QStringList args = arguments;
     const QString name = QStringLiteral("aerodesk ") + Name();
@@ -50,4 +51,22 @@ void* MaintenanceCommand::Export(HostSession& session, const char* name) {
     if (!symbol)
         std::fprintf(stderr, "aerodesk: the module has no %s\n", name);
     return symbol;
+}
+
+int MaintenanceCommand::PrintReport(QueryReport& report, const DeviceOptions& options,
+                                    const std::function<void(const QueryReport::Device&)>& printText) {
+    WaitUntil([&] { return report.AllDone(); }, options.WaitSeconds);
+    report.MarkLate(options.WaitSeconds);
+    if (options.Json) {
+        std::fputs(ReportPrinter::Json(report).toUtf8().constData(), stdout);
+    } else {
+        for (const QueryReport::Device& d : report.Devices) {
+            if (d.Ok)
+                printText(d);
+            else
+                std::printf("%s: error: %s\n", qPrintable(d.Address), qPrintable(d.Message));
+        }
+    }
+    std::fflush(stdout);
+    return report.AllOk() ? 0 : 1;
 }

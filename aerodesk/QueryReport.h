@@ -21,4 +21,14 @@ struct QueryReport {
 
     bool AllDone() const;
     bool AllOk() const;
+    // The first device of this address still waiting for its answer, or
+    // nullptr (an address given twice is answered twice).
+    Device* Waiting(const QString& address);
+    // The answer for an address: its first waiting device is done, ok or
+    // failed with `message`; nullptr when no device of it is waiting.
+    Device* Answer(const QString& address, bool ok, const QString& message = {});
+    // Devices still waiting get the message that they did not answer in time.
+    void MarkLate(int seconds);
+    // A report with one device per address, waiting, and these columns.
+    static QueryReport For(const QStringList& addresses, const QStringList& columns);
 };

@@ -54,7 +54,9 @@ QString Table(const QueryReport& report) {
     return rows.isEmpty() ? QString() : Aligned(header, rows);
 }
 
-QString Json(const QueryReport& report) {
+QString Json(const QueryReport& report) { return Json(report, QJsonObject()); }
+
+QString Json(const QueryReport& report, const QJsonObject& extra) {
     QJsonArray devices;
     for (const QueryReport::Device& d : report.Devices) {
         QJsonObject device{{QStringLiteral("address"), d.Address}, {QStringLiteral("ok"), d.Ok},
@@ -74,7 +76,9 @@ QString Json(const QueryReport& report) {
         device.insert(QStringLiteral("records"), records);
         devices.append(device);
     }
-    return QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("devices"), devices}}).toJson(QJsonDocument::Indented));
+    QJsonObject document = extra;
+    document.insert(QStringLiteral("devices"), devices);
+    return QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
 }
 
 QString Failures(const QueryReport& report) {

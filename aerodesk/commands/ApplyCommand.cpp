@@ -38,7 +38,7 @@ public:
             "Applies the template key file KEYFILE to each device. --flags chooses the groups: 1 system, 2 radio, "
             "4 MAC filter and security (default 65535, all). Arguments: KEYFILE ADDRESS..."));
         DeviceOptions options;
-        options.AddTo(parser);
+        options.AddTo(parser, false);
         parser.addOption({QStringLiteral("flags"), QStringLiteral("Groups to apply (default 65535)."), QStringLiteral("N"),
                           QStringLiteral("65535")});
         QStringList args = arguments;

@@ -1,29 +1,23 @@
 // aerodesk rogue ADDRESS...: the rogue access point survey of each device (PlugCmdAPI 0).
 #include "CommandRegistry.h"
 #include "MaintenanceCommand.h"
+#include "QueryReport.h"
+#include "ReportPrinter.h"
 #include <cstdio>
 
 namespace {
 
-struct Surveys {
-    int Done = 0;
-    int Failed = 0;
-};
+QString Text(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
 void SurveyDone(int32_t, CmdResult* result, int32_t count, RogueApRecord** rows, uintptr_t context) {
-    auto* surveys = reinterpret_cast<Surveys*>(context);
-    ++surveys->Done;
-    const char* address = result->DeviceIp ? result->DeviceIp : "";
-    if (result->Status != 0) {
-        ++surveys->Failed;
-        std::printf("%s: error: %s\n", address, result->Message ? result->Message : "");
-    } else {
-        std::printf("%s: %d access points\n", address, count);
-        for (int i = 0; i < count; ++i)
-            std::printf("  %s\tCH %s\t%s\t%s\t%s\t%s\t%s\n", rows[i]->Type, rows[i]->Channel, rows[i]->Bssid,
-                        rows[i]->Security, rows[i]->Mode, rows[i]->Ssid, rows[i]->Signal);
-    }
-    std::fflush(stdout);
+    auto* report = reinterpret_cast<QueryReport*>(context);
+    QueryReport::Device* device = report->Answer(Text(result->DeviceIp), result->Status == 0, Text(result->Message));
+    if (!device || !device->Ok)
+        return;
+    for (int i = 0; i < count; ++i)
+        device->Rows << QStringList{Text(rows[i]->Type),     Text(rows[i]->Channel), Text(rows[i]->Bssid),
+                                    Text(rows[i]->Security), Text(rows[i]->Mode),    Text(rows[i]->Ssid),
+                                    Text(rows[i]->Signal)};
 }
 
 class RogueCommand : public MaintenanceCommand {
@@ -32,20 +26,33 @@ public:
     QString Summary() const override { return QStringLiteral("rogue access point survey of devices (command 0)"); }
 
 protected:
+    bool OffersJson() const override { return true; }
     QString Description() const override {
-        return QStringLiteral("Asks each device to survey the air and prints the access points it found.");
+        return QStringLiteral("Asks each device to survey the air and prints the access points it found. Exit 1 when "
+                              "a device failed or did not answer in time.");
     }
     int Execute(QCommandLineParser&, DeviceOptions& options, HostSession& session) override {
         auto cmdApi = reinterpret_cast<decltype(&PlugCmdAPI)>(Export(session, "PlugCmdAPI"));
         if (!cmdApi)
             return 3;
-        Surveys surveys;
+        // A member: late answers may still arrive while the module ends.
+        report_ = QueryReport::For(
+            options.Addresses, {QStringLiteral("TYPE"), QStringLiteral("CHANNEL"), QStringLiteral("BSSID"),
+                                QStringLiteral("SECURITY"), QStringLiteral("MODE"), QStringLiteral("SSID"),
+                                QStringLiteral("SIGNAL")});
         for (const QString& address : options.Addresses)
-            cmdApi(0, address.toUtf8().constData(), "", reinterpret_cast<uintptr_t>(&surveys),
+            cmdApi(0, address.toUtf8().constData(), "", reinterpret_cast<uintptr_t>(&report_),
                    reinterpret_cast<void*>(&SurveyDone));
-        const bool all = WaitUntil([&] { return surveys.Done >= options.Addresses.size(); }, options.WaitSeconds);
-        return all && surveys.Failed == 0 ? 0 : 1;
+        return PrintReport(report_, options, [](const QueryReport::Device& d) {
+            std::printf("%s: %d access points\n", qPrintable(d.Address), static_cast<int>(d.Rows.size()));
+            for (const QStringList& r : d.Rows)
+                std::printf("  %s\tCH %s\t%s\t%s\t%s\t%s\t%s\n", qPrintable(r[0]), qPrintable(r[1]), qPrintable(r[2]),
+                            qPrintable(r[3]), qPrintable(r[4]), qPrintable(r[5]), qPrintable(r[6]));
+        });
     }
+
+private:
+    QueryReport report_;
 };
 
 }  // namespace

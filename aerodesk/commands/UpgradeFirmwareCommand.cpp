@@ -6,6 +6,9 @@
 #include "HostFtp.h"
 #include "HostLogWindow.h"
 #include "MaintenanceCommand.h"
+#include "QueryReport.h"
+#include "ReportPrinter.h"
+#include <QJsonObject>
 #include "servers/FtpServer.h"
 #include <QFileInfo>
 #include <QTimer>
@@ -30,11 +33,15 @@ public:
     QString Summary() const override { return QStringLiteral("upgrade the firmware of devices (Ctrl-C aborts)"); }
 
 protected:
+    bool OffersJson() const override { return true; }
     QString Description() const override {
         return QStringLiteral(
             "Upgrades the firmware of the devices with the image FIRMWARE, served by the host's FTP server. The "
             "device list comes from --devices FILE (tab-separated: address, model, MAC, netmask, firmware) or from "
-            "asking each address. Times in hundredths of a second. Arguments: FIRMWARE ADDRESS...");
+            "asking each address. Times in hundredths of a second. Arguments: FIRMWARE ADDRESS...\n"
+            "Progress goes to standard output, or with --json to standard error and the result as one JSON "
+            "document to standard output. Exit 0 when every device was upgraded, 1 when one was not (or the run "
+            "was aborted), 2 for a bad command line, 3 when the module or the FTP server cannot start.");
     }
     void AddOptions(QCommandLineParser& parser) override {
         parser.addOptions({
@@ -72,10 +79,12 @@ protected:
             std::fprintf(stderr, "aerodesk upgrade: %s\n", qPrintable(ftp.Error()));
             return 3;
         }
-        std::printf("FTP server on %s port %u\n", qPrintable(parser.value(QStringLiteral("ftp-address"))),
-                    ftp.Server()->Port());
+        // With --json, standard output carries only the result document.
+        FILE* progress = options.Json ? stderr : stdout;
+        std::fprintf(progress, "FTP server on %s port %u\n", qPrintable(parser.value(QStringLiteral("ftp-address"))),
+                     ftp.Server()->Port());
 
-        HostLogWindow logWindow;
+        HostLogWindow logWindow(progress);
         HostDeviceList list;
         if (parser.isSet(QStringLiteral("devices"))) {
             if (!list.LoadFile(parser.value(QStringLiteral("devices")))) {
@@ -86,18 +95,18 @@ protected:
             list.Probe(session.Module(), options.Addresses, QString::fromLatin1(session.Caps().ModelName));
         }
         const int selected = list.Select(options.Addresses);
-        std::printf("%d of %d devices selected\n", selected, static_cast<int>(options.Addresses.size()));
+        std::fprintf(progress, "%d of %d devices selected\n", selected, static_cast<int>(options.Addresses.size()));
 
         // Live progress: each change of a row's step or status.
-        QObject::connect(&list.Model(), &QAbstractItemModel::dataChanged, [&list](const QModelIndex& from) {
+        QObject::connect(&list.Model(), &QAbstractItemModel::dataChanged, [&list, progress](const QModelIndex& from) {
             const int column = from.column();
             if (column != HostDeviceList::Step && column != HostDeviceList::Status)
                 return;
             const int row = from.row();
-            std::printf("%-16s step %-16s status %s\n", qPrintable(list.Text(row, HostDeviceList::Address)),
-                        qPrintable(list.Text(row, HostDeviceList::Step)),
-                        qPrintable(list.Text(row, HostDeviceList::Status)));
-            std::fflush(stdout);
+            std::fprintf(progress, "%-16s step %-16s status %s\n", qPrintable(list.Text(row, HostDeviceList::Address)),
+                         qPrintable(list.Text(row, HostDeviceList::Step)),
+                         qPrintable(list.Text(row, HostDeviceList::Status)));
+            std::fflush(progress);
         });
         interrupted = false;
         auto previous = std::signal(SIGINT, &OnInterrupt);
@@ -107,8 +116,8 @@ protected:
             if (!interrupted || aborted)
                 return;
             aborted = true;
-            std::printf("aborting...\n");
-            std::fflush(stdout);
+            std::fprintf(progress, "aborting...\n");
+            std::fflush(progress);
             abort();
         });
         watch.start(50);
@@ -119,27 +128,49 @@ protected:
         watch.stop();
         std::signal(SIGINT, previous);
 
+        QueryReport report = QueryReport::For(
+            options.Addresses, {QStringLiteral("FW-VERSION"), QStringLiteral("STEP"), QStringLiteral("STATUS"),
+                                QStringLiteral("MAC")});
         std::map<QString, int> counts;
-        int ok = 0;
-        std::printf("\n%-16s %-12s %-12s %-12s %s\n", "ADDRESS", "FW-VERSION", "STEP", "STATUS", "MAC");
-        for (int row = 0; row < list.Rows(); ++row) {
-            if (!options.Addresses.contains(list.Text(row, HostDeviceList::Address)))
-                continue;
-            const QString status = list.Text(row, HostDeviceList::Status);
-            ++counts[status.isEmpty() ? QStringLiteral("(not upgraded)") : status];
-            if (status == QLatin1String("OK"))
-                ++ok;
-            std::printf("%-16s %-12s %-12s %-12s %s\n", qPrintable(list.Text(row, HostDeviceList::Address)),
-                        qPrintable(list.Text(row, HostDeviceList::Firmware)),
-                        qPrintable(list.Text(row, HostDeviceList::Step)), qPrintable(status),
-                        qPrintable(list.Text(row, HostDeviceList::Mac)));
+        for (QueryReport::Device& d : report.Devices) {
+            d.Done = true;
+            for (int row = 0; row < list.Rows(); ++row) {
+                if (list.Text(row, HostDeviceList::Address) != d.Address)
+                    continue;
+                const QString status = list.Text(row, HostDeviceList::Status);
+                d.Ok = status == QLatin1String("OK");
+                d.Message = status.isEmpty() ? QStringLiteral("(not upgraded)") : status;
+                d.Rows << QStringList{list.Text(row, HostDeviceList::Firmware), list.Text(row, HostDeviceList::Step),
+                                      status, list.Text(row, HostDeviceList::Mac)};
+                break;
+            }
+            if (d.Rows.isEmpty())
+                d.Message = QStringLiteral("not in the device list");
+            ++counts[d.Message];
         }
-        std::printf("\nresult %d;", result);
-        for (const auto& [status, count] : counts)
-            std::printf(" %s: %d;", qPrintable(status), count);
-        std::printf(" log messages: %d\n", logWindow.Received());
+        if (options.Json) {
+            QJsonObject countObject;
+            for (const auto& [status, count] : counts)
+                countObject.insert(status, count);
+            const QJsonObject run{{QStringLiteral("code"), result},
+                                  {QStringLiteral("aborted"), aborted},
+                                  {QStringLiteral("counts"), countObject},
+                                  {QStringLiteral("logMessages"), logWindow.Received()}};
+            std::fputs(ReportPrinter::Json(report, {{QStringLiteral("result"), run}}).toUtf8().constData(), stdout);
+        } else {
+            std::printf("\n%-16s %-12s %-12s %-12s %s\n", "ADDRESS", "FW-VERSION", "STEP", "STATUS", "MAC");
+            for (const QueryReport::Device& d : report.Devices) {
+                const QStringList r = d.Rows.value(0, QStringList{QString(), QString(), QString(), QString()});
+                std::printf("%-16s %-12s %-12s %-12s %s\n", qPrintable(d.Address), qPrintable(r[0]), qPrintable(r[1]),
+                            qPrintable(r[2]), qPrintable(r[3]));
+            }
+            std::printf("\nresult %d;", result);
+            for (const auto& [status, count] : counts)
+                std::printf(" %s: %d;", qPrintable(status), count);
+            std::printf(" log messages: %d\n", logWindow.Received());
+        }
         std::fflush(stdout);
-        return result == 0 && ok == options.Addresses.size() ? 0 : 1;
+        return result == 0 && report.AllOk() ? 0 : 1;
     }
 };
 

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,6 +18,7 @@ namespace {
 struct Outcome {
     int Code = -1;
     QString Out;
+    QString Err;
 };
 
 class AerodeskMaintenanceTest : public testing::Test {
@@ -67,6 +71,7 @@ protected:
         }
         o.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
         o.Out = QString::fromUtf8(out + p.readAllStandardOutput());
+        o.Err = QString::fromUtf8(p.readAllStandardError());
         return o;
     }
 
@@ -159,6 +164,68 @@ TEST_F(AerodeskMaintenanceTest, BackupCommandVersionProbeRogueAndTemplate) {
     EXPECT_EQ(o.Code, 0);
     EXPECT_TRUE(o.Out.contains(fleet->Address(7) + QStringLiteral(": restart sent"))) << o.Out.toStdString();
     EXPECT_TRUE(fleet->WaitAnswering(fleet->Address(7), 10000));
+}
+
+// Each command with --json prints one JSON document on standard output (its
+// notes and progress go to standard error) and says which devices failed.
+TEST_F(AerodeskMaintenanceTest, JsonOutputIsOneDocumentPerCommand) {
+    auto parse = [](const Outcome& o) {
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(o.Out.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << o.Out.toStdString();
+        return doc.object();
+    };
+    auto device = [](const QJsonObject& doc, int i) { return doc.value("devices").toArray().at(i).toObject(); };
+    // fwversion: one answering device, one silent.
+    Outcome o = Run(QStringList{"fwversion", fleet->Address(3), fleet->Address(10), "--json"} + Common() +
+                    QStringList{"--wait", "5"});
+    EXPECT_EQ(o.Code, 1);
+    QJsonObject doc = parse(o);
+    ASSERT_EQ(doc.value("devices").toArray().size(), 2) << o.Out.toStdString();
+    EXPECT_EQ(device(doc, 0).value("address").toString(), fleet->Address(3));
+    EXPECT_TRUE(device(doc, 0).value("ok").toBool());
+    EXPECT_EQ(device(doc, 0).value("records").toArray().at(0).toObject().value("FIRMWARE").toString(),
+              fleet->ReadWhenUp(fleet->Address(3), NxaOid("5.1.1.0")));
+    EXPECT_FALSE(device(doc, 1).value("ok").toBool());
+    EXPECT_FALSE(device(doc, 1).value("message").toString().isEmpty());
+
+    o = Run(QStringList{"probe", fleet->Address(3), "--json"} + Common());
+    EXPECT_EQ(o.Code, 0) << o.Err.toStdString();
+    doc = parse(o);
+    bool macSeen = false;
+    for (const QJsonValue& r : device(doc, 0).value("records").toArray())
+        macSeen = macSeen || r.toObject().value("OID").toString() == "1.3.6.1.2.1.2.2.1.6.2";
+    EXPECT_TRUE(macSeen) << o.Out.toStdString();
+
+    o = Run(QStringList{"rogue", fleet->Address(4), "--json"} + Common());
+    EXPECT_EQ(o.Code, 0) << o.Err.toStdString();
+    doc = parse(o);
+    ASSERT_TRUE(device(doc, 0).value("ok").toBool());
+    for (const QJsonValue& r : device(doc, 0).value("records").toArray())
+        EXPECT_EQ(r.toObject().value("SECURITY").toString(), "Not Suport");
+
+    QTemporaryDir dir;
+    QFile image(dir.filePath(QStringLiteral("json.img")));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write("version=4.30\n");
+    image.close();
+    o = Run(QStringList{"upgrade", image.fileName(), fleet->Address(8), "--json"} + Common() +
+            QStringList{"--ftp-port", QString::number(ftpPort), "--settings-timeout", "100", "--update-timeout", "200",
+                        "--margin", "20", "--reboot-wait", "10"});
+    EXPECT_EQ(o.Code, 0) << o.Err.toStdString();
+    doc = parse(o);
+    EXPECT_EQ(doc.value("result").toObject().value("code").toInt(-1), 0);
+    EXPECT_EQ(doc.value("result").toObject().value("counts").toObject().value("OK").toInt(), 1);
+    EXPECT_TRUE(device(doc, 0).value("ok").toBool());
+    // Progress and server notes went to standard error.
+    EXPECT_TRUE(o.Err.contains("FTP server on")) << o.Err.toStdString();
+    EXPECT_TRUE(o.Err.contains("step Update F/W:2")) << o.Err.toStdString();
+    EXPECT_TRUE(o.Err.contains("log [3005] ")) << o.Err.toStdString();
+    ASSERT_TRUE(fleet->WaitAnswering(fleet->Address(8), 10000));
+
+    // Commands that print no JSON do not offer it.
+    o = Run(QStringList{"cmd", "restart", fleet->Address(7), "--json"} + Common());
+    EXPECT_EQ(o.Code, 2);
 }
 
 }  // namespace
