@@ -1,6 +1,7 @@
 #include "DeviceModel.h"
 #include "Catalogue.h"
 #include "MibTables.h"
+#include "OidMeanings.h"
 #include "VariableRules.h"
 #include "TemplateTables.h"
 #include "ValueMaps.h"
@@ -271,6 +272,7 @@ std::unique_ptr<DeviceModel> DeviceModel::Build() {
         }
     }
     model->PreferTemplateRecords();
+    model->KeepOneMeaning();
     for (const auto& [cellText, variableText] : TableGenerators::PrimaryRowTwins()) {
         OidPath cell = Oids::Join(root, Oids::MustParse(cellText));
         OidPath variable = Oids::Join(root, Oids::MustParse(variableText));
@@ -369,4 +371,28 @@ void DeviceModel::PreferTemplateRecords() {
             // Named() finds this OID first for the preferred name.
             leavesByName_.emplace_hint(leavesByName_.lower_bound(name), name, oid);
         }
+}
+
+void DeviceModel::KeepOneMeaning() {
+    // Where the catalogue gives an object several meanings, every instance of
+    // it is the one variable that src/mib/OidMeanings keeps.
+    for (const Leaf& leaf : leaves_) {
+        const std::string oid = Oids::Format(leaf.Oid);
+        const OidMeaning* meaning = OidMeanings::Of(oid.c_str());
+        auto it = defsByKey_.find(oid);
+        if (!meaning || it == defsByKey_.end())
+            continue;
+        VarDef* def = it->second;
+        const std::string name = meaning->Name;
+        def->Names.erase(std::remove(def->Names.begin(), def->Names.end(), name), def->Names.end());
+        def->Names.insert(def->Names.begin(), name);
+        def->Name = name;
+        def->Syntax = meaning->Syntax;
+        def->AllowedKeys = KeysOfMaps(meaning->Maps);
+        const VariableRules::Special* special = VariableRules::Find(name);
+        def->Writable = !(special && special->ReadOnly);
+        def->Default = special && special->Default ? special->Default
+                       : def->AllowedKeys.empty() ? std::string() : std::to_string(def->AllowedKeys.front());
+        leavesByName_.emplace(name, leaf.Oid);
+    }
 }

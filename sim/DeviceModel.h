@@ -50,6 +50,7 @@ private:
     VarDef* DefFor(const std::string& key, const std::string& group, const std::string& name, int32_t syntax,
                    const std::string& maps);
     void PreferTemplateRecords();
+    void KeepOneMeaning();
 
     std::deque<VarDef> defs_;
     std::map<std::string, VarDef*> defsByKey_;

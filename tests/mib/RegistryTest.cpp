@@ -59,19 +59,24 @@ std::string CatalogueMismatch(const MibVariable& record) {
 
 // Records where a page and the catalogue disagree, each with the reason it is kept. The
 // QoS page has nine priority rules, each with a port; the catalogue lists ports for eight.
+// The wireless and performance pages bind their rate list by the name dot11DataRateList,
+// which the catalogue puts at ...1.1.1.30.1 and ...31.1: those OIDs are the integers
+// dot11Multioverwdsconsistent and dot11AckTimeout, so the pages read the rate list where it is,
+// ...35.1 (dot11RateList; src/mib/OidMeanings, mib/README.md).
 struct KnownDeviation {
     const char* Name;
     const char* Oid;
 };
 const KnownDeviation kKnownDeviations[] = {
     {"dot11QosAdvancedPriorityPort", "1.3.6.1.4.1.171.10.37.36.3.9.2.2.2.1.1.5.9"},
+    {"dot11DataRateList", "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.35.1"},
 };
 
-bool IsKnownDeviation(const MibVariable& record) {
+const KnownDeviation* KnownDeviationOf(const MibVariable& record) {
     for (const KnownDeviation& d : kKnownDeviations)
         if (std::string(d.Name) == record.Name && std::string(d.Oid) == record.Oid)
-            return true;
-    return false;
+            return &d;
+    return nullptr;
 }
 
 int RecordCount(const MibVariable* table) {
@@ -113,7 +118,7 @@ TEST(MibRegistry, EveryRecordAgreesWithTheCatalogue) {
     const std::set<int> accessWords = {SnmpAccess::NotAccess, SnmpAccess::ReadOnly, SnmpAccess::ReadWrite,
                                        SnmpAccess::Invalid};
     int records = 0;
-    int deviations = 0;
+    std::set<const KnownDeviation*> deviations;   // one deviation may be in several tables
     for (const MibTableInfo& info : MibTables::All()) {
         for (int i = 0; i < RecordCount(info.Table) && i <= kMaxRecords; ++i) {
             const MibVariable& record = info.Table[i];
@@ -129,9 +134,9 @@ TEST(MibRegistry, EveryRecordAgreesWithTheCatalogue) {
             if (record.Map) {
                 EXPECT_GT(MapNumber(record.Map), 0) << "map is not a global map";
             }
-            if (IsKnownDeviation(record)) {
+            if (const KnownDeviation* deviation = KnownDeviationOf(record)) {
                 EXPECT_NE(CatalogueMismatch(record), "") << "no longer a deviation: drop it from the list";
-                ++deviations;
+                deviations.insert(deviation);
             } else {
                 EXPECT_EQ(CatalogueMismatch(record), "") << record.Name << " " << record.Oid;
             }
@@ -139,7 +144,7 @@ TEST(MibRegistry, EveryRecordAgreesWithTheCatalogue) {
         }
     }
     EXPECT_GT(records, 0);
-    EXPECT_LE(deviations, static_cast<int>(std::size(kKnownDeviations)));
+    EXPECT_EQ(deviations.size(), std::size(kKnownDeviations)) << "a listed deviation is no longer needed";
 }
 
 TEST(MibRegistry, ScalarListsCarryNoInstance) {

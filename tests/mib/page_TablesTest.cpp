@@ -29,6 +29,11 @@ struct OidException {
 const OidException kOidExceptions[] = {
     // The QoS page has nine rules; the catalogue lists the port column for rules 1 to 8 only.
     {"kQosPriorityRuleVars", "dot11QosAdvancedPriorityPort", "1.3.6.1.4.1.171.10.37.36.3.9.2.2.2.1.1.5.9"},
+    // The pages read their rate list by the name dot11DataRateList, which the catalogue puts at
+    // ...1.1.1.30.1 and ...31.1; those OIDs are the integers dot11Multioverwdsconsistent and
+    // dot11AckTimeout (src/mib/OidMeanings, mib/README.md). The rate list is ...35.1 (dot11RateList).
+    {"kWirelessModeVars", "dot11DataRateList", "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.35.1"},
+    {"kPerformanceDataRateListVars", "dot11DataRateList", "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.35.1"},
 };
 
 std::vector<std::string> Split(const std::string& text, char sep) {

@@ -45,7 +45,7 @@ const MibVariable kPerformanceBandVars[] = {
 
 // Performance page: the selectable data rates
 const MibVariable kPerformanceDataRateListVars[] = {
-    MibRecord(NXA_OID("2.1.3.3.1.1.1.30.1"), "dot11DataRateList", DisplayString, ReadOnly),
+    MibRecord(NXA_OID("2.1.3.3.1.1.1.35.1"), "dot11DataRateList", DisplayString, ReadOnly),   // the rate list (.30.1 is an integer)
     MIB_TABLE_END,
 };
 

@@ -95,7 +95,7 @@ const MibVariable kDeviceInfoEthernetVars[] = {
 const MibVariable kDeviceInfoWirelessVars[] = {
     MibRecord(NXA_OID("2.1.3.3.1.1.1.1.1"), "dot11Ssid", DisplayString, ReadOnly),
     MibRecord(NXA_OID("2.1.3.3.1.1.1.3.1"), "dot11Channel", Integer, ReadOnly),
-    MibRecord(NXA_OID("2.1.3.3.1.1.1.8.1"), "dot11DataRate", DisplayString, ReadOnly),
+    MibRecord(NXA_OID("2.1.3.3.1.1.1.11.1"), "dot11DataRate", DisplayString, ReadOnly),
     MibRecord(NXA_OID("2.1.3.3.2.1.1.1.1"), "dot11Authentication", Integer, ReadOnly, &MibMaps::M10),
     MibRecord(NXA_OID("2.1.3.3.2.1.1.2.1"), "dot11Encryption", Integer, ReadOnly, &MibMaps::M79),
     MibRecord(NXA_OID("3.3.3.1.12.1"), "dot11MssidKeyType", Integer, ReadOnly, &MibMaps::M12),

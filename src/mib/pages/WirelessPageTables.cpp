@@ -33,8 +33,8 @@ const MibVariable kWirelessRadioInfoVars[] = {
 const MibVariable kWirelessModeVars[] = {
     MibRecord(NXA_OID("2.1.3.3.1.1.1.9.1"), "dot11WifiMode", Integer, ReadWrite, &MibMaps::M23),
     MibRecord(NXA_OID("2.1.3.3.1.1.1.29.1"), "dot11ChannelWidth", Integer, ReadWrite, &MibMaps::M1),
-    MibRecord(NXA_OID("2.1.3.3.1.1.1.8.1"), "dot11DataRate", DisplayString, ReadWrite),
-    MibRecord(NXA_OID("2.1.3.3.1.1.1.31.1"), "dot11DataRateList", DisplayString, ReadOnly),
+    MibRecord(NXA_OID("2.1.3.3.1.1.1.11.1"), "dot11DataRate", DisplayString, ReadWrite),
+    MibRecord(NXA_OID("2.1.3.3.1.1.1.35.1"), "dot11DataRateList", DisplayString, ReadOnly),   // the rate list (.31.1 is the ACK timeout)
     MIB_TABLE_END,
 };
 

@@ -108,6 +108,9 @@ std::string MibModuleWriter::Description(const MibObjectTree::Object& object) co
             text += " M" + std::to_string(map);
         text += ".";
     }
+    if (object.Chosen)
+        text += " It is " + object.Descriptor + " only; the other names belong to an older numbering of the table or to a"
+                " page that misplaced them (mib/README.md).";
     if (!object.Used)
         text += " No descriptor table of the module loads it.";
     return text;

@@ -1,6 +1,7 @@
 #include "MibObjectTree.h"
 #include "Catalogue.h"
 #include "MibTables.h"
+#include "OidMeanings.h"
 #include "SmiNames.h"
 #include "snmp/SnmpSyntax.h"
 #include <algorithm>
@@ -166,16 +167,29 @@ void MibObjectTree::DropNested() {
     objects_ = std::move(kept);
 }
 
-// The first catalogue name that is a legal descriptor and still free names the object; the
-// other names of the OID are listed in its description.
+// Where the catalogue gives an OID several meanings, the one that OidMeanings keeps names
+// the object. Otherwise the first catalogue name that is a legal descriptor and still free
+// names it; the other names of the OID are listed in its description.
 void MibObjectTree::NameObjects() {
+    std::set<std::string> kept;
+    for (const OidMeaning& meaning : OidMeanings::All())
+        kept.insert(meaning.Name);
     for (Object& object : objects_) {
         size_t source = 0;
-        for (size_t i = 0; i < object.Names.size(); ++i) {
-            if (SmiNames::IsDescriptor(object.Names[i]) && !Taken(object.Names[i])) {
+        const std::string full = kRoot + ArcsText(object.Oid);
+        const OidMeaning* meaning = OidMeanings::Of(full.c_str());
+        const auto chosen = meaning && full == meaning->Oid
+                                ? std::find(object.Names.begin(), object.Names.end(), meaning->Name)
+                                : object.Names.end();
+        if (chosen != object.Names.end()) {
+            object.Descriptor = *chosen;
+            object.Chosen = object.Names.size() > 1;
+            source = static_cast<size_t>(chosen - object.Names.begin());
+        }
+        for (size_t i = 0; i < object.Names.size() && object.Descriptor.empty(); ++i) {
+            if (SmiNames::IsDescriptor(object.Names[i]) && !Taken(object.Names[i]) && !kept.count(object.Names[i])) {
                 object.Descriptor = object.Names[i];
                 source = i;
-                break;
             }
         }
         object.Syntax = object.NameSyntax[source];

@@ -23,6 +23,7 @@ public:
         bool Writable = false;            // some table writes it
         bool Used = false;                // some table names it
         int Table = -1;                   // index in Tables() when it is a column
+        bool Chosen = false;              // the catalogue's names disagree; OidMeanings chose the descriptor
     };
 
     struct Table {
