@@ -3,20 +3,15 @@
 // tables take their size from --rows, down to nothing found.
 #include "Catalogue.h"
 #include "SimProcess.h"
+#include "SnmpTools.h"
 #include <gtest/gtest.h>
 #include <cstdio>
-#include <sstream>
 
 namespace {
 const std::string kE = Catalogue::EnterpriseRoot;
 
 int CountRows(const std::string& walk, const std::string& column) {
-    int n = 0;
-    std::istringstream lines(walk);
-    std::string line;
-    while (std::getline(lines, line))
-        n += line.rfind("." + column + ".", 0) == 0;
-    return n;
+    return static_cast<int>(SnmpTools::Rows(walk, column).size());
 }
 
 class SimLists : public ::testing::Test {
@@ -25,21 +20,9 @@ protected:
         sim = std::make_unique<SimProcess>(address, std::move(extra));
         ASSERT_TRUE(sim->Ready()) << sim->Output();
     }
-    std::string Set(const std::string& varbinds) {
-        std::string output;
-        RunTool("snmpset -v2c -c private -On -r0 -t5 " + sim->Target() + " " + varbinds, output);
-        return output;
-    }
-    std::string Get(const std::string& oids) {
-        std::string output;
-        RunTool("snmpget -v2c -c public -On -r1 -t5 " + sim->Target() + " " + oids, output);
-        return output;
-    }
-    std::string Walk(const std::string& oid) {
-        std::string output;
-        RunTool("snmpbulkwalk -v2c -c public -On -r1 -t5 " + sim->Target() + " " + oid, output);
-        return output;
-    }
+    std::string Set(const std::string& varbinds) { return SnmpTools::Set(sim->Target(), varbinds); }
+    std::string Get(const std::string& oids) { return SnmpTools::Get(sim->Target(), oids); }
+    std::string Walk(const std::string& oid) { return SnmpTools::Walk(sim->Target(), oid); }
     std::unique_ptr<SimProcess> sim;
 };
 

@@ -3,6 +3,7 @@
 // additional SSIDs.
 #include "Catalogue.h"
 #include "SimProcess.h"
+#include "SnmpTools.h"
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -38,22 +39,9 @@ protected:
         sim = std::make_unique<SimProcess>("127.0.69.1", std::vector<std::string>{}, 2);
         ASSERT_TRUE(sim->Ready()) << sim->Output();
     }
-    std::string Walk(const std::string& column, int device = 1) {
-        std::string output;
-        RunTool("snmpwalk -v2c -c public -On -r1 -t5 " + sim->Target(device) + " " + column, output);
-        return output;
-    }
-    std::string Tool(const std::string& arguments) {
-        std::string output;
-        RunTool(arguments, output);
-        return output;
-    }
-    std::string Get(const std::string& oids, int device = 1) {
-        return Tool("snmpget -v2c -c public -On -r1 -t5 " + sim->Target(device) + " " + oids);
-    }
-    std::string Set(const std::string& varbinds, int device = 1) {
-        return Tool("snmpset -v2c -c private -On -r1 -t5 " + sim->Target(device) + " " + varbinds);
-    }
+    std::string Walk(const std::string& column, int device = 1) { return SnmpTools::Walk(sim->Target(device), column); }
+    std::string Get(const std::string& oids, int device = 1) { return SnmpTools::Get(sim->Target(device), oids); }
+    std::string Set(const std::string& varbinds, int device = 1) { return SnmpTools::Set(sim->Target(device), varbinds); }
     std::unique_ptr<SimProcess> sim;
 };
 }  // namespace

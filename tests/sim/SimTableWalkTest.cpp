@@ -4,24 +4,12 @@
 #include "Catalogue.h"
 #include "MibTables.h"
 #include "SimProcess.h"
+#include "SnmpTools.h"
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
-#include <sstream>
 
 namespace {
-// The row indexes (the OID part below the column) that a walk of column lists.
-std::vector<std::string> RowsOf(const std::string& output, const std::string& column) {
-    std::vector<std::string> rows;
-    std::istringstream lines(output);
-    std::string line;
-    const std::string prefix = "." + column + ".";
-    while (std::getline(lines, line))
-        if (line.rfind(prefix, 0) == 0)
-            rows.push_back(line.substr(prefix.size(), line.find(' ') - prefix.size()));
-    return rows;
-}
-
 std::string Join(const std::vector<std::string>& rows) {
     std::string text;
     for (const std::string& row : rows)
@@ -50,7 +38,7 @@ TEST(SimTableWalk, sim_EveryColumnListsTheRowsOfItsTable) {
                 std::string output;
                 RunTool("snmpbulkwalk -v2c -c public -On -r1 -t5 -Cr50 " + sim.Target() + " " + column, output);
                 ASSERT_EQ(output.find("Timeout"), std::string::npos) << column << "\n" << output;
-                it = walked.emplace(column, RowsOf(output, column)).first;
+                it = walked.emplace(column, SnmpTools::Rows(output, column)).first;
             }
             const std::vector<std::string>& rows = it->second;
             if (v == info.Table) {
@@ -77,7 +65,7 @@ TEST(SimTableWalk, sim_RangeScalarsAreTheFirstRowOfTheRangeTable) {
             output);
     EXPECT_NE(output.find("127.0.0.20"), std::string::npos) << output;
     RunTool("snmpwalk -v2c -c public -On -r1 -t5 " + sim.Target() + " " + table + ".2", output);
-    EXPECT_EQ(Join(RowsOf(output, table + ".2")), "1 2 3 4") << output;
+    EXPECT_EQ(Join(SnmpTools::Rows(output, table + ".2")), "1 2 3 4") << output;
     EXPECT_NE(output.find(table + ".2.1 = IpAddress: 127.0.0.10"), std::string::npos) << output;
     RunTool("snmpget -v2c -c public -On -r1 -t5 " + sim.Target() + " " + table + ".3.0 " + table + ".3.1", output);
     EXPECT_NE(output.find(table + ".3.0 = IpAddress: 127.0.0.20"), std::string::npos) << output;
