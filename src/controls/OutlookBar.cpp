@@ -31,127 +31,206 @@ void OutlookBar::SetImageLists(std::vector<QIcon> large, std::vector<QIcon> smal
     update();
 }
 
-int OutlookBar::AddFolder(const QString& text) {
-    folders_.push_back({text, {}});
-    if (current_ < 0)
-        current_ = 0;
+OutlookBar::FolderId OutlookBar::AddFolder(const QString& text) {
+    const auto id = static_cast<FolderId>(++lastId_);
+    folders_.push_back({id, text, {}});
+    if (current_ == FolderId::None)
+        current_ = id;
     update();
-    return FolderCount() - 1;
+    return id;
 }
 
-int OutlookBar::InsertItem(int folder, int index, const QString& text, int image) {
-    if (folder < 0 || folder >= FolderCount())
-        return -1;
-    auto& items = folders_[static_cast<size_t>(folder)].Items;
+OutlookBar::ItemId OutlookBar::InsertItem(FolderId folder, int index, const QString& text, int image) {
+    const int f = FolderIndex(folder);
+    if (f < 0)
+        return ItemId::None;
+    auto& items = folders_[static_cast<size_t>(f)].Items;
     if (index < 0 || index > static_cast<int>(items.size()))
         index = static_cast<int>(items.size());
-    items.insert(items.begin() + index, Item{text, image});
+    const auto id = static_cast<ItemId>(++lastId_);
+    items.insert(items.begin() + index, Item{id, text, image});
     update();
-    return index;
+    return id;
 }
 
-void OutlookBar::RemoveItem(int folder, int item) {
-    if (folder < 0 || folder >= FolderCount() || item < 0 || item >= ItemCount(folder))
-        return;
-    auto& items = folders_[static_cast<size_t>(folder)].Items;
-    items.erase(items.begin() + item);
-    update();
-}
-
-void OutlookBar::RemoveFolder(int folder) {
-    if (folder < 0 || folder >= FolderCount())
-        return;
-    folders_.erase(folders_.begin() + folder);
-    if (current_ >= FolderCount())
-        current_ = FolderCount() - 1;
-    update();
-}
-
-QString OutlookBar::FolderText(int folder) const {
-    return folder >= 0 && folder < FolderCount() ? folders_[static_cast<size_t>(folder)].Text : QString();
-}
-
-int OutlookBar::ItemCount(int folder) const {
-    return folder >= 0 && folder < FolderCount() ? static_cast<int>(folders_[static_cast<size_t>(folder)].Items.size())
-                                                 : 0;
-}
-
-QString OutlookBar::ItemText(int folder, int item) const {
-    if (item < 0 || item >= ItemCount(folder))
-        return {};
-    return folders_[static_cast<size_t>(folder)].Items[static_cast<size_t>(item)].Text;
-}
-
-int OutlookBar::ItemImage(int folder, int item) const {
-    if (item < 0 || item >= ItemCount(folder))
-        return -1;
-    return folders_[static_cast<size_t>(folder)].Items[static_cast<size_t>(item)].Image;
-}
-
-int OutlookBar::FindItem(int folder, const QString& text) const {
-    for (int i = 0; i < ItemCount(folder); ++i) {
-        if (ItemText(folder, i) == text)
-            return i;
+void OutlookBar::RemoveItem(ItemId item) {
+    for (Folder& folder : folders_) {
+        for (auto it = folder.Items.begin(); it != folder.Items.end(); ++it) {
+            if (it->Id == item) {
+                folder.Items.erase(it);
+                update();
+                return;
+            }
+        }
     }
-    return -1;
 }
 
-void OutlookBar::SetSelFolder(int folder) {
-    if (folder < 0 || folder >= FolderCount() || folder == current_)
+void OutlookBar::RemoveFolder(FolderId folder) {
+    const int f = FolderIndex(folder);
+    if (f < 0)
+        return;
+    folders_.erase(folders_.begin() + f);
+    if (current_ == folder) {
+        // The folder that moved into its place, or the last one.
+        const int next = qMin(f, FolderCount() - 1);
+        current_ = next >= 0 ? folders_[static_cast<size_t>(next)].Id : FolderId::None;
+    }
+    update();
+}
+
+std::vector<OutlookBar::FolderId> OutlookBar::Folders() const {
+    std::vector<FolderId> ids;
+    for (const Folder& folder : folders_)
+        ids.push_back(folder.Id);
+    return ids;
+}
+
+std::vector<OutlookBar::ItemId> OutlookBar::Items(FolderId folder) const {
+    std::vector<ItemId> ids;
+    if (const Folder* record = FindFolderRecord(folder)) {
+        for (const Item& item : record->Items)
+            ids.push_back(item.Id);
+    }
+    return ids;
+}
+
+int OutlookBar::ItemCount(FolderId folder) const {
+    const Folder* record = FindFolderRecord(folder);
+    return record ? static_cast<int>(record->Items.size()) : 0;
+}
+
+bool OutlookBar::HasItem(ItemId item) const { return FindItemRecord(item) != nullptr; }
+
+QString OutlookBar::FolderText(FolderId folder) const {
+    const Folder* record = FindFolderRecord(folder);
+    return record ? record->Text : QString();
+}
+
+QString OutlookBar::ItemText(ItemId item) const {
+    const Item* record = FindItemRecord(item);
+    return record ? record->Text : QString();
+}
+
+int OutlookBar::ItemImage(ItemId item) const {
+    const Item* record = FindItemRecord(item);
+    return record ? record->Image : -1;
+}
+
+OutlookBar::FolderId OutlookBar::FolderOf(ItemId item) const {
+    FolderId folder = FolderId::None;
+    FindItemRecord(item, &folder);
+    return folder;
+}
+
+OutlookBar::FolderId OutlookBar::FindFolder(const QString& text) const {
+    for (const Folder& folder : folders_) {
+        if (folder.Text == text)
+            return folder.Id;
+    }
+    return FolderId::None;
+}
+
+OutlookBar::ItemId OutlookBar::FindItem(FolderId folder, const QString& text) const {
+    if (const Folder* record = FindFolderRecord(folder)) {
+        for (const Item& item : record->Items) {
+            if (item.Text == text)
+                return item.Id;
+        }
+    }
+    return ItemId::None;
+}
+
+void OutlookBar::SetCurrentFolder(FolderId folder) {
+    if (!HasFolder(folder) || folder == current_)
         return;
     current_ = folder;
-    Notify(FolderChanged, folder, -1);
+    Notify(FolderChanged, folder, ItemId::None);
     update();
 }
 
-void OutlookBar::ClickItem(int folder, int item) {
-    if (item < 0 || item >= ItemCount(folder))
+void OutlookBar::ClickItem(ItemId item) {
+    const FolderId folder = FolderOf(item);
+    if (folder == FolderId::None)
         return;
     Notify(ItemClicked, folder, item);
 }
 
-void OutlookBar::ClickFolder(int folder) { SetSelFolder(folder); }
+void OutlookBar::ClickFolder(FolderId folder) { SetCurrentFolder(folder); }
 
-bool OutlookBar::DeleteItemByUser(int folder, int item) {
-    if (item < 0 || item >= ItemCount(folder) || !Notify(DeleteItem, folder, item))
+bool OutlookBar::DeleteItemByUser(ItemId item) {
+    const FolderId folder = FolderOf(item);
+    if (folder == FolderId::None || !Notify(DeleteItem, folder, item))
         return false;
-    RemoveItem(folder, item);
+    RemoveItem(item);
     return true;
 }
 
-bool OutlookBar::DeleteFolderByUser(int folder) {
-    if (folder < 0 || folder >= FolderCount() || !Notify(DeleteFolder, folder, -1))
+bool OutlookBar::DeleteFolderByUser(FolderId folder) {
+    if (!HasFolder(folder) || !Notify(DeleteFolder, folder, ItemId::None))
         return false;
     RemoveFolder(folder);
     return true;
 }
 
-bool OutlookBar::Notify(int code, int folder, int item) { return notify_ ? notify_(code, folder, item) : true; }
+bool OutlookBar::Notify(int code, FolderId folder, ItemId item) {
+    return notify_ ? notify_(code, folder, item) : true;
+}
+
+int OutlookBar::FolderIndex(FolderId folder) const {
+    if (folder == FolderId::None)
+        return -1;
+    for (size_t i = 0; i < folders_.size(); ++i) {
+        if (folders_[i].Id == folder)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const OutlookBar::Folder* OutlookBar::FindFolderRecord(FolderId folder) const {
+    const int f = FolderIndex(folder);
+    return f < 0 ? nullptr : &folders_[static_cast<size_t>(f)];
+}
+
+const OutlookBar::Item* OutlookBar::FindItemRecord(ItemId item, FolderId* folder) const {
+    if (item == ItemId::None)
+        return nullptr;
+    for (const Folder& f : folders_) {
+        for (const Item& i : f.Items) {
+            if (i.Id == item) {
+                if (folder)
+                    *folder = f.Id;
+                return &i;
+            }
+        }
+    }
+    return nullptr;
+}
 
 // Folder buttons above the current one stay at the top, the others go to the bottom.
-QRect OutlookBar::FolderRect(int folder) const {
-    if (folder <= current_)
-        return {0, folder * kFolderHeight, width(), kFolderHeight};
-    const int below = FolderCount() - folder;
+QRect OutlookBar::FolderRect(int index) const {
+    if (index <= CurrentIndex())
+        return {0, index * kFolderHeight, width(), kFolderHeight};
+    const int below = FolderCount() - index;
     return {0, height() - below * kFolderHeight, width(), kFolderHeight};
 }
 
-QRect OutlookBar::ItemRect(int item) const {
-    const int top = (current_ + 1) * kFolderHeight + 8;
-    return {0, top + item * kItemHeight, width(), kItemHeight};
+QRect OutlookBar::ItemRect(int index) const {
+    const int top = (CurrentIndex() + 1) * kFolderHeight + 8;
+    return {0, top + index * kItemHeight, width(), kItemHeight};
 }
 
 OutlookBar::HitResult OutlookBar::HitTest(const QPoint& point) const {
     HitResult hit;
     for (int f = 0; f < FolderCount(); ++f) {
         if (FolderRect(f).contains(point)) {
-            hit.Folder = f;
+            hit.Folder = folders_[static_cast<size_t>(f)].Id;
             return hit;
         }
     }
-    for (int i = 0; i < ItemCount(current_); ++i) {
-        if (ItemRect(i).contains(point)) {
-            hit.Item = i;
+    const std::vector<ItemId> items = Items(current_);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (ItemRect(static_cast<int>(i)).contains(point)) {
+            hit.Item = items[i];
             return hit;
         }
     }
@@ -170,18 +249,21 @@ void OutlookBar::paintEvent(QPaintEvent*) {
         p.setPen(palette().color(QPalette::Dark));
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.setPen(palette().color(QPalette::ButtonText));
-        p.drawText(r, Qt::AlignCenter, FolderText(f));
+        p.drawText(r, Qt::AlignCenter, folders_[static_cast<size_t>(f)].Text);
     }
     p.setPen(text_);
-    for (int i = 0; i < ItemCount(current_); ++i) {
-        const QRect r = ItemRect(i);
-        const int image = ItemImage(current_, i);
-        if (image >= 0 && image < static_cast<int>(large_.size())) {
+    const Folder* current = FindFolderRecord(current_);
+    if (!current)
+        return;
+    for (size_t i = 0; i < current->Items.size(); ++i) {
+        const Item& item = current->Items[i];
+        const QRect r = ItemRect(static_cast<int>(i));
+        if (item.Image >= 0 && item.Image < static_cast<int>(large_.size())) {
             const QRect icon((r.width() - kIconSize) / 2, r.top(), kIconSize, kIconSize);
-            large_[static_cast<size_t>(image)].paint(&p, icon);
+            large_[static_cast<size_t>(item.Image)].paint(&p, icon);
         }
         const QRect label(2, r.top() + kIconSize + 2, r.width() - 4, r.height() - kIconSize - 4);
-        p.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ItemText(current_, i));
+        p.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, item.Text);
     }
 }
 
@@ -189,22 +271,24 @@ void OutlookBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const HitResult hit = HitTest(event->position().toPoint());
-    if (hit.Folder >= 0)
+    if (hit.Folder != FolderId::None)
         ClickFolder(hit.Folder);
-    else if (hit.Item >= 0)
-        ClickItem(current_, hit.Item);
+    else if (hit.Item != ItemId::None)
+        ClickItem(hit.Item);
 }
 
 void OutlookBar::contextMenuEvent(QContextMenuEvent* event) {
     const HitResult hit = HitTest(event->pos());
-    if (hit.Folder < 0 && hit.Item < 0)
+    if (hit.Folder == FolderId::None && hit.Item == ItemId::None)
         return;
     QMenu menu(this);
-    QAction* remove = menu.addAction(hit.Item >= 0 ? tr("Remove Item") : tr("Remove Folder"));
+    const bool onItem = hit.Item != ItemId::None;
+    QAction* remove = menu.addAction(onItem ? tr("Remove Item") : tr("Remove Folder"));
     if (menu.exec(event->globalPos()) != remove)
         return;
-    if (hit.Item >= 0)
-        DeleteItemByUser(current_, hit.Item);
+    // The menu ran an event loop: what was hit is looked up again by its id.
+    if (onItem)
+        DeleteItemByUser(hit.Item);
     else
         DeleteFolderByUser(hit.Folder);
 }

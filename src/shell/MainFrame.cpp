@@ -101,20 +101,32 @@ void CMainFrame::BuildMenu() {
 void CMainFrame::BuildBar() {
     const std::vector<int>& icons = PageRegistry::BarIconIds();
     bar_->SetImageLists(BarIcons::IconList(icons, 32), BarIcons::IconList(icons, 16));
-    for (const QString& folder : PageRegistry::FolderTexts())
-        bar_->AddFolder(folder);
+    const std::vector<QString>& folders = PageRegistry::FolderTexts();
+    for (size_t i = 0; i < folders.size(); ++i)
+        barFolders_[static_cast<int>(i)] = bar_->AddFolder(folders[i]);
     for (const PageRow& row : PageRegistry::Rows()) {
-        if (row.InBar)
-            bar_->InsertItem(row.Folder, -1, QString::fromLatin1(row.Label), 0);
+        if (!row.InBar)
+            continue;
+        const auto folder = barFolders_.find(row.Folder);
+        if (folder != barFolders_.end())
+            barItems_[QString::fromLatin1(row.Label)] = bar_->InsertItem(folder->second, -1,
+                                                                          QString::fromLatin1(row.Label), 0);
     }
-    bar_->SetSelFolder(PageRegistry::Home);
-    bar_->SetNotifyHandler([this](int code, int folder, int item) { return OnBarNotify(code, folder, item); });
+    SelectBarFolder(PageRegistry::Home);
+    bar_->SetNotifyHandler(
+        [this](int code, OutlookBar::FolderId, OutlookBar::ItemId item) { return OnBarNotify(code, item); });
 }
 
-bool CMainFrame::OnBarNotify(int code, int folder, int item) {
+void CMainFrame::SelectBarFolder(int registryFolder) {
+    const auto it = barFolders_.find(registryFolder);
+    if (it != barFolders_.end())
+        bar_->SetCurrentFolder(it->second);
+}
+
+bool CMainFrame::OnBarNotify(int code, OutlookBar::ItemId item) {
     switch (code) {
     case OutlookBar::ItemClicked:
-        SwitchByLabel(bar_->ItemText(folder, item));
+        SwitchByLabel(bar_->ItemText(item));
         return true;
     case OutlookBar::DeleteItem:
         if (beingDestroyed_)
@@ -178,7 +190,7 @@ void CMainFrame::SwitchByMenu(int id) {
     const PageRow* row = PageRegistry::FindByMenu(id);
     if (!row)
         return;
-    bar_->SetSelFolder(row->Folder);
+    SelectBarFolder(row->Folder);
     ShowPage(row, PageRegistry::MenuCaption(*row));
     CPage* page = view_->PageFor(*row);
     if (page && row->RefreshOnShow)
@@ -209,7 +221,7 @@ void CMainFrame::ShowPage(const PageRow* row, const QString& caption) {
 void CMainFrame::ShowInformationPage() {
     if (current_)
         current_->hide();
-    bar_->SetSelFolder(PageRegistry::Home);
+    SelectBarFolder(PageRegistry::Home);
     CPage* info = view_->InformationPage();
     current_ = info;
     if (info) {
@@ -220,10 +232,8 @@ void CMainFrame::ShowInformationPage() {
 }
 
 void CMainFrame::RemoveDhcpServer() {
-    const QString label = QString::fromLatin1(PageRegistry::DhcpServerLabel);
-    const int item = bar_->FindItem(PageRegistry::Advanced, label);
-    if (item >= 0)
-        bar_->RemoveItem(PageRegistry::Advanced, item);
+    // The item itself, wherever it is now (a no-op when the user removed it or its folder).
+    bar_->RemoveItem(barItems_[QString::fromLatin1(PageRegistry::DhcpServerLabel)]);
     MenuResource::RemoveCommand(menu_, PageRegistry::CmdDhcpServer);
     const auto it = actions_.find(PageRegistry::CmdDhcpServer);
     if (it != actions_.end()) {

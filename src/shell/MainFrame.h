@@ -3,13 +3,13 @@
 #include "Page.h"
 #include "PageRegistry.h"
 #include "WindowSettings.h"
+#include "controls/OutlookBar.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
 
 class CMainDoc;
 class CMainView;
-class OutlookBar;
 class QLabel;
 class QSplitter;
 
@@ -61,7 +61,9 @@ protected:
 private:
     void BuildMenu();
     void BuildBar();
-    bool OnBarNotify(int code, int folder, int item);
+    bool OnBarNotify(int code, OutlookBar::ItemId item);
+    // Makes the bar folder of a registry folder current (none once the user removed it).
+    void SelectBarFolder(int registryFolder);
     void ShowPage(const PageRow* row, const QString& caption);
     void About();
     // Removes the "DHCP Server" bar item and menu command (no dynamic-IP function).
@@ -74,6 +76,10 @@ private:
     QLabel* statusPane_ = nullptr;
     std::vector<MenuItem> menu_;
     std::map<int, QAction*> actions_;
+    // The bar's folders and items by what they stand for: a registry folder
+    // number, a page label. Ids stay valid when others are removed.
+    std::map<int, OutlookBar::FolderId> barFolders_;
+    std::map<QString, OutlookBar::ItemId> barItems_;
     QPointer<CPage> current_;
     bool beingDestroyed_ = false;
 };

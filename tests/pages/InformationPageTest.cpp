@@ -55,7 +55,8 @@ TEST_F(InformationPageTest, ShowsTheDevicesValues) {
     EXPECT_FALSE(frame->Document()->ApModeMask().isEmpty());
     EXPECT_EQ(frame->Document()->RepeaterName(), "Universal Repeater");
     // The device has the dynamic-IP function: the DHCP page stays.
-    EXPECT_GE(frame->Bar()->FindItem(2, "DHCP Server"), 0);
+    OutlookBar* bar = frame->Bar();
+    EXPECT_NE(bar->FindItem(bar->FindFolder("Advanced"), "DHCP Server"), OutlookBar::ItemId::None);
     EXPECT_TRUE(frame->HasMenuCommand(32776));
     EXPECT_TRUE(messages->Boxes.empty());
 }
@@ -80,16 +81,19 @@ TEST_F(InformationPageTest, SsidRowShowsTheMacRangeWithCarry) {
 TEST_F(InformationPageTest, ASilentDeviceRemovesOnlyTheDhcpPageAndLeavesThePageUsable) {
     ASSERT_TRUE(Open(kSilent, 0.01));
     OutlookBar* bar = frame->Bar();
+    const OutlookBar::FolderId advanced = bar->FindFolder("Advanced");
     std::vector<int> before;
-    for (int f = 0; f < bar->FolderCount(); ++f)
+    for (OutlookBar::FolderId f : bar->Folders())
         before.push_back(bar->ItemCount(f));
     ManagementWindow::Show();
     EXPECT_TRUE(ManagementWindow::IsBusy());
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(bar->FindItem(2, "DHCP Server"), -1);
+    EXPECT_EQ(bar->FindItem(advanced, "DHCP Server"), OutlookBar::ItemId::None);
     EXPECT_FALSE(frame->HasMenuCommand(32776));
-    for (int f = 0; f < bar->FolderCount(); ++f)
-        EXPECT_EQ(bar->ItemCount(f), before[static_cast<size_t>(f)] - (f == 2 ? 1 : 0)) << f;
+    const std::vector<OutlookBar::FolderId> folders = bar->Folders();
+    ASSERT_EQ(folders.size(), before.size());
+    for (size_t f = 0; f < folders.size(); ++f)
+        EXPECT_EQ(bar->ItemCount(folders[f]), before[f] - (folders[f] == advanced ? 1 : 0)) << f;
     for (int id : {32792, 32771, 32772, 32773, 32774, 32777, 32778, 32780, 32802, 32813, 32814})
         EXPECT_TRUE(frame->HasMenuCommand(id)) << id;
     // The engine's message, the frame enabled, the fields as they were.
@@ -106,7 +110,7 @@ TEST_F(InformationPageTest, SaveAndActivateKeepsTheFrameDisabledUntilTheWaitEnds
     ASSERT_TRUE(Open(kLive, 0.05));
     ManagementWindow::Show();
     ASSERT_TRUE(WaitIdle());
-    frame->Bar()->ClickItem(1, 0);   // another page first
+    frame->Bar()->ClickItem(frame->Bar()->FindItem(frame->Bar()->FindFolder("Basic"), "Wireless"));   // another page first
     EXPECT_EQ(frame->View()->CaptionText(), "Wireless");
     status->Lines.clear();
     frame->Command(32813);
@@ -126,7 +130,7 @@ TEST_F(InformationPageTest, SaveAndActivateKeepsTheFrameDisabledUntilTheWaitEnds
     }
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_EQ(frame->View()->CaptionText(), "Information");
-    EXPECT_EQ(frame->Bar()->SelFolder(), 0);
+    EXPECT_EQ(frame->Bar()->CurrentFolder(), frame->Bar()->FindFolder("Home"));
     EXPECT_FALSE(Info()->isHidden());
     EXPECT_EQ(frame->View()->Wait().Dialog(), nullptr);
     ASSERT_TRUE(WaitIdle());   // the Information page's refresh that follows

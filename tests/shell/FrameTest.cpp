@@ -29,6 +29,13 @@ QStringList MenuBarTexts(CMainFrame* frame, const QString& top = {}) {
     return texts;
 }
 
+// The bar's item with this text in the folder with this text (None when gone).
+OutlookBar::ItemId BarItem(OutlookBar* bar, const QString& folder, const QString& item) {
+    return bar->FindItem(bar->FindFolder(folder), item);
+}
+
+QString CurrentFolderText(OutlookBar* bar) { return bar->FolderText(bar->CurrentFolder()); }
+
 using FrameTest = WindowTest;
 
 TEST_F(FrameTest, FixedCentredFrameWithOnePaneAndTheBarAtASeventh) {
@@ -69,31 +76,35 @@ TEST_F(FrameTest, OutlookBarFoldersItemsAndColours) {
     Open(kLive);
     OutlookBar* bar = frame->Bar();
     ASSERT_EQ(bar->FolderCount(), 6);
-    EXPECT_EQ(bar->FolderText(3), "Maintenance");
-    EXPECT_EQ(bar->ItemCount(2), 10);
-    EXPECT_EQ(bar->ItemText(4, 0), "Device Information");
+    const std::vector<OutlookBar::FolderId> folders = bar->Folders();
+    QStringList texts;
+    for (OutlookBar::FolderId f : folders)
+        texts << bar->FolderText(f);
+    EXPECT_EQ(texts, QStringList({"Home", "Basic", "Advanced", "Maintenance", "Status", "System"}));
+    EXPECT_EQ(bar->ItemCount(folders[2]), 10);
+    EXPECT_EQ(bar->ItemText(bar->Items(folders[4]).at(0)), "Device Information");
     EXPECT_EQ(bar->ImageCount(), 11);
-    EXPECT_EQ(bar->ItemImage(2, 5), 0);
+    EXPECT_EQ(bar->ItemImage(bar->Items(folders[2]).at(5)), 0);
     EXPECT_EQ(bar->BackColor(), QColor(0x3A, 0x6E, 0xA5));
     EXPECT_EQ(bar->TextColor(), QColor(Qt::white));
-    EXPECT_EQ(bar->SelFolder(), 0);
+    EXPECT_EQ(bar->CurrentFolder(), folders[0]);
 }
 
 TEST_F(FrameTest, CaptionsOfBarClicksAndMenuCommands) {
     Open(kLive);
     OutlookBar* bar = frame->Bar();
-    bar->ClickItem(4, bar->FindItem(4, "Device Information"));
+    bar->ClickItem(BarItem(bar, "Status", "Device Information"));
     EXPECT_EQ(frame->View()->CaptionText(), "Device Information");
     EXPECT_TRUE(frame->Command(32780));
     EXPECT_EQ(frame->View()->CaptionText(), "Device Informatoin");
     EXPECT_TRUE(frame->Command(32798));
     EXPECT_EQ(frame->View()->CaptionText(), "SNTP");
-    EXPECT_EQ(bar->SelFolder(), 3);   // a menu command makes the page's folder current
-    bar->ClickItem(3, bar->FindItem(3, "Date and Time"));
+    EXPECT_EQ(CurrentFolderText(bar), "Maintenance");   // a menu command makes the page's folder current
+    bar->ClickItem(BarItem(bar, "Maintenance", "Date and Time"));
     EXPECT_EQ(frame->View()->CaptionText(), "Date and Time");
     EXPECT_TRUE(frame->Command(32792));
     EXPECT_EQ(frame->View()->CaptionText(), "Information");
-    EXPECT_EQ(bar->SelFolder(), 0);
+    EXPECT_EQ(CurrentFolderText(bar), "Home");
     EXPECT_TRUE(frame->Command(32804));
     EXPECT_EQ(frame->View()->CaptionText(), "WLAN Partition");
     EXPECT_FALSE(frame->Command(12345));
@@ -113,7 +124,7 @@ TEST_F(FrameTest, SwitchShowsBuiltPagesAndRefreshesThem) {
     EXPECT_EQ(probe->Mask->Text(), "255.255.255.0");
     EXPECT_EQ(probe->Function->currentText(), "Disable");
     // A page that is not built: nothing is shown, the caption still changes.
-    frame->Bar()->ClickItem(1, 0);   // Wireless
+    frame->Bar()->ClickItem(BarItem(frame->Bar(), "Basic", "Wireless"));
     EXPECT_EQ(frame->CurrentPage(), nullptr);
     EXPECT_TRUE(probe->isHidden());
     EXPECT_EQ(frame->View()->CaptionText(), "Wireless");
@@ -126,39 +137,112 @@ TEST_F(FrameTest, DhcpRemovalTakesOnlyItsItemAndCommand) {
     const QStringList advancedBefore = MenuBarTexts(frame, "&Advanced");
     frame->Document()->SetNoDhcpFunction();
     OutlookBar* bar = frame->Bar();
-    EXPECT_EQ(bar->FindItem(2, "DHCP Server"), -1);
-    EXPECT_EQ(bar->ItemCount(2), 9);
+    const OutlookBar::FolderId advanced = bar->FindFolder("Advanced");
+    EXPECT_EQ(bar->FindItem(advanced, "DHCP Server"), OutlookBar::ItemId::None);
+    EXPECT_EQ(bar->ItemCount(advanced), 9);
     QStringList expected = advancedBefore;
     expected.removeAll("&DHCP Server");
     EXPECT_EQ(MenuBarTexts(frame, "&Advanced"), expected);
     EXPECT_FALSE(frame->HasMenuCommand(32776));
     EXPECT_TRUE(frame->HasMenuCommand(32777));
-    for (int f = 0; f < bar->FolderCount(); ++f) {
-        if (f != 2) {
+    for (OutlookBar::FolderId f : bar->Folders()) {
+        if (f != advanced) {
             EXPECT_GT(bar->ItemCount(f), 0);
         }
     }
+}
+
+TEST_F(FrameTest, NavigationAfterTheUserRemovedAFolderBeforeTheCurrentOne) {
+    Open(kLive);
+    OutlookBar* bar = frame->Bar();
+    EXPECT_TRUE(frame->Command(32780));   // &Device Information
+    EXPECT_EQ(CurrentFolderText(bar), "Status");
+    messages->Answer = MessageBox::AnswerYes;
+    ASSERT_TRUE(bar->DeleteFolderByUser(bar->FindFolder("Home")));
+    // The folder shown is still the one it was, and the menu opens the right ones.
+    EXPECT_EQ(CurrentFolderText(bar), "Status");
+    EXPECT_TRUE(frame->Command(32772));   // &LAN
+    EXPECT_EQ(CurrentFolderText(bar), "Basic");
+    EXPECT_EQ(frame->View()->CaptionText(), "LAN");
+    EXPECT_TRUE(frame->Command(32798));   // &Date and Time
+    EXPECT_EQ(CurrentFolderText(bar), "Maintenance");
+    // The device has no dynamic-IP function: only its item goes.
+    frame->Document()->SetNoDhcpFunction();
+    EXPECT_EQ(BarItem(bar, "Advanced", "DHCP Server"), OutlookBar::ItemId::None);
+    EXPECT_EQ(bar->ItemCount(bar->FindFolder("Advanced")), 9);
+    EXPECT_EQ(bar->ItemCount(bar->FindFolder("Maintenance")), 4);
+    EXPECT_EQ(bar->ItemCount(bar->FindFolder("Basic")), 2);
+    bar->ClickItem(BarItem(bar, "Advanced", "Multi-SSID"));
+    EXPECT_EQ(frame->View()->CaptionText(), "Multi-SSID");
+    // The Home folder is gone: the Information page shows without changing folders.
+    EXPECT_TRUE(frame->Command(32792));
+    EXPECT_EQ(frame->View()->CaptionText(), "Information");
+    EXPECT_EQ(CurrentFolderText(bar), "Maintenance");
+    frame->ShowInformationPage();
+    EXPECT_EQ(CurrentFolderText(bar), "Maintenance");
+}
+
+TEST_F(FrameTest, NavigationAfterTheUserRemovedAnItem) {
+    Open(kLive);
+    OutlookBar* bar = frame->Bar();
+    const OutlookBar::FolderId advanced = bar->FindFolder("Advanced");
+    const OutlookBar::ItemId multiSsid = BarItem(bar, "Advanced", "Multi-SSID");
+    messages->Answer = MessageBox::AnswerYes;
+    ASSERT_TRUE(bar->DeleteItemByUser(BarItem(bar, "Advanced", "Performance")));
+    frame->Document()->SetNoDhcpFunction();
+    QStringList items;
+    for (OutlookBar::ItemId item : bar->Items(advanced))
+        items << bar->ItemText(item);
+    EXPECT_EQ(items, QStringList({"Filters", "Multi-SSID", "Intrusion", "VLAN", "Schedule", "Ap Array",
+                                  "Internal RADIUS Server", "Traffic Control"}));
+    bar->ClickItem(multiSsid);
+    EXPECT_EQ(frame->View()->CaptionText(), "Multi-SSID");
+    EXPECT_TRUE(frame->Command(32772));
+    EXPECT_EQ(CurrentFolderText(bar), "Basic");
+    EXPECT_TRUE(frame->Command(32810));   // Ap Array
+    EXPECT_EQ(CurrentFolderText(bar), "Advanced");
+    EXPECT_EQ(frame->View()->CaptionText(), "Ap Array");
+}
+
+TEST_F(FrameTest, DhcpRemovalAfterTheUserRemovedItsItemOrItsFolderTakesNothingElse) {
+    Open(kLive);
+    OutlookBar* bar = frame->Bar();
+    messages->Answer = MessageBox::AnswerYes;
+    ASSERT_TRUE(bar->DeleteItemByUser(BarItem(bar, "Advanced", "DHCP Server")));
+    ASSERT_TRUE(bar->DeleteFolderByUser(bar->FindFolder("Advanced")));
+    std::vector<int> before;
+    for (OutlookBar::FolderId f : bar->Folders())
+        before.push_back(bar->ItemCount(f));
+    frame->Document()->SetNoDhcpFunction();
+    std::vector<int> after;
+    for (OutlookBar::FolderId f : bar->Folders())
+        after.push_back(bar->ItemCount(f));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(after, std::vector<int>({1, 2, 4, 5, 1}));
+    EXPECT_FALSE(frame->HasMenuCommand(32776));
+    EXPECT_TRUE(frame->Command(32780));
+    EXPECT_EQ(CurrentFolderText(bar), "Status");
 }
 
 TEST_F(FrameTest, DeleteQuestionsUnlessTheFrameIsGoing) {
     Open(kLive);
     OutlookBar* bar = frame->Bar();
     messages->Answer = 7;   // No
-    EXPECT_FALSE(bar->DeleteItemByUser(1, 0));
+    EXPECT_FALSE(bar->DeleteItemByUser(BarItem(bar, "Basic", "Wireless")));
     ASSERT_EQ(messages->Boxes.size(), 1u);
     EXPECT_EQ(messages->Boxes[0].Text, "Are you sure you want to remove this folder shortcut?");
     EXPECT_EQ(messages->Boxes[0].Caption, "Warning");
-    EXPECT_FALSE(bar->DeleteFolderByUser(5));
+    EXPECT_FALSE(bar->DeleteFolderByUser(bar->FindFolder("System")));
     EXPECT_EQ(messages->Boxes.back().Text, "Are you sure you want to remove the specified folder?");
     messages->Answer = 6;   // Yes
-    EXPECT_TRUE(bar->DeleteItemByUser(1, 0));
-    EXPECT_EQ(bar->ItemText(1, 0), "LAN");
+    EXPECT_TRUE(bar->DeleteItemByUser(BarItem(bar, "Basic", "Wireless")));
+    EXPECT_EQ(bar->ItemText(bar->Items(bar->FindFolder("Basic")).at(0)), "LAN");
     const size_t asked = messages->Boxes.size();
     // Once the window is closing, nothing is asked.
     messages->Answer = 7;
     frame->close();
     ASSERT_TRUE(frame->BeingDestroyed());
-    EXPECT_TRUE(bar->DeleteFolderByUser(0));
+    EXPECT_TRUE(bar->DeleteFolderByUser(bar->FindFolder("Home")));
     EXPECT_EQ(messages->Boxes.size(), asked);
 }
 

@@ -8,7 +8,11 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Failure messages show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace ShellTest {
 
