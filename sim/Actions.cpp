@@ -1,4 +1,5 @@
 #include "Actions.h"
+#include "Catalogue.h"
 #include "FileTransfer.h"
 #include "RadioRules.h"
 #include "SlotLists.h"
@@ -290,4 +291,52 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
             }
     }
     return {};
+}
+
+namespace {
+const OidPath& VlanDeletionBase() {
+    static const OidPath base = Oids::MustParse(std::string(Catalogue::EnterpriseRoot) + ".3.5.1.3.1.22");
+    return base;
+}
+
+// The VLAN list's row that holds this VID, 0 if none.
+int VlanRow(DeviceState& state, int vid) {
+    const DeviceModel::Table* table = state.Model().TableNamed("groupVlans");
+    if (!table || vid < 1)
+        return 0;
+    std::vector<DeviceState::Cell*> vids = state.ColumnCells(*table, "dot11GroupVlanListVid");
+    for (size_t i = 0; i < vids.size(); ++i)
+        if (vids[i]->Value.Number == vid)
+            return static_cast<int>(i + 1);
+    return 0;
+}
+}  // namespace
+
+int Actions::VlanDeletion(const OidPath& oid) {
+    const OidPath& base = VlanDeletionBase();
+    if (oid.size() != base.size() + 1 || !Oids::StartsWith(oid, base) || oid.back() < 1 || oid.back() > 4094)
+        return 0;
+    return static_cast<int>(oid.back());
+}
+
+int Actions::CheckVlanDeletion(Device& device, int vid, const SimValue& value) {
+    if (!Syntaxes::IsNumber(value.Syntax))
+        return SnmpErrors::WrongType;
+    if (value.Number != 1)
+        return SnmpErrors::WrongValue;
+    return VlanRow(device.State(), vid) ? SnmpErrors::NoError : SnmpErrors::NoCreation;
+}
+
+std::string Actions::DeleteVlan(Device& device, int vid) {
+    DeviceState& state = device.State();
+    const DeviceModel::Table* table = state.Model().TableNamed("groupVlans");
+    int row = VlanRow(state, vid);
+    if (!table || !row)
+        return {};
+    // The row becomes a free slot again.
+    for (const DeviceModel::Column& column : table->Columns)
+        if (DeviceState::Cell* cell = state.Find(Oids::Join(column.Base, TableGenerators::RowIndex(*table->Shape, row))))
+            cell->Value = state.FreshCell(*table, *column.Def, row);
+    device.Dirty = true;
+    return "deleted VLAN " + std::to_string(vid);
 }

@@ -30,6 +30,14 @@ public:
     std::string Apply(Device& device, const OidPath& oid, const VarDef& def, const SimValue& value,
                       std::vector<int>* jobs = nullptr) const;
 
+    // The VLAN deletion that the VLAN page builds at run time: a set of 1 to
+    // ...3.5.1.3.1.22.<VID> deletes the VLAN with that VID from the VLAN list.
+    // The VID of such an OID, or 0.
+    static int VlanDeletion(const OidPath& oid);
+    // noCreation where no VLAN has the VID, wrongValue for another value than 1.
+    static int CheckVlanDeletion(Device& device, int vid, const SimValue& value);
+    static std::string DeleteVlan(Device& device, int vid);
+
 private:
     Timing timing_;
     FileTransfer* transfers_;

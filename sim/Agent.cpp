@@ -367,7 +367,14 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
             SimValue value;
             if (const VariableFault* fault = AnswerFault(*device, requested, oid, true))
                 status = FaultStatus(reqinfo, fault->SetStatus());
-            else if (!cell)
+            else if (int vid = cell ? 0 : Actions::VlanDeletion(oid)) {
+                if (r->requestvb->type != ASN_INTEGER)
+                    status = SnmpErrors::WrongType;
+                else if (!MayWrite(*device, reqinfo->asp->pdu))
+                    status = SnmpErrors::NoAccess;
+                else
+                    status = Actions::CheckVlanDeletion(*device, vid, SimValue::Integer(SnmpSyntax::Integer, *r->requestvb->val.integer));
+            } else if (!cell)
                 status = NoSuchInstance(state, oid) ? SnmpErrors::NoCreation : SnmpErrors::NotWritable;
             else if (!MayWrite(*device, reqinfo->asp->pdu))
                 status = SnmpErrors::NoAccess;
@@ -410,8 +417,14 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
         std::map<int, int> jobVarbinds;   // transfers this set queued -> the varbind that did
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             auto* undo = static_cast<Undo*>(netsnmp_request_get_list_data(r, "nxa-undo"));
-            if (!undo)
+            if (!undo) {
+                // An action without a variable of its own: the VLAN deletion.
+                if (int vid = Actions::VlanDeletion(PathOf(r->requestvb->name, r->requestvb->name_length))) {
+                    std::string line = Actions::DeleteVlan(*device, vid);
+                    device->Log().Add(DeviceLog::Priority::Info, line);
+                }
                 continue;
+            }
             DeviceState::Cell* cell = state.Find(undo->Oid);
             if (!cell)
                 continue;

@@ -154,6 +154,16 @@ TEST_F(SimLists, sim_VlanListHasEightRows) {
     EXPECT_EQ(Set(vid + ".8 i 200 " + kE + ".3.6.1.3.1.3.8 s guests").find("Error"), std::string::npos);
     std::string out = Set(vid + ".9 i 300");
     EXPECT_NE(out.find("noCreation"), std::string::npos) << out;
+    // The VLAN page deletes a VLAN by its VID through ...3.5.1.3.1.22.<VID> = 1.
+    const std::string deletion = kE + ".3.5.1.3.1.22.";
+    EXPECT_NE(Set(deletion + "200 i 2").find("wrongValue"), std::string::npos);
+    EXPECT_NE(Set(deletion + "300 i 1").find("noCreation"), std::string::npos) << "no VLAN 300";
+    out = Set(deletion + "200 i 1");
+    EXPECT_EQ(out.find("Error"), std::string::npos) << out;
+    out = Get(vid + ".8 " + kE + ".3.6.1.3.1.3.8");
+    EXPECT_NE(out.find(vid + ".8 = INTEGER: 0"), std::string::npos) << out;
+    EXPECT_EQ(out.find("guests"), std::string::npos) << out;
+    EXPECT_EQ(CountRows(Walk(vid), vid), 8) << "the slot is free again";
 }
 
 TEST_F(SimLists, sim_GeneratedTablesTakeTheirSizeFromRows) {
