@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 #include "FreePort.h"
+#include "shell/ShellTiming.h"
 #include "shell/StatusPost.h"
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
@@ -79,6 +80,29 @@ bool StatusLog::eventFilter(QObject* watched, QEvent* event) {
         Lines.push_back({QString::fromUtf8(data->Bytes), static_cast<QWidget*>(frame_)->isEnabled()});
     }
     return false;
+}
+
+TimerLog::TimerLog(const StatusLog* status) : status_(status) {
+    ShellTiming::SetTimerHook([this](QTimer& timer, int milliseconds) {
+        const size_t index = Timers.size();
+        Timers.push_back({timer.objectName(), milliseconds, timer.interval(), status_ ? status_->Lines.size() : 0,
+                          false, 0, &timer});
+        QObject::connect(&timer, &QTimer::timeout, &context_, [this, index] {
+            Timers[index].Fired = true;
+            Timers[index].LinesAtFire = status_ ? status_->Lines.size() : 0;
+        });
+    });
+}
+
+TimerLog::~TimerLog() { ShellTiming::SetTimerHook({}); }
+
+std::vector<TimerLog::Timer> TimerLog::Named(const QString& name) const {
+    std::vector<Timer> named;
+    for (const Timer& timer : Timers) {
+        if (timer.Name == name)
+            named.push_back(timer);
+    }
+    return named;
 }
 
 bool PumpUntil(const std::function<bool()>& done, int ms) {

@@ -4,6 +4,8 @@
 #include "ChildProcess.h"
 #include "platform/MessageBox.h"
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -64,6 +66,32 @@ protected:
 
 private:
     QObject* frame_;
+};
+
+// Records every wait timer the window starts (through the timing hook): its
+// name, the milliseconds asked for, the interval it runs with (scaled), and
+// how many status lines `status` held when it started and when it fired
+// (the window's own handling of the timer has run by then).
+class TimerLog {
+public:
+    struct Timer {
+        QString Name;
+        int Milliseconds = 0;
+        int Interval = 0;
+        size_t LinesAtStart = 0;
+        bool Fired = false;
+        size_t LinesAtFire = 0;
+        QPointer<QTimer> Object;
+    };
+    explicit TimerLog(const StatusLog* status = nullptr);
+    ~TimerLog();
+    std::vector<Timer> Timers;
+    // The timers with this name.
+    std::vector<Timer> Named(const QString& name) const;
+
+private:
+    const StatusLog* status_;
+    QObject context_;   // ends the timers' connections with the log
 };
 
 // Pumps events until `done` holds or `ms` have passed; returns `done()`.
