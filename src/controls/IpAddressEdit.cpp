@@ -1,8 +1,44 @@
 #include "IpAddressEdit.h"
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
+
+namespace {
+
+// The value of one to three decimal digits ("0" to "9") and nothing else, or -1.
+int ByteText(const QString& text) {
+    if (text.isEmpty() || text.size() > 3)
+        return -1;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+// One field: up to three decimal digits. A value above 255 becomes 255, as
+// the address control of the desktop does, so a field never holds more.
+class ByteValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        if (input.isEmpty())
+            return Intermediate;   // a blank field
+        const int value = ByteText(input);
+        if (value < 0)
+            return Invalid;
+        if (value > 255) {
+            input = QStringLiteral("255");
+            pos = qMin(pos, static_cast<int>(input.size()));
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 IpAddressEdit::IpAddressEdit(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
@@ -13,7 +49,7 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QWidget(parent) {
             layout->addWidget(new QLabel(QStringLiteral("."), this));
         auto* field = new QLineEdit(this);
         field->setMaxLength(3);
-        field->setValidator(new QIntValidator(0, 255, field));
+        field->setValidator(new ByteValidator(field));
         field->setAlignment(Qt::AlignCenter);
         field->setFixedWidth(36);
         layout->addWidget(field);
@@ -33,12 +69,17 @@ QString IpAddressEdit::Text() const {
 
 void IpAddressEdit::SetText(const QString& text) {
     const QStringList parts = text.split('.');
-    if (parts.size() != 4) {
+    bool bytes = parts.size() == 4;
+    for (int i = 0; bytes && i < 4; ++i) {
+        const int value = ByteText(parts[i]);
+        bytes = value >= 0 && value <= 255;
+    }
+    if (!bytes) {
         Clear();
         return;
     }
     for (size_t i = 0; i < fields_.size(); ++i)
-        fields_[i]->setText(parts[static_cast<int>(i)].trimmed());
+        fields_[i]->setText(parts[static_cast<int>(i)]);
 }
 
 void IpAddressEdit::Clear() {

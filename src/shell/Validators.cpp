@@ -4,28 +4,31 @@
 namespace Validators {
 namespace {
 
-// The decimal value of the leading digits of a part, as a C library would read it.
-long long LeadingNumber(const QString& part) {
-    long long value = 0;
-    int i = 0;
-    const QString t = part.trimmed();
-    bool negative = false;
-    if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
-        negative = t[i] == '-';
-        ++i;
+// The value of an address part: one to three decimal digits ("0" to "9")
+// and nothing else, or -1.
+int PartValue(const QString& part) {
+    if (part.isEmpty() || part.size() > 3)
+        return -1;
+    int value = 0;
+    for (const QChar c : part) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
     }
-    for (; i < t.size() && t[i].isDigit() && value < 100000; ++i)
-        value = value * 10 + t[i].digitValue();
-    return negative ? -value : value;
+    return value;
 }
 
-// The four parts of a dotted text with exactly three dots, neither first nor last.
+// The four parts of a dotted text with exactly three dots, neither first nor
+// last, each part one to three decimal digits.
 bool DottedParts(const QString& text, long long parts[4]) {
     if (text.count('.') != 3 || text.startsWith('.') || text.endsWith('.'))
         return false;
     const QStringList split = text.split('.');
-    for (int i = 0; i < 4; ++i)
-        parts[i] = LeadingNumber(split[i]);
+    for (int i = 0; i < 4; ++i) {
+        parts[i] = PartValue(split[i]);
+        if (parts[i] < 0)
+            return false;
+    }
     return true;
 }
 

@@ -4,10 +4,12 @@
 // The address and number checks of the pages. They read a control's text and
 // never change it.
 namespace Validators {
-// Four dotted decimal parts: the first 1 to 223 and not 127, the second and
-// third 0 to 255, the fourth 1 to 254.
+// Four dotted parts of one to three decimal digits each and nothing else:
+// the first 1 to 223 and not 127, the second and third 0 to 255, the fourth
+// 1 to 254.
 bool IsValidIpAddress(const QString& text);
-// Four dotted parts, the first 1 to 255, the others 0 to 255, whose 32 bits
+// Four dotted parts of one to three decimal digits, the first 1 to 255, the
+// others 0 to 255, whose 32 bits
 // are ones from the top followed by zeros only. All ones is accepted.
 bool IsValidSubnetMask(const QString& text);
 // A decimal integer (digits, optionally a leading "-") from low to high inclusive.

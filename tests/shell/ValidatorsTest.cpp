@@ -12,6 +12,22 @@ TEST(Validators, IpAddressRejectsLoopbackClassDAndReservedHostParts) {
         EXPECT_TRUE(IsValidIpAddress(good)) << good;
 }
 
+TEST(Validators, EachAddressPartIsOneToThreeDecimalDigitsAndNothingElse) {
+    for (const char* bad : {"1..2.3", "1.2.3.4x", "1.2.3.x4", "x1.2.3.4", "1.2.3.4 ", " 1.2.3.4", "1.2. 3.4",
+                            "1.2.3.+4", "1.2.3.0004", "1.2.3.1e1", "1.2.3.0x4", "1.2.3.", "1.2..4", "1.2.3.-0",
+                            "1.2.3.\t4"})
+        EXPECT_FALSE(IsValidIpAddress(bad)) << bad;
+    // Digits of other scripts are not decimal digits here.
+    EXPECT_FALSE(IsValidIpAddress(QString::fromUtf8("1.2.3.\xd9\xa4")));       // ARABIC-INDIC DIGIT FOUR
+    EXPECT_FALSE(IsValidIpAddress(QString::fromUtf8("1.2.3.\xef\xbc\x94")));  // FULLWIDTH DIGIT FOUR
+    for (const char* good : {"1.2.3.4", "001.002.003.004", "10.0.0.01", "223.0.0.254"})
+        EXPECT_TRUE(IsValidIpAddress(good)) << good;
+    for (const char* bad : {"255..255.0", "255.255.255.0x", "255.255.255.0 ", "0255.255.255.0", "255.255.+255.0",
+                            "255.255.25 5.0"})
+        EXPECT_FALSE(IsValidSubnetMask(bad)) << bad;
+    EXPECT_TRUE(IsValidSubnetMask("255.255.255.000"));
+}
+
 TEST(Validators, SubnetMaskNeedsContiguousOnes) {
     for (const char* good : {"255.255.255.0", "255.255.0.0", "255.0.0.0", "128.0.0.0", "255.255.255.252",
                              "255.255.255.255"})
