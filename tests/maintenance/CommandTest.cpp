@@ -299,6 +299,11 @@ TEST_F(CommandTest, BackupTellsTheDeviceToPutAddressDcfIntoTheFolder) {
 TEST_F(CommandTest, DownloadAndFirmwareUpdateStartAndRestart) {
     QTemporaryDir home;
     ASSERT_TRUE(ftp->AddAccount(QStringLiteral("nxa"), QStringLiteral("secret"), home.path()));
+    // The device fetches this file; a file that is not there fails the download.
+    QFile image(home.filePath(QStringLiteral("cert.pem")));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write("version=1.11\n");
+    image.close();
     settings.FtpServer = ftp;
     const QString address = fleet->Address(3);
     Answer download, update, restart;
