@@ -30,15 +30,19 @@ nxa_ensure_packages() {
   if command -v systemctl >/dev/null 2>&1; then $sudo systemctl stop snmpd >/dev/null 2>&1 || true; fi
 }
 
-# nxa_build DIR [cmake args...]: configures (once) and builds the tree in DIR
-# (only the targets in NXA_TARGETS when that is set).
+# nxa_build DIR [cmake args...]: configures DIR (again when the arguments
+# differ from its last configuration) and builds it (only the targets in
+# NXA_TARGETS when that is set).
 nxa_build() {
   local dir=$1; shift
   local top
   top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-  if [ ! -f "$dir/build.ninja" ]; then
+  local wanted="$*"
+  if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/.nxa-configure-args" 2>/dev/null)" != "$wanted" ]; then
     echo "==> Configuring $dir"
+    mkdir -p "$dir"
     cmake -S "$top" -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+    printf '%s' "$wanted" >"$dir/.nxa-configure-args"
   fi
   echo "==> Building $dir"
   if [ -n "${NXA_TARGETS:-}" ]; then

@@ -1,10 +1,10 @@
 #include "Actions.h"
-#include "Catalogue.h"
+#include "mib/Catalogue.h"
 #include "FileTransfer.h"
 #include "RadioRules.h"
 #include "SlotLists.h"
 #include "SnmpErrors.h"
-#include "ValueMaps.h"
+#include "mib/ValueMaps.h"
 #include "snmp/SnmpSyntax.h"
 #include <map>
 

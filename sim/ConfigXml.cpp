@@ -1,5 +1,5 @@
 #include "ConfigXml.h"
-#include "Catalogue.h"
+#include "mib/Catalogue.h"
 #include "DeviceState.h"
 #include "RadioRules.h"
 #include "XmlNode.h"

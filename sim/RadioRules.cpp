@@ -1,5 +1,5 @@
 #include "RadioRules.h"
-#include "Catalogue.h"
+#include "mib/Catalogue.h"
 #include "DeviceState.h"
 #include <sstream>
 

@@ -1,13 +1,10 @@
 #include "ModuleApp.h"
 #include "HostMessageBoxes.h"
 #include "ModuleSettings.h"
-#include "pages/ManagementWindow.h"
-#include "shell/DeviceSettings.h"
 #include "platform/ModulePaths.h"
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSession.h"
-#include <QApplication>
 #include <QCoreApplication>
 
 ModuleApp& ModuleApp::Instance() {
@@ -50,34 +47,6 @@ SnmpRequest& ModuleApp::SharedRequest(SharedRequestIndex index) {
         request = std::make_unique<SnmpRequest>();   // after the end: a request that fails to send
     return *request;
 }
-
-namespace {
-// The window's requests read the host's settings before each use, since the
-// host hands them in after PlugInit opened the window.
-WindowSettings CurrentWindowSettings() {
-    const ModuleSettings& s = ModuleSettings::Instance();
-    WindowSettings w;
-    if (!s.DeviceIpAddress.isEmpty())
-        w.DeviceIpAddress = s.DeviceIpAddress;
-    w.ReadCommunity = s.ReadCommunity;
-    w.WriteCommunity = s.WriteCommunity;
-    w.SnmpPort = static_cast<uint16_t>(s.SnmpPort);
-    w.SnmpTimeout = s.SnmpTimeout;
-    return w;
-}
-}  // namespace
-
-void ModuleApp::OpenWindow() {
-    // Widgets need the host's GUI application.
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return;
-    DeviceSettings::SetSource(&CurrentWindowSettings);
-    ManagementWindow::Open(CurrentWindowSettings());
-}
-
-void ModuleApp::ShowWindow() { ManagementWindow::Show(); }
-
-bool ModuleApp::CloseWindow() { return ManagementWindow::Close(); }
 
 void ModuleApp::End() {
     if (!started_ || ended_)

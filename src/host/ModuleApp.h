@@ -26,7 +26,8 @@ public:
     // One of the three shared requests (after EnsureStarted).
     SnmpRequest& SharedRequest(SharedRequestIndex index);
 
-    // The management window's open, show and close steps. Without a window,
+    // The management window's open, show and close steps (ModuleAppWindow.cpp,
+    // linked into the module with the window). Without a window,
     // open and show do nothing and close reports success.
     void OpenWindow();
     void ShowWindow();

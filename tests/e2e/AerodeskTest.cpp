@@ -1,6 +1,7 @@
 // aerodesk against a simulated fleet: what it prints is what the devices hold.
-#include "DeviceValues.h"
-#include "SimProcess.h"
+#include "support/DeviceValues.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,6 +10,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 using DeviceValues::kRoot;
 
@@ -45,7 +49,7 @@ QJsonArray Devices(const Outcome& o) { return QJsonDocument::fromJson(o.Out.toUt
 class AerodeskE2e : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        sim = std::make_unique<SimProcess>(kBase, std::vector<std::string>{"--clients", "6", "--firmware", "3.02e2e", "--silent", "3"}, 3);
+        sim = std::make_unique<SimFleet>(kBase, std::vector<std::string>{"--clients", "6", "--firmware", "3.02e2e", "--silent", "3"}, 3);
     }
     static void TearDownTestSuite() { sim.reset(); }
     void SetUp() override { ASSERT_TRUE(sim->Ready()) << sim->Output(); }
@@ -54,10 +58,10 @@ protected:
     std::string Address(int n) const { return sim->Target(n).substr(0, sim->Target(n).find(':')); }
     QString QAddress(int n) const { return QString::fromStdString(Address(n)); }
 
-    static std::unique_ptr<SimProcess> sim;
+    static std::unique_ptr<SimFleet> sim;
 };
 
-std::unique_ptr<SimProcess> AerodeskE2e::sim;
+std::unique_ptr<SimFleet> AerodeskE2e::sim;
 
 std::string S(const QJsonValue& v) { return v.toString().toStdString(); }
 

@@ -1,6 +1,6 @@
 #include "ClientTableAgent.h"
-#include "DeviceValues.h"
-#include "../support/FreePort.h"
+#include "support/DeviceValues.h"
+#include "support/FreePort.h"
 #include <QFile>
 #include <chrono>
 #include <thread>

@@ -1,11 +1,16 @@
 // Bad input from the host: null and empty texts, over-long communities, and
 // callbacks that call the module again.
 #include "Answers.h"
-#include "ModuleUnderTest.h"
-#include "SimProcess.h"
+#include "support/ModuleUnderTest.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+
+using TestSupport::SimFleet;
+using TestSupport::ModuleUnderTest;
+using TestSupport::WaitUntil;
 
 namespace {
 
@@ -13,7 +18,7 @@ const std::string kBase = "127.0.73.1";
 
 class HostBadInput : public testing::Test {
 protected:
-    static void SetUpTestSuite() { sim = std::make_unique<SimProcess>(kBase, std::vector<std::string>{"--clients", "3"}); }
+    static void SetUpTestSuite() { sim = std::make_unique<SimFleet>(kBase, std::vector<std::string>{"--clients", "3"}); }
     static void TearDownTestSuite() { sim.reset(); }
     void SetUp() override {
         ASSERT_TRUE(m.Loaded()) << m.Error().toStdString();
@@ -22,11 +27,11 @@ protected:
         m.SetSnmp(kBase.c_str(), "public", "private", static_cast<uint32_t>(sim->Port()), 200);
         m.ClearMessages();
     }
-    static std::unique_ptr<SimProcess> sim;
+    static std::unique_ptr<SimFleet> sim;
     ModuleUnderTest& m = ModuleUnderTest::Get();
 };
 
-std::unique_ptr<SimProcess> HostBadInput::sim;
+std::unique_ptr<SimFleet> HostBadInput::sim;
 
 // A client callback that asks again from inside the callback, once.
 struct Reentrant {

@@ -2,15 +2,20 @@
 // collection, and every way the host hears back.
 #include "Answers.h"
 #include "ClientTableAgent.h"
-#include "DeviceValues.h"
-#include "ModuleUnderTest.h"
-#include "SimProcess.h"
-#include "ValueMaps.h"
+#include "support/DeviceValues.h"
+#include "support/ModuleUnderTest.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
+#include "mib/ValueMaps.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
+
+using TestSupport::SimFleet;
+using TestSupport::ModuleUnderTest;
+using TestSupport::WaitUntil;
 
 using DeviceValues::kRoot;
 
@@ -38,7 +43,7 @@ protected:
 }  // namespace
 
 TEST_F(HostClients, host_ClientListOfADeviceWithClients) {
-    SimProcess sim("127.0.72.1", {"--clients", "9"});
+    SimFleet sim("127.0.72.1", {"--clients", "9"});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     m.SetSnmp("127.0.72.1", "public", "private", static_cast<uint32_t>(sim.Port()), 200);
     ClientAnswer a;
@@ -70,7 +75,7 @@ TEST_F(HostClients, host_ClientListOfADeviceWithClients) {
 }
 
 TEST_F(HostClients, host_DeviceWithoutClientsAnswersCountZero) {
-    SimProcess sim("127.0.72.11", {"--clients", "0"});
+    SimFleet sim("127.0.72.11", {"--clients", "0"});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     m.SetSnmp("127.0.72.11", "public", "private", static_cast<uint32_t>(sim.Port()), 200);
     ClientAnswer a;
@@ -126,7 +131,7 @@ TEST_F(HostClients, host_ClientQueryThatCannotBeSentCallsBackWithFailure) {
 }
 
 TEST_F(HostClients, host_SilentDeviceFailsAfterHalfTheTimeout) {
-    SimProcess sim("127.0.72.21", {"--silent", "1"});
+    SimFleet sim("127.0.72.21", {"--silent", "1"});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     m.SetSnmp("127.0.72.21", "public", "private", static_cast<uint32_t>(sim.Port()), 40);
     ClientAnswer a;
@@ -153,7 +158,7 @@ TEST_F(HostClients, host_FailedWalkStepCallsBack) {
 }
 
 TEST_F(HostClients, host_SeveralDevicesAtOnceKeepTheirOwnClients) {
-    SimProcess sim("127.0.72.31", {"--clients", "5"}, 3);
+    SimFleet sim("127.0.72.31", {"--clients", "5"}, 3);
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     m.SetSnmp("127.0.72.31", "public", "private", static_cast<uint32_t>(sim.Port()), 200);
     std::map<std::string, ClientAnswer> answers;

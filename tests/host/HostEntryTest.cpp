@@ -1,10 +1,15 @@
 // Module entry exports loaded through dlopen: identity record, window steps, no-op exports.
-#include "ModuleUnderTest.h"
-#include "SimProcess.h"
+#include "support/ModuleUnderTest.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <vector>
+
+using TestSupport::SimFleet;
+using TestSupport::ModuleUnderTest;
+using TestSupport::WaitUntil;
 
 namespace {
 
@@ -48,7 +53,7 @@ TEST(HostEntry, host_OnlyPlugExportsAreVisible) {
 TEST(HostEntry, host_InitShowExitInTheHostOrder) {
     ModuleUnderTest& m = M();
     ASSERT_TRUE(m.Loaded());
-    SimProcess sim("127.0.76.1", {});
+    SimFleet sim("127.0.76.1", {});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     EXPECT_EQ(m.Init(0, 0, 0, nullptr), 0);
     in_addr device{};

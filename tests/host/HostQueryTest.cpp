@@ -1,14 +1,20 @@
 // PlugGetSystemInfo, PlugGetBasicConfigInfor and PlugGetTrafficInfor through
 // dlopen against simulated devices; expectations come from net-snmp's tools.
 #include "Answers.h"
-#include "DeviceValues.h"
-#include "ModuleUnderTest.h"
-#include "SimProcess.h"
-#include "ValueMaps.h"
+#include "support/DeviceValues.h"
+#include "support/ModuleUnderTest.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
+#include "mib/ValueMaps.h"
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <memory>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
+using TestSupport::ModuleUnderTest;
+using TestSupport::WaitUntil;
 
 using DeviceValues::kRoot;
 
@@ -20,7 +26,7 @@ class HostQueries : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         // Device 2 never answers.
-        sim = std::make_unique<SimProcess>(kBase, std::vector<std::string>{"--firmware", "2.31b7", "--silent", "2"}, 2);
+        sim = std::make_unique<SimFleet>(kBase, std::vector<std::string>{"--firmware", "2.31b7", "--silent", "2"}, 2);
     }
     static void TearDownTestSuite() { sim.reset(); }
 
@@ -40,11 +46,11 @@ protected:
         ASSERT_EQ(RunTool("snmpset -v2c -c private -t 2 " + Target() + " " + kRoot + oid + " i " + value, out), 0) << out;
     }
 
-    static std::unique_ptr<SimProcess> sim;
+    static std::unique_ptr<SimFleet> sim;
     ModuleUnderTest& m = ModuleUnderTest::Get();
 };
 
-std::unique_ptr<SimProcess> HostQueries::sim;
+std::unique_ptr<SimFleet> HostQueries::sim;
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 // Settings the host hands in, with the module's code linked directly so that
 // ModuleSettings can be looked at: the settings store, the FTP password and
 // the host's FTP server object.
-#include "FtpPasswordDecoder.h"
-#include "ModuleSettings.h"
+#include "host/FtpPasswordDecoder.h"
+#include "host/ModuleSettings.h"
 #include "host/AP_PlugIn.h"
 #include "platform/PasswordScrambler.h"
 #include "platform/SettingsStore.h"

@@ -1,7 +1,7 @@
 // aerodesk's maintenance commands against a simulated fleet: the devices
 // fetch and store their files through aerodesk's own FTP server.
 #include "Fleet.h"
-#include "FreePort.h"
+#include "support/FreePort.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -1,23 +1,14 @@
 #pragma once
-#include "../support/ChildProcess.h"
+#include "support/SimFleet.h"
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <memory>
 
-// A simulated fleet (nxa-sim as a child process) on consecutive loopback
-// addresses and one port, and blocking reads and writes of its variables.
-class Fleet {
+// A simulated fleet started at once (TestSupport::SimFleet: Ready, Log,
+// Port, Pid, Address ...), and blocking reads of its variables through the
+// module's SNMP engine.
+class Fleet : public TestSupport::SimFleet {
 public:
     Fleet(const QString& base, int devices, const QStringList& extra = {});
-    ~Fleet();
-
-    bool Ready() const { return ready_; }
-    QString Log() const;
-    uint16_t Port() const { return port_; }
-    pid_t Pid() const { return process_.Pid(); }
-    // Address of device n (1-based).
-    QString Address(int n) const;
 
     // The value of a full OID (with instance) as text; "" on failure.
     QString Read(const QString& address, const QString& oid, int syntax = 0x4C, int timeout = 100) const;
@@ -26,13 +17,6 @@ public:
     QString ReadWhenUp(const QString& address, const QString& oid, int syntax = 0x4C, int ms = 10000) const;
     // Waits up to `ms` until the device answers again.
     bool WaitAnswering(const QString& address, int ms) const;
-
-private:
-    QString base_;
-    uint16_t port_ = 0;
-    bool ready_ = false;
-    QTemporaryDir dir_;
-    mutable TestSupport::ChildProcess process_;
 };
 
 inline constexpr char kNxaRoot[] = "1.3.6.1.4.1.171.10.37.36";

@@ -2,7 +2,7 @@
 // it, against a simulated fleet.
 #include "DeviceListFixture.h"
 #include "Fleet.h"
-#include "ModuleUnderTest.h"
+#include "support/ModuleUnderTest.h"
 #include "servers/FtpServer.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 #include <atomic>
 #include <mutex>
+
+using TestSupport::ModuleUnderTest;
+using TestSupport::WaitUntil;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Catalogue.h"
+#include "mib/Catalogue.h"
 #include "TsvFile.h"
 #include "snmp/SnmpSyntax.h"
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The host, template and maintenance tables hold the variables in the order their
 // operations rely on.
-#include "MaintenanceTables.h"
-#include "QueryTables.h"
-#include "TemplateTables.h"
-#include "ValueMaps.h"
+#include "mib/MaintenanceTables.h"
+#include "mib/QueryTables.h"
+#include "mib/TemplateTables.h"
+#include "mib/ValueMaps.h"
 #include "snmp/MibVariableList.h"
 #include "snmp/SnmpSyntax.h"
 #include <gtest/gtest.h>

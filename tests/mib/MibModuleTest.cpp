@@ -1,9 +1,9 @@
 // The committed MIB module mib/NXA7310-MIB.txt: up to date with the tables, resolvable by
 // net-snmp's tools and free of SMI errors.
-#include "MibModuleWriter.h"
-#include "MibObjectTree.h"
-#include "SmiNames.h"
-#include "Catalogue.h"
+#include "mib/tools/MibModuleWriter.h"
+#include "mib/tools/MibObjectTree.h"
+#include "mib/tools/SmiNames.h"
+#include "mib/Catalogue.h"
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>

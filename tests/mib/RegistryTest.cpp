@@ -1,7 +1,7 @@
-#include "Catalogue.h"
-#include "MibTables.h"
+#include "mib/Catalogue.h"
+#include "mib/MibTables.h"
 #include "OidPattern.h"
-#include "ValueMaps.h"
+#include "mib/ValueMaps.h"
 #include "snmp/SnmpSyntax.h"
 #include <gtest/gtest.h>
 #include <set>

@@ -1,5 +1,5 @@
 #include "TsvFile.h"
-#include "ValueMaps.h"
+#include "mib/ValueMaps.h"
 #include "snmp/SnmpNames.h"
 #include <gtest/gtest.h>
 #include <map>

@@ -1,10 +1,10 @@
 // The descriptor tables of the configuration and status pages against the
 // variable catalogue: every record must name a catalogued variable at one of
 // its OIDs, with its syntax and one of its value maps.
-#include "Catalogue.h"
-#include "MibTableGroups.h"
+#include "mib/Catalogue.h"
+#include "mib/MibTableGroups.h"
 #include "OidPattern.h"
-#include "ValueMaps.h"
+#include "mib/ValueMaps.h"
 #include "snmp/MibVariableList.h"
 #include "snmp/SnmpSyntax.h"
 #include "snmp/ValueMap.h"

@@ -2,9 +2,10 @@
 // declarations resolve, a refresh fills every bound field with what the
 // device holds (read again here on its own), and a Save with nothing changed
 // writes back exactly what was read. A new page is covered by being built.
-#include "../sim/SimProcess.h"
-#include "ProbePage.h"
-#include "ShellFixture.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
+#include "shell/ProbePage.h"
+#include "shell/ShellFixture.h"
 #include "TraceLines.h"
 #include "pages/BuiltPages.h"
 #include "pages/ManagementWindow.h"
@@ -20,6 +21,8 @@
 #include <set>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using TestSupport::SimFleet;
 
 namespace {
 
@@ -44,7 +47,7 @@ public:
     static void SetUpTestSuite() {
         dir_ = std::make_unique<QTemporaryDir>();
         trace_ = dir_->filePath("trace.txt");
-        sim_ = std::make_unique<SimProcess>(kAddress.toStdString(), std::vector<std::string>{"--trace", trace_.toStdString()});
+        sim_ = std::make_unique<SimFleet>(kAddress.toStdString(), std::vector<std::string>{"--trace", trace_.toStdString()});
         ASSERT_TRUE(sim_->Ready()) << sim_->Output();
         // The probe page stands in for a LAN page the module does not build yet.
         previous_ = PageRegistry::Factory("CLanPage");
@@ -125,7 +128,7 @@ protected:
 
     static inline std::unique_ptr<QTemporaryDir> dir_;
     static inline QString trace_;
-    static inline std::unique_ptr<SimProcess> sim_;
+    static inline std::unique_ptr<SimFleet> sim_;
     static inline PageFactory previous_ = nullptr;
     std::unique_ptr<ShellTest::MessageLog> messages_;
     CPage* page_ = nullptr;

@@ -1,13 +1,15 @@
 // aerodesk manage --screenshot: the module's window rendered from a simulated
 // device into PNG files, without a display.
-#include "ChildProcess.h"
-#include "FreePort.h"
+#include "support/ChildProcess.h"
+#include "support/FreePort.h"
 #include "SimAnswers.h"
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <thread>
+
+
 
 namespace {
 

@@ -1,8 +1,8 @@
 // aerodesk page against a simulated device: the page as a person sees it,
 // the listing, and the exit codes of names that do not exist and of a device
 // that does not answer; its trace shows that nothing was written.
-#include "ChildProcess.h"
-#include "FreePort.h"
+#include "support/ChildProcess.h"
+#include "support/FreePort.h"
 #include "SimAnswers.h"
 #include "TraceLines.h"
 #include <QJsonArray>
@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
 
 namespace {
 

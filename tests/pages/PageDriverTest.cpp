@@ -1,9 +1,10 @@
 // The page driver against a simulated device with a trace: what a person
 // types and clicks reaches the device exactly, a refused save sends nothing,
 // and names that do not exist are refused before anything is done.
-#include "../sim/SimProcess.h"
-#include "ProbePage.h"
-#include "ShellFixture.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
+#include "shell/ProbePage.h"
+#include "shell/ShellFixture.h"
 #include "TraceLines.h"
 #include "pages/ManagementWindow.h"
 #include "pages/PageDriver.h"
@@ -20,6 +21,8 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using TestSupport::SimFleet;
 
 namespace {
 
@@ -50,7 +53,7 @@ public:
     static void SetUpTestSuite() {
         dir_ = std::make_unique<QTemporaryDir>();
         trace_ = dir_->filePath("trace.txt");
-        sim_ = std::make_unique<SimProcess>(kAddress.toStdString(),
+        sim_ = std::make_unique<SimFleet>(kAddress.toStdString(),
                                             std::vector<std::string>{"--trace", trace_.toStdString(), "--silent", "2"}, 2);
         ASSERT_TRUE(sim_->Ready()) << sim_->Output();
         previous_ = PageRegistry::Factory("CLanPage");
@@ -102,7 +105,7 @@ protected:
 
     static inline std::unique_ptr<QTemporaryDir> dir_;
     static inline QString trace_;
-    static inline std::unique_ptr<SimProcess> sim_;
+    static inline std::unique_ptr<SimFleet> sim_;
     static inline PageFactory previous_ = nullptr;
     static inline PageFactory previousQuestion_ = nullptr;
     std::unique_ptr<ShellTest::MessageLog> messages_;

@@ -1,7 +1,7 @@
 #pragma once
 // The management window opened through its entry points on a simulated fleet:
 // device 2 never answers, device 15 has a MAC address whose last digit is F.
-#include "ShellFixture.h"
+#include "shell/ShellFixture.h"
 #include "pages/InformationPage.h"
 #include "pages/ManagementWindow.h"
 #include "shell/MainFrame.h"

@@ -1,10 +1,11 @@
 #pragma once
 // Waits until a simulated device answers an SNMP get (net-snmp's snmpget), so
 // that a command started next does not meet a device that is not listening yet.
-#include "ChildProcess.h"
+#include "support/ToolRun.h"
 #include <QString>
 #include <chrono>
 #include <thread>
+
 
 namespace PageTest {
 

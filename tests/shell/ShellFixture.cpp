@@ -1,5 +1,4 @@
 #include "ShellFixture.h"
-#include "FreePort.h"
 #include "shell/ShellTiming.h"
 #include "shell/StatusPost.h"
 #include "snmp/CZRException.h"
@@ -13,38 +12,10 @@
 namespace ShellTest {
 
 bool Simulator::Start(int devices, const QString& base, const QString& silent) {
-    base_ = base;
-    port_ = TestSupport::FreeUdpPort();
-    QStringList args = {"--devices", QString::number(devices), "--base", base, "--port", QString::number(port_)};
+    QStringList extra;
     if (!silent.isEmpty())
-        args << "--silent" << silent;
-    if (!process_.Start(NXA_SIM_BINARY, args))
-        return false;
-    // Wait until the first device answers.
-    SnmpRequest probe;
-    probe.Address = base;
-    probe.Port = port_;
-    probe.Timeout = 20;
-    probe.Variables.Add("1.3.6.1.2.1.1.5.0", "sysName", 0x4C, 6);
-    probe.Variables.Kind = MibVariableList::MVT_SV;
-    for (int i = 0; i < 100; ++i) {
-        try {
-            probe.Read(true);
-            return true;
-        } catch (const CZRException&) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-    }
-    return false;
-}
-
-QString Simulator::Address(int device) const {
-    in_addr a{};
-    inet_pton(AF_INET, base_.toLatin1().constData(), &a);
-    a.s_addr = htonl(ntohl(a.s_addr) + static_cast<uint32_t>(device - 1));
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &a, text, sizeof text);
-    return QString::fromLatin1(text);
+        extra << "--silent" << silent;
+    return SimFleet::Start(base, devices, extra);
 }
 
 MessageLog::MessageLog() {

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the window tests: a simulated fleet on loopback, a recorder of
 // message boxes, a recorder of status lines, and event pumping with a limit.
-#include "ChildProcess.h"
+#include "support/SimFleet.h"
 #include "platform/MessageBox.h"
 #include <QObject>
 #include <QPointer>
@@ -18,17 +18,11 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 
 namespace ShellTest {
 
-// nxa-sim with `devices` devices from `base`; the devices in `silent` (1-based) never answer.
-class Simulator {
+// nxa-sim with `devices` devices from `base` (TestSupport::SimFleet: Address,
+// Port ...); the devices in `silent` (1-based) never answer.
+class Simulator : public TestSupport::SimFleet {
 public:
     bool Start(int devices, const QString& base, const QString& silent = {});
-    QString Address(int device) const;   // 1-based
-    uint16_t Port() const { return port_; }
-
-private:
-    TestSupport::ChildProcess process_;
-    QString base_;
-    uint16_t port_ = 0;
 };
 
 // Records every message box and answers with `Answer`.

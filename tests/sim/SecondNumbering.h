@@ -1,5 +1,5 @@
 #pragma once
-#include "Catalogue.h"
+#include "mib/Catalogue.h"
 #include <string>
 
 // Catalogue instances that lie inside a table's columns without being rows of

@@ -1,7 +1,11 @@
 // The action variables of nxa-sim and their effects on tables and state.
-#include "SimProcess.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <gtest/gtest.h>
 #include <sstream>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 const std::string kE = "1.3.6.1.4.1.171.10.37.36";
@@ -32,12 +36,12 @@ protected:
         RunTool("snmpwalk -v2c -c public -On -r1 -t2 " + sim->Target() + " " + oid, output);
         return output;
     }
-    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<SimFleet> sim;
 };
 }  // namespace
 
 TEST_F(SimActions, sim_MacAccessListAddDelete) {
-    sim = std::make_unique<SimProcess>("127.0.63.1", std::vector<std::string>{});
+    sim = std::make_unique<SimFleet>("127.0.63.1", std::vector<std::string>{});
     ASSERT_TRUE(sim->Ready());
     std::string list = kE + ".2.1.3.3.2.3.3.1.2.1.";
     EXPECT_NE(Get(list + "1").find("00 00 00 00 00 00"), std::string::npos);
@@ -58,7 +62,7 @@ TEST_F(SimActions, sim_MacAccessListAddDelete) {
 }
 
 TEST_F(SimActions, sim_ClientRefreshRebuildsTheClientTable) {
-    sim = std::make_unique<SimProcess>("127.0.63.11", std::vector<std::string>{"--clients", "7"});
+    sim = std::make_unique<SimFleet>("127.0.63.11", std::vector<std::string>{"--clients", "7"});
     ASSERT_TRUE(sim->Ready());
     std::string column = "." + kE + ".2.1.3.3.4.2.1.2.";
     std::string before = Walk(kE + ".2.1.3.3.4.2.1.2");
@@ -81,7 +85,7 @@ TEST_F(SimActions, sim_ClientRefreshRebuildsTheClientTable) {
 }
 
 TEST_F(SimActions, sim_RemoteApListAddAndDeleteAll) {
-    sim = std::make_unique<SimProcess>("127.0.63.21", std::vector<std::string>{});
+    sim = std::make_unique<SimFleet>("127.0.63.21", std::vector<std::string>{});
     ASSERT_TRUE(sim->Ready());
     Set(kE + ".2.1.3.3.1.2.2.1.1.1 x 0A0B0C0D0E0F");
     EXPECT_NE(Get(kE + ".2.1.3.3.1.2.1.1.2.1.1").find("0A 0B 0C 0D 0E 0F"), std::string::npos);
@@ -90,7 +94,7 @@ TEST_F(SimActions, sim_RemoteApListAddAndDeleteAll) {
 }
 
 TEST_F(SimActions, sim_ApplyDiscardAndFactoryReset) {
-    sim = std::make_unique<SimProcess>("127.0.63.31", std::vector<std::string>{"--reset-time", "3000"});
+    sim = std::make_unique<SimFleet>("127.0.63.31", std::vector<std::string>{"--reset-time", "3000"});
     ASSERT_TRUE(sim->Ready());
     std::string band = kE + ".2.1.3.3.1.1.1.34.1";
     std::string mssid = kE + ".3.3.1.1.1.1";
@@ -118,7 +122,7 @@ TEST_F(SimActions, sim_ApplyDiscardAndFactoryReset) {
 }
 
 TEST_F(SimActions, sim_RestartSilencesOnlyThatDevice) {
-    sim = std::make_unique<SimProcess>("127.0.63.41", std::vector<std::string>{"--restart-time", "3000"}, 2);
+    sim = std::make_unique<SimFleet>("127.0.63.41", std::vector<std::string>{"--restart-time", "3000"}, 2);
     ASSERT_TRUE(sim->Ready());
     Set(kE + ".2.1.3.3.1.1.1.1.1 s Kept");
     EXPECT_NE(Set(kE + ".4.2.1 i 1").find("INTEGER: 1"), std::string::npos);

@@ -1,11 +1,15 @@
 // nxa-sim against net-snmp's own tools: walks, sets and error answers.
-#include "Catalogue.h"
+#include "mib/Catalogue.h"
 #include "SecondNumbering.h"
-#include "SimProcess.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
 #include <sstream>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 const std::string kRoot = Catalogue::EnterpriseRoot;
@@ -53,7 +57,7 @@ std::vector<std::string> CatalogueOids(const std::string& oid) {
 class SimAgent : public ::testing::Test {
 protected:
     void SetUp() override {
-        sim = std::make_unique<SimProcess>("127.0.61.1", std::vector<std::string>{}, 2);
+        sim = std::make_unique<SimFleet>("127.0.61.1", std::vector<std::string>{}, 2);
         ASSERT_TRUE(sim->Ready()) << sim->Output();
     }
     std::string Tool(const std::string& command) {
@@ -61,7 +65,7 @@ protected:
         lastStatus = RunTool(command, output);
         return output;
     }
-    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<SimFleet> sim;
     int lastStatus = 0;
 };
 }  // namespace

@@ -1,11 +1,11 @@
 // The device's configuration backup: written by the simulator, read by the
 // module's template parser, and restored into another device.
-#include "BackupFile.h"
-#include "Catalogue.h"
-#include "ConfigXml.h"
-#include "Device.h"
-#include "DeviceModel.h"
-#include "FileTransfer.h"
+#include "sim/BackupFile.h"
+#include "mib/Catalogue.h"
+#include "sim/ConfigXml.h"
+#include "sim/Device.h"
+#include "sim/DeviceModel.h"
+#include "sim/FileTransfer.h"
 #include "templates/BackupToTemplate.h"
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,13 +2,17 @@
 // for which a page states a range lies in it, so that a page saved without a
 // change is not refused by its own checks; the AP-mode capability mask and the
 // repeater naming flag per device.
-#include "Catalogue.h"
-#include "MibTables.h"
-#include "SimProcess.h"
+#include "mib/Catalogue.h"
+#include "mib/MibTables.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <set>
 #include <sstream>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 const std::string kE = Catalogue::EnterpriseRoot;
@@ -76,7 +80,7 @@ std::vector<std::string> Values(const std::string& output) {
 }  // namespace
 
 TEST(SimDefaults, sim_EveryStatedRangeHoldsTheDefault) {
-    SimProcess sim("127.0.72.1", {});
+    SimFleet sim("127.0.72.1", {});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     for (const Range& range : kRanges) {
         SCOPED_TRACE(range.Name);
@@ -119,7 +123,7 @@ TEST(SimDefaults, sim_EveryStatedRangeHoldsTheDefault) {
 TEST(SimDefaults, sim_ApModeMaskAndRepeaterNamingPerDevice) {
     const std::string modes = kE + ".6.1.1.1.1.1";
     const std::string naming = kE + ".6.1.1.1.39.1";
-    SimProcess sim("127.0.72.11", {"--ap-modes", "2=0x1d", "--mode-string-change", "3=0", "--reset-time", "200"}, 3);
+    SimFleet sim("127.0.72.11", {"--ap-modes", "2=0x1d", "--mode-string-change", "3=0", "--reset-time", "200"}, 3);
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     auto read = [&](int device, const char* timeout = "-r1 -t5 ") {
         std::string output;
@@ -145,6 +149,6 @@ TEST(SimDefaults, sim_BadCapabilityOptionsStopTheStart) {
     for (const char* args : {"--ap-modes 2=0x80", "--ap-modes 4=1", "--ap-modes x", "--ap-modes 1=-1", "--mode-string-change 1=2",
                              "--mode-string-change 0=1"}) {
         std::string output;
-        EXPECT_NE(RunTool(SimProcess::Binary() + " --devices 3 --base 127.0.72.21 --port 1 " + args, output), 0) << args;
+        EXPECT_NE(RunTool(SimFleet::Binary() + " --devices 3 --base 127.0.72.21 --port 1 " + args, output), 0) << args;
     }
 }

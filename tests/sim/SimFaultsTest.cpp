@@ -1,5 +1,6 @@
 // nxa-sim's fault knobs, bad input and the state file.
-#include "SimProcess.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <arpa/inet.h>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -7,8 +8,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
+
 namespace {
-bool Answers(const SimProcess& sim, int n, const std::string& timeout = "2") {
+bool Answers(const SimFleet& sim, int n, const std::string& timeout = "2") {
     std::string output;
     RunTool("snmpget -v2c -c public -r1 -t" + timeout + " " + sim.Target(n) + " 1.3.6.1.2.1.1.5.0", output);
     return output.find("NXA-7310") != std::string::npos;
@@ -28,7 +32,7 @@ void SendRaw(const std::string& target, const std::string& bytes) {
 }  // namespace
 
 TEST(SimFaults, sim_SilentDeviceNeverAnswersOthersDo) {
-    SimProcess sim("127.0.64.1", {"--silent", "2"}, 3);
+    SimFleet sim("127.0.64.1", {"--silent", "2"}, 3);
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     EXPECT_TRUE(Answers(sim, 1));
     EXPECT_FALSE(Answers(sim, 2, "0.5"));
@@ -36,11 +40,11 @@ TEST(SimFaults, sim_SilentDeviceNeverAnswersOthersDo) {
 }
 
 TEST(SimFaults, sim_DropAllAndDelay) {
-    SimProcess dropping("127.0.64.11", {"--drop", "100"});
+    SimFleet dropping("127.0.64.11", {"--drop", "100"});
     ASSERT_TRUE(dropping.Ready());
     EXPECT_FALSE(Answers(dropping, 1, "0.5"));
 
-    SimProcess slow("127.0.64.21", {"--delay", "1500"}, 2);
+    SimFleet slow("127.0.64.21", {"--delay", "1500"}, 2);
     ASSERT_TRUE(slow.Ready());
     EXPECT_FALSE(Answers(slow, 1, "0.3"));   // one try of 0.3 s and one retry: both answers come too late
     EXPECT_TRUE(Answers(slow, 2, "5"));
@@ -54,7 +58,7 @@ TEST(SimFaults, sim_DropAllAndDelay) {
 }
 
 TEST(SimFaults, sim_FaultsAndCommunitiesPerDevice) {
-    SimProcess sim("127.0.64.51", {"--drop", "100", "--drop-devices", "2", "--community", "3:pub3:priv3"}, 3);
+    SimFleet sim("127.0.64.51", {"--drop", "100", "--drop-devices", "2", "--community", "3:pub3:priv3"}, 3);
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     EXPECT_TRUE(Answers(sim, 1));
     EXPECT_FALSE(Answers(sim, 2, "0.5"));
@@ -71,7 +75,7 @@ TEST(SimFaults, sim_FaultsAndCommunitiesPerDevice) {
 }
 
 TEST(SimFaults, sim_BadInputNeverStopsTheFleet) {
-    SimProcess sim("127.0.64.31", {}, 2);
+    SimFleet sim("127.0.64.31", {}, 2);
     ASSERT_TRUE(sim.Ready());
     std::mt19937 random(7);
     for (int i = 0; i < 200; ++i) {
@@ -115,13 +119,13 @@ TEST(SimFaults, sim_StateFileKeepsSettingsAcrossRestarts) {
     std::string acl = "1.3.6.1.4.1.171.10.37.36.2.1.3.3.2.3.2.1.2.1";
     std::string output;
     {
-        SimProcess sim("127.0.64.41", {"--state", state}, 2);
+        SimFleet sim("127.0.64.41", {"--state", state}, 2);
         ASSERT_TRUE(sim.Ready());
         RunTool("snmpset -v2c -c private " + sim.Target(2) + " " + location + " s \"Second floor\" " + acl + " x 0010A4B5C6D7", output);
         EXPECT_EQ(sim.Stop(), 0) << sim.Output();
     }
     {
-        SimProcess sim("127.0.64.41", {"--state", state}, 2);
+        SimFleet sim("127.0.64.41", {"--state", state}, 2);
         ASSERT_TRUE(sim.Ready());
         RunTool("snmpget -v2c -c public " + sim.Target(2) + " " + location + " 1.3.6.1.4.1.171.10.37.36.2.1.3.3.2.3.3.1.2.1.1", output);
         EXPECT_NE(output.find("Second floor"), std::string::npos) << output;
@@ -135,12 +139,12 @@ TEST(SimFaults, sim_StateFileKeepsSettingsAcrossRestarts) {
 
 TEST(SimFaults, sim_HelpDocumentsEveryFlag) {
     std::string output;
-    EXPECT_EQ(RunTool(SimProcess::Binary() + " --help", output), 0);
+    EXPECT_EQ(RunTool(SimFleet::Binary() + " --help", output), 0);
     for (const char* flag : {"--devices", "--base", "--port", "--port-step", "--read-community", "--write-community",
                              "--v3-user", "--clients", "--firmware", "--state", "--restart-time", "--reset-time",
                              "--drop", "--delay", "--silent", "--drop-devices", "--delay-devices", "--community",
                              "--seed", "--verbose", "--dump-model", "--trace", "--fault", "--rows", "--ap-modes", "--mode-string-change"})
         EXPECT_NE(output.find(flag), std::string::npos) << flag;
-    EXPECT_NE(RunTool(SimProcess::Binary() + " --devices 0", output), 0);
-    EXPECT_NE(RunTool(SimProcess::Binary() + " --base 10.0.0.1", output), 0);
+    EXPECT_NE(RunTool(SimFleet::Binary() + " --devices 0", output), 0);
+    EXPECT_NE(RunTool(SimFleet::Binary() + " --base 10.0.0.1", output), 0);
 }

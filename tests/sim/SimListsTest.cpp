@@ -1,11 +1,15 @@
 // Lists of nxa-sim: the lists a page fills through an add variable have a
 // fixed number of slots and refuse an add when every slot is taken; generated
 // tables take their size from --rows, down to nothing found.
-#include "Catalogue.h"
-#include "SimProcess.h"
+#include "mib/Catalogue.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include "SnmpTools.h"
 #include <gtest/gtest.h>
 #include <cstdio>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 const std::string kE = Catalogue::EnterpriseRoot;
@@ -17,13 +21,13 @@ int CountRows(const std::string& walk, const std::string& column) {
 class SimLists : public ::testing::Test {
 protected:
     void Start(const std::string& address, std::vector<std::string> extra = {}) {
-        sim = std::make_unique<SimProcess>(address, std::move(extra));
+        sim = std::make_unique<SimFleet>(address, std::move(extra));
         ASSERT_TRUE(sim->Ready()) << sim->Output();
     }
     std::string Set(const std::string& varbinds) { return SnmpTools::Set(sim->Target(), varbinds); }
     std::string Get(const std::string& oids) { return SnmpTools::Get(sim->Target(), oids); }
     std::string Walk(const std::string& oid) { return SnmpTools::Walk(sim->Target(), oid); }
-    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<SimFleet> sim;
 };
 
 std::string Rule(int n) {
@@ -194,7 +198,7 @@ TEST_F(SimLists, sim_GeneratedTablesTakeTheirSizeFromRows) {
 TEST(SimListOptions, sim_BadRowsStopTheStart) {
     for (const char* rows : {"survey", "survey=-1", "survey=1001", "nosuch=2", "macAccessList=3", "survey=x"}) {
         std::string output;
-        EXPECT_NE(RunTool(SimProcess::Binary() + " --base 127.0.70.71 --port 1 --rows " + rows, output), 0) << rows;
+        EXPECT_NE(RunTool(SimFleet::Binary() + " --base 127.0.70.71 --port 1 --rows " + rows, output), 0) << rows;
         EXPECT_NE(output.find("--rows"), std::string::npos) << output;
     }
 }

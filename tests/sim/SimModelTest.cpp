@@ -1,12 +1,12 @@
 // The device model of nxa-sim, built from the catalogue, without the network.
-#include "Actions.h"
-#include "Catalogue.h"
-#include "Device.h"
-#include "DeviceModel.h"
-#include "MibTables.h"
+#include "sim/Actions.h"
+#include "mib/Catalogue.h"
+#include "sim/Device.h"
+#include "sim/DeviceModel.h"
+#include "mib/MibTables.h"
 #include "SecondNumbering.h"
 #include "snmp/MibVariable.h"
-#include "SimValue.h"
+#include "sim/SimValue.h"
 #include "snmp/SnmpSyntax.h"
 #include <gtest/gtest.h>
 

@@ -1,11 +1,14 @@
 // The Multi-SSID tables of nxa-sim: rows 1 to 8, row 1 being the primary SSID
 // (its cells are the primary SSID's own variables), rows 2 to 8 the seven
 // additional SSIDs.
-#include "Catalogue.h"
-#include "SimProcess.h"
+#include "mib/Catalogue.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include "SnmpTools.h"
 #include <gtest/gtest.h>
 #include <sstream>
+
+using TestSupport::SimFleet;
 
 namespace {
 const std::string kE = Catalogue::EnterpriseRoot;
@@ -36,13 +39,13 @@ std::vector<std::string> Column(const std::string& output, const std::string& co
 class SimMultiSsid : public ::testing::Test {
 protected:
     void SetUp() override {
-        sim = std::make_unique<SimProcess>("127.0.69.1", std::vector<std::string>{}, 2);
+        sim = std::make_unique<SimFleet>("127.0.69.1", std::vector<std::string>{}, 2);
         ASSERT_TRUE(sim->Ready()) << sim->Output();
     }
     std::string Walk(const std::string& column, int device = 1) { return SnmpTools::Walk(sim->Target(device), column); }
     std::string Get(const std::string& oids, int device = 1) { return SnmpTools::Get(sim->Target(device), oids); }
     std::string Set(const std::string& varbinds, int device = 1) { return SnmpTools::Set(sim->Target(device), varbinds); }
-    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<SimFleet> sim;
 };
 }  // namespace
 

@@ -2,12 +2,16 @@
 // table several meanings, the kept one (src/mib/OidMeanings) is what every
 // descriptor table asks for, what a running nxa-sim answers at every
 // instance, and what the MIB module mib/NXA7310-MIB.txt defines.
-#include "MibTables.h"
-#include "OidMeanings.h"
-#include "SimProcess.h"
+#include "mib/MibTables.h"
+#include "mib/OidMeanings.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include "snmp/SnmpSyntax.h"
 #include <gtest/gtest.h>
 #include <sstream>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 bool IsText(int32_t syntax) {
@@ -38,7 +42,7 @@ TEST(SimOidMeanings, sim_EveryTableAsksForTheKeptMeaning) {
 }
 
 TEST(SimOidMeanings, sim_DeviceAnswersEveryInstanceWithTheKeptMeaning) {
-    SimProcess sim("127.0.73.1", {});
+    SimFleet sim("127.0.73.1", {});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     for (const OidMeaning& meaning : OidMeanings::All()) {
         SCOPED_TRACE(meaning.Name);

@@ -2,12 +2,13 @@
 // channel lists, the radio and security settings, Multi-SSID, the MAC list
 // with its add and delete variables, apply and discard; and a device's
 // backup, made into a template, applied to another device.
-#include "BackupFile.h"
-#include "Catalogue.h"
-#include "Device.h"
-#include "DeviceModel.h"
-#include "RadioRules.h"
-#include "SimProcess.h"
+#include "sim/BackupFile.h"
+#include "mib/Catalogue.h"
+#include "sim/Device.h"
+#include "sim/DeviceModel.h"
+#include "sim/RadioRules.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include "snmp/CZRException.h"
 #include "templates/BackupToTemplate.h"
 #include "templates/TemplateApplier.h"
@@ -15,6 +16,9 @@
 #include <QTemporaryDir>
 #include <map>
 #include <gtest/gtest.h>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 const std::string kE = std::string(Catalogue::EnterpriseRoot) + ".";
@@ -48,7 +52,7 @@ bool KeyFileFromTemplate(const QString& templatePath, const QString& keyPath) {
 
 class SimTemplateModel : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { sim = new SimProcess("127.0.12.1", {}, 8); }
+    static void SetUpTestSuite() { sim = new SimFleet("127.0.12.1", {}, 8); }
     static void TearDownTestSuite() {
         delete sim;
         sim = nullptr;
@@ -85,9 +89,9 @@ protected:
         return list;
     }
 
-    static SimProcess* sim;
+    static SimFleet* sim;
 };
-SimProcess* SimTemplateModel::sim = nullptr;
+SimFleet* SimTemplateModel::sim = nullptr;
 }  // namespace
 
 TEST_F(SimTemplateModel, sim_ChannelListFollowsTheBand) {
@@ -279,13 +283,13 @@ TEST(SimTemplateState, sim_StateFileKeepsTheBandsChannelList) {
     const std::string state = dir.filePath("state.json").toStdString();
     const std::string kList = std::string(Catalogue::EnterpriseRoot) + ".2.1.3.3.1.1.1.4.1";
     {
-        SimProcess sim("127.0.12.20", {"--state", state});
+        SimFleet sim("127.0.12.20", {"--state", state});
         ASSERT_TRUE(sim.Ready());
         std::string out;
         RunTool("snmpset -v2c -c private -t 1 -r 2 " + sim.Target() + " " + kBand + " i 1", out);
         EXPECT_EQ(sim.Stop(), 0);
     }
-    SimProcess sim("127.0.12.20", {"--state", state});
+    SimFleet sim("127.0.12.20", {"--state", state});
     ASSERT_TRUE(sim.Ready());
     std::string out;
     RunTool("snmpget -v2c -c public -Oqv -t 1 -r 2 " + sim.Target() + " " + kList, out);

@@ -1,8 +1,8 @@
 // The trace line of one request PDU, built from net-snmp's PDU without the network.
-#include "Catalogue.h"
-#include "DeviceModel.h"
-#include "DeviceState.h"
-#include "TraceLog.h"
+#include "mib/Catalogue.h"
+#include "sim/DeviceModel.h"
+#include "sim/DeviceState.h"
+#include "sim/TraceLog.h"
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // nxa-sim --trace: what a client sent, one line per request PDU, read back
 // while the simulator runs.
-#include "Catalogue.h"
-#include "SimProcess.h"
+#include "mib/Catalogue.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
@@ -9,6 +10,9 @@
 #include <regex>
 #include <sstream>
 #include <unistd.h>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 const std::string kRoot = Catalogue::EnterpriseRoot;
@@ -61,7 +65,7 @@ std::string Tool(const std::string& command) {
 
 TEST(SimTrace, sim_EveryRequestPduIsOneLine) {
     TraceFile trace;
-    SimProcess sim("127.0.66.1", {"--trace", trace.Path()}, 2);
+    SimFleet sim("127.0.66.1", {"--trace", trace.Path()}, 2);
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     EXPECT_TRUE(TraceLines(trace.Path()).empty()) << "nothing was sent yet";
 
@@ -117,7 +121,7 @@ TEST(SimTrace, sim_EveryRequestPduIsOneLine) {
 
 TEST(SimTrace, sim_RefusedAndDroppedRequestsAreListed) {
     TraceFile trace;
-    SimProcess sim("127.0.66.11", {"--trace", trace.Path(), "--silent", "2", "--drop", "100", "--drop-devices", "3"}, 3);
+    SimFleet sim("127.0.66.11", {"--trace", trace.Path(), "--silent", "2", "--drop", "100", "--drop-devices", "3"}, 3);
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     // Refused: the read community may not write; nothing changes on the device.
     std::string out = Tool("snmpset -v2c -c public -r0 -t3 " + sim.Target(1) + " 1.3.6.1.2.1.1.6.0 s Roof");
@@ -152,7 +156,7 @@ TEST(SimTrace, sim_RefusedAndDroppedRequestsAreListed) {
 
 TEST(SimTrace, sim_DevicesOnOneAddressAreNamedWithTheirPort) {
     TraceFile trace;
-    SimProcess sim("127.0.66.21", {"--trace", trace.Path(), "--port-step", "1"}, 2);
+    SimFleet sim("127.0.66.21", {"--trace", trace.Path(), "--port-step", "1"}, 2);
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     std::string second = "127.0.66.21:" + std::to_string(sim.Port() + 1);
     std::string out = Tool("snmpget -v2c -c public -r0 -t3 " + second + " 1.3.6.1.2.1.1.5.0");
@@ -164,6 +168,6 @@ TEST(SimTrace, sim_DevicesOnOneAddressAreNamedWithTheirPort) {
 
 TEST(SimTrace, sim_AnUnwritableTraceStopsTheStart) {
     std::string output;
-    EXPECT_NE(RunTool(SimProcess::Binary() + " --base 127.0.66.31 --port 1 --trace /nonexistent-folder/trace.tsv", output), 0);
+    EXPECT_NE(RunTool(SimFleet::Binary() + " --base 127.0.66.31 --port 1 --trace /nonexistent-folder/trace.tsv", output), 0);
     EXPECT_NE(output.find("trace"), std::string::npos) << output;
 }

@@ -1,8 +1,10 @@
 // The devices' file transfers against real servers on loopback: our FTP/TFTP
 // server (nxa-ftpd) and a standard FTP server from Debian (pyftpdlib).
-#include "BackupFile.h"
-#include "ChildProcess.h"
-#include "SimProcess.h"
+#include "sim/BackupFile.h"
+#include "support/ChildProcess.h"
+#include "support/FreePort.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,6 +15,10 @@
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
+using TestSupport::ChildProcess;
 
 namespace {
 const std::string kE = "1.3.6.1.4.1.171.10.37.36";
@@ -66,7 +72,7 @@ protected:
         std::vector<std::string> args = {"--ftp-port", std::to_string(ftpPort), "--restart-time", "300",
                                          "--transfer-timeout", "10"};
         args.insert(args.end(), extra.begin(), extra.end());
-        sim = std::make_unique<SimProcess>(address, args);
+        sim = std::make_unique<SimFleet>(address, args);
         ASSERT_TRUE(sim->Ready()) << sim->Output();
     }
 
@@ -102,7 +108,7 @@ protected:
     QString home, logFile;
     int ftpPort = 0, tftpPort = 0;
     std::unique_ptr<ChildProcess> ftpd;
-    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<SimFleet> sim;
 };
 }  // namespace
 
@@ -260,7 +266,7 @@ TEST_F(SimTransfer, sim_StandardFtpServerFromDebian) {
     std::string out;
     if (RunTool(python + " -c 'import pyftpdlib'", out) != 0)
         GTEST_SKIP() << "python3-pyftpdlib is not installed (apt-get install python3-pyftpdlib)";
-    ftpPort = ChildProcess::FreeTcpPort();
+    ftpPort = TestSupport::FreeTcpPort();
     ChildProcess server({python, "-m", "pyftpdlib", "-p", std::to_string(ftpPort), "-i", "127.0.0.1", "-d",
                          home.toStdString(), "-u", "user", "-P", "pass", "-w"});
     ASSERT_TRUE(ChildProcess::WaitForTcp(ftpPort, 20)) << server.Output();

@@ -1,6 +1,10 @@
 // nxa-sim's SNMPv3 users with authentication and privacy.
-#include "SimProcess.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <gtest/gtest.h>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 std::string V3(const std::string& tool, const std::string& user, const std::string& auth, const std::string& priv,
@@ -14,7 +18,7 @@ std::string V3(const std::string& tool, const std::string& user, const std::stri
 }  // namespace
 
 TEST(SimV3, sim_AuthPrivShaAesAndMd5DesWork) {
-    SimProcess sim("127.0.62.1", {});
+    SimFleet sim("127.0.62.1", {});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     std::string output;
     RunTool(V3("snmpget", "nxaSha", "SHA", "AES") + " " + sim.Target() + " 1.3.6.1.2.1.1.5.0", output);
@@ -30,7 +34,7 @@ TEST(SimV3, sim_AuthPrivShaAesAndMd5DesWork) {
 }
 
 TEST(SimV3, sim_WrongPassPhraseAndReadOnlyUserAreRefused) {
-    SimProcess sim("127.0.62.11", {});
+    SimFleet sim("127.0.62.11", {});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     std::string output;
     RunTool(V3("snmpget", "nxaSha", "SHA", "AES", "not-the-pass") + " " + sim.Target() + " 1.3.6.1.2.1.1.5.0", output);
@@ -42,7 +46,7 @@ TEST(SimV3, sim_WrongPassPhraseAndReadOnlyUserAreRefused) {
 }
 
 TEST(SimV3, sim_UsersFromTheCommandLine) {
-    SimProcess sim("127.0.62.21", {"--v3-user", "ops:SHA:opsauth123:AES:opspriv123"});
+    SimFleet sim("127.0.62.21", {"--v3-user", "ops:SHA:opsauth123:AES:opspriv123"});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     std::string output;
     RunTool("snmpget -v3 -r1 -t2 -l authPriv -u ops -a SHA -A opsauth123 -x AES -X opspriv123 " + sim.Target() + " 1.3.6.1.2.1.1.5.0", output);

@@ -1,9 +1,13 @@
 // nxa-sim --fault DEVICES:OID:ERROR[:get|set]: chosen variables of chosen
 // devices answer an error status, a v2 exception or nothing; the rest of the
 // device and the other devices answer as usual.
-#include "Catalogue.h"
-#include "SimProcess.h"
+#include "mib/Catalogue.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <gtest/gtest.h>
+
+using TestSupport::SimFleet;
+using TestSupport::RunTool;
 
 namespace {
 const std::string kE = Catalogue::EnterpriseRoot;
@@ -17,7 +21,7 @@ const std::string kContact = "1.3.6.1.2.1.1.4.0";
 class SimVariableFaults : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        sim = new SimProcess("127.0.67.1",
+        sim = new SimFleet("127.0.67.1",
                              {"--fault", "1:" + kLocation + ":genErr",
                               "--fault", "1,3:" + kSsid + ":noAccess:get",
                               "--fault", "all:" + kChannel + ":notWritable:set",
@@ -43,9 +47,9 @@ protected:
         RunTool("snmpset -v" + version + " -c private -r0 -t" + timeout + " " + sim->Target(device) + " " + varbinds, output);
         return output;
     }
-    static SimProcess* sim;
+    static SimFleet* sim;
 };
-SimProcess* SimVariableFaults::sim = nullptr;
+SimFleet* SimVariableFaults::sim = nullptr;
 }  // namespace
 
 TEST_F(SimVariableFaults, sim_FaultedGetAnswersItsErrorInV1AndV2c) {
@@ -154,7 +158,7 @@ TEST(SimVariableFaultOptions, sim_BadFaultsStopTheStart) {
     for (const char* fault : {"1:1.3.6.1.2.1.1.5.0:bogus", "4:1.3.6.1.2.1.1.5.0:genErr", "all:sysName:genErr",
                               "all:1.3.6.1.2.1.1.5.0:genErr:both", "all:1.3.6.1.2.1.1.5.0", "0:1.3.6.1:genErr"}) {
         std::string output;
-        EXPECT_NE(RunTool(SimProcess::Binary() + " --devices 3 --base 127.0.67.11 --port 1 --fault " + fault, output), 0) << fault;
+        EXPECT_NE(RunTool(SimFleet::Binary() + " --devices 3 --base 127.0.67.11 --port 1 --fault " + fault, output), 0) << fault;
         EXPECT_NE(output.find("--fault"), std::string::npos) << output;
     }
 }

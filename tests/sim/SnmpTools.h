@@ -1,5 +1,6 @@
 #pragma once
-#include "SimProcess.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@ namespace SnmpTools {
 inline std::string Run(const std::string& tool, const std::string& community, const std::string& target,
                        const std::string& arguments, const std::string& limits) {
     std::string output;
-    RunTool(tool + " -v2c -c " + community + " -On " + limits + " " + target + " " + arguments, output);
+    TestSupport::RunTool(tool + " -v2c -c " + community + " -On " + limits + " " + target + " " + arguments, output);
     return output;
 }
 inline std::string Get(const std::string& target, const std::string& oids, const std::string& limits = "-r1 -t5") {

@@ -1,8 +1,8 @@
 #pragma once
 // A private snmpd for the tests of this folder, started once per test suite,
 // and the variable tables the tests read and write on it.
-#include "ChildProcess.h"
-#include "SnmpdProcess.h"
+#include "support/ToolRun.h"
+#include "support/SnmpdProcess.h"
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSyntax.h"
@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
 
 namespace AgentTables {
 inline const MibVariable kSystemScalars[] = {

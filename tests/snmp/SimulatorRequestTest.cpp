@@ -1,7 +1,6 @@
 // The request engine against the simulated NXA-7310 with the module's own
 // descriptor tables.
-#include "ChildProcess.h"
-#include "FreePort.h"
+#include "support/SimFleet.h"
 #include "mib/QueryTables.h"
 #include "mib/pages/FilterPageTables.h"
 #include "mib/pages/StatusPageTables.h"
@@ -18,22 +17,9 @@ using namespace MibPages;
 class SimulatorRequest : public testing::Test {
 public:
     static void SetUpTestSuite() {
-        port_ = TestSupport::FreeUdpPort();
-        sim_ = std::make_unique<TestSupport::ChildProcess>();
-        ASSERT_TRUE(sim_->Start(NXA_SIM_BINARY, {"--devices", "2", "--base", "127.0.4.1", "--port",
-                                                 QString::number(port_), "--clients", "5"}));
-        auto r = NewRequest();
-        r->Timeout = 20;
-        r->Variables = MibVariableList(kSystemInfoVars, MibVariableList::MVT_SV);
-        for (int i = 0; i < 100; ++i) {
-            try {
-                r->Read(true);
-                return;
-            } catch (const CZRException&) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            }
-        }
-        FAIL() << "the simulator did not answer";
+        sim_ = std::make_unique<TestSupport::SimFleet>();
+        ASSERT_TRUE(sim_->Start("127.0.4.1", 2, {"--clients", "5"})) << sim_->Output();
+        port_ = sim_->Port();
     }
     static void TearDownTestSuite() { sim_.reset(); }
 
@@ -63,7 +49,7 @@ protected:
     }
 
     static inline uint16_t port_ = 0;
-    static inline std::unique_ptr<TestSupport::ChildProcess> sim_;
+    static inline std::unique_ptr<TestSupport::SimFleet> sim_;
 };
 
 TEST_F(SimulatorRequest, ReadsTheSystemGroupOfEachDevice) {

@@ -1,5 +1,5 @@
 #include "AgentFixture.h"
-#include "FreePort.h"
+#include "support/FreePort.h"
 #include "snmp/SnmpEngine.h"
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "FreePort.h"
+#include "support/FreePort.h"
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -6,14 +6,14 @@
 
 namespace TestSupport {
 namespace {
-uint16_t FreePort(int type) {
+uint16_t FreePort(int type, const std::string& address) {
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    if (::inet_pton(AF_INET, address.c_str(), &addr.sin_addr) != 1)
+        return 0;
     const int fd = ::socket(AF_INET, type, 0);
     if (fd < 0)
         return 0;
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
     socklen_t len = sizeof addr;
     uint16_t port = 0;
     if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
@@ -24,6 +24,6 @@ uint16_t FreePort(int type) {
 }
 }  // namespace
 
-uint16_t FreeUdpPort() { return FreePort(SOCK_DGRAM); }
-uint16_t FreeTcpPort() { return FreePort(SOCK_STREAM); }
+uint16_t FreeUdpPort(const std::string& address) { return FreePort(SOCK_DGRAM, address); }
+uint16_t FreeTcpPort(const std::string& address) { return FreePort(SOCK_STREAM, address); }
 }  // namespace TestSupport

@@ -1,5 +1,6 @@
-#include "SnmpdProcess.h"
-#include "FreePort.h"
+#include "support/SnmpdProcess.h"
+#include "support/FreePort.h"
+#include "support/ToolRun.h"
 #include <QFile>
 #include <chrono>
 #include <thread>

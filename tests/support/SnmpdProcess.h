@@ -1,5 +1,5 @@
 #pragma once
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdint>

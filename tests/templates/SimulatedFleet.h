@@ -1,13 +1,12 @@
 #pragma once
-// A simulated fleet for the template tests: nxa-sim as a child on loopback,
-// one fresh device per test, and plain reads and writes of single variables
-// to prepare a device and to check what a template left on it.
-#include "ChildProcess.h"
+// A simulated fleet for the template tests (TestSupport::SimFleet with
+// --verbose), one fresh device per test, and plain reads and writes of single
+// variables to prepare a device and to check what a template left on it.
 #include "snmp/DeviceTarget.h"
+#include "support/SimFleet.h"
 #include <QString>
-#include <QTemporaryDir>
+#include <QStringList>
 #include <cstdint>
-#include <memory>
 
 class SimulatedFleet {
 public:
@@ -32,8 +31,5 @@ public:
     QStringList Actions(int device) const;
 
 private:
-    uint32_t baseAddress_ = 0;
-    uint16_t port_ = 0;
-    QTemporaryDir dir_;
-    std::unique_ptr<TestSupport::ChildProcess> sim_;
+    TestSupport::SimFleet sim_;
 };

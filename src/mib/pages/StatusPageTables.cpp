@@ -1,6 +1,6 @@
 #include "StatusPageTables.h"
-#include "MibRecord.h"
-#include "ValueMaps.h"
+#include "mib/MibRecord.h"
+#include "mib/ValueMaps.h"
 
 namespace MibPages {
 using namespace SnmpSyntax;

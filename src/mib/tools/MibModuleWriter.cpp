@@ -1,7 +1,7 @@
 #include "MibModuleWriter.h"
-#include "Catalogue.h"
+#include "mib/Catalogue.h"
 #include "SmiNames.h"
-#include "ValueMaps.h"
+#include "mib/ValueMaps.h"
 #include "snmp/SnmpSyntax.h"
 #include <algorithm>
 #include <map>

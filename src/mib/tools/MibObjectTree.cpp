@@ -1,7 +1,7 @@
 #include "MibObjectTree.h"
-#include "Catalogue.h"
-#include "MibTables.h"
-#include "OidMeanings.h"
+#include "mib/Catalogue.h"
+#include "mib/MibTables.h"
+#include "mib/OidMeanings.h"
 #include "SmiNames.h"
 #include "snmp/SnmpSyntax.h"
 #include <algorithm>

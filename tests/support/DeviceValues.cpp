@@ -1,4 +1,4 @@
-#include "DeviceValues.h"
+#include "support/DeviceValues.h"
 #include <QProcess>
 #include <QString>
 #include <QStringList>

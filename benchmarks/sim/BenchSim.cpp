@@ -1,73 +1,16 @@
 // bench_sim: starts nxa-sim with one device on 127.0.90.1 and measures how many
 // GET and GETNEXT requests it answers per second (one outstanding request at a
 // time, net-snmp's single-session client API).
+#include "support/SimFleet.h"
 #include <benchmark/benchmark.h>
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
-#include <arpa/inet.h>
-#include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <poll.h>
 #include <string>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 const char* kAddress = "127.0.90.1";
 void* gSession = nullptr;
-pid_t gChild = -1;
-
-int FreePort() {
-    int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in in{};
-    in.sin_family = AF_INET;
-    inet_pton(AF_INET, kAddress, &in.sin_addr);
-    bind(fd, reinterpret_cast<sockaddr*>(&in), sizeof in);
-    socklen_t length = sizeof in;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&in), &length);
-    close(fd);
-    return ntohs(in.sin_port);
-}
-
-bool StartSim(int port) {
-    int fds[2];
-    if (pipe(fds) != 0)
-        return false;
-    gChild = fork();
-    if (gChild == 0) {
-        dup2(fds[1], 1);
-        close(fds[0]);
-        std::string portText = std::to_string(port);
-        execl(NXA_SIM_BINARY, NXA_SIM_BINARY, "--base", kAddress, "--port", portText.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string output;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (output.find("nxa-sim: ready") == std::string::npos && std::chrono::steady_clock::now() < deadline) {
-        pollfd p{fds[0], POLLIN, 0};
-        if (poll(&p, 1, 200) > 0) {
-            char buffer[1024];
-            ssize_t n = read(fds[0], buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            output.append(buffer, static_cast<size_t>(n));
-        }
-    }
-    close(fds[0]);
-    return output.find("nxa-sim: ready") != std::string::npos;
-}
-
-void StopSim() {
-    if (gChild > 0) {
-        kill(gChild, SIGTERM);
-        int status = 0;
-        waitpid(gChild, &status, 0);
-        gChild = -1;
-    }
-}
 
 bool OpenSession(int port) {
     setenv("MIBS", "", 1);
@@ -122,20 +65,17 @@ BENCHMARK(BM_GetNext)->UseRealTime()->MinTime(2.0);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    int port = FreePort();
-    if (!StartSim(port)) {
-        std::fprintf(stderr, "bench_sim: nxa-sim did not start\n");
-        StopSim();
+    TestSupport::SimFleet sim;
+    if (!sim.Start(QString::fromLatin1(kAddress))) {
+        std::fprintf(stderr, "bench_sim: nxa-sim did not start\n%s", sim.Output().c_str());
         return 1;
     }
-    if (!OpenSession(port)) {
+    if (!OpenSession(sim.Port())) {
         std::fprintf(stderr, "bench_sim: cannot open an SNMP session\n");
-        StopSim();
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     snmp_sess_close(gSession);
-    StopSim();
     return 0;
 }

@@ -3,8 +3,8 @@
 // snmpwalk, and prints the wall times and their ratio.
 //
 //   bench_snmp_walk [--clients N] [--rounds N]
-#include "ChildProcess.h"
-#include "FreePort.h"
+#include "support/SimFleet.h"
+#include "support/ToolRun.h"
 #include "mib/QueryTables.h"
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
@@ -94,10 +94,12 @@ int main(int argc, char** argv) {
     SnmpSession::StartSnmp(temp.path());
 
     const QString address = "127.0.3.1";
-    const uint16_t port = TestSupport::FreeUdpPort();
-    TestSupport::ChildProcess sim;
-    sim.Start(NXA_SIM_BINARY, {"--devices", "1", "--base", address, "--port", QString::number(port), "--clients",
-                               QString::number(clients)});
+    TestSupport::SimFleet sim;
+    if (!sim.Start(address, 1, {"--clients", QString::number(clients)})) {
+        std::fprintf(stderr, "nxa-sim did not start:\n%s", sim.Output().c_str());
+        return 1;
+    }
+    const uint16_t port = sim.Port();
     const QString endpoint = QStringLiteral("%1:%2").arg(address).arg(port);
 
     // Wait for the device, then have it build its client table.

@@ -5,8 +5,8 @@
 //  2. The basic-configuration query of 200 devices started at once against
 //     that of one device (ratio of wall times; aim at most 3).
 // Each time is the median of several runs.
-#include "SimProcess.h"
-#include "host/AP_PlugIn.h"
+#include "aerodesk/PlugInModule.h"
+#include "support/SimFleet.h"
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cstdio>
-#include <dlfcn.h>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,13 +23,8 @@ namespace {
 const std::string kRoot = "1.3.6.1.4.1.171.10.37.36";
 constexpr int kRuns = 5;
 
-struct Module {
-    decltype(&PlugInit) Init = nullptr;
-    decltype(&PlugSetSnmpParameter) SetSnmpParameter = nullptr;
-    decltype(&PlugGetClinetInfor) GetClinetInfor = nullptr;
-    decltype(&PlugGetBasicConfigInfor) GetBasicConfigInfor = nullptr;
-    decltype(&PlugExit) Exit = nullptr;
-};
+using TestSupport::SimFleet;
+using Module = PlugInModule;
 
 int gCalls = 0;
 int gRecords = 0;
@@ -74,40 +68,6 @@ bool RunTool(const QString& tool, const QStringList& arguments, int minimumLines
     return p.waitForFinished(120000) && p.exitCode() == 0 && p.readAllStandardOutput().count('\n') >= minimumLines;
 }
 
-// nxa-sim with many devices needs longer than SimProcess waits to be ready.
-class Fleet {
-public:
-    Fleet(const std::string& base, int devices) {
-        port_ = SimProcess::FreeUdpPort(base);
-        process_.setProgram(QStringLiteral(NXA_SIM_BINARY));
-        process_.setArguments({QStringLiteral("--devices"), QString::number(devices), QStringLiteral("--base"),
-                               QString::fromStdString(base), QStringLiteral("--port"), QString::number(port_),
-                               QStringLiteral("--clients"), QStringLiteral("0")});
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start();
-        QDeadlineTimer deadline(180000);
-        while (!output_.contains("nxa-sim: ready") && !deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
-            process_.waitForReadyRead(200);
-            output_ += process_.readAll();
-        }
-        ready_ = output_.contains("nxa-sim: ready");
-    }
-    ~Fleet() {
-        process_.terminate();
-        if (!process_.waitForFinished(5000))
-            process_.kill();
-        process_.waitForFinished();
-    }
-    bool Ready() const { return ready_; }
-    int Port() const { return port_; }
-
-private:
-    QProcess process_;
-    QByteArray output_;
-    int port_ = 0;
-    bool ready_ = false;
-};
-
 void SetTarget(Module& m, const std::string& address, int port) {
     in_addr in{};
     inet_pton(AF_INET, address.c_str(), &in);
@@ -115,7 +75,7 @@ void SetTarget(Module& m, const std::string& address, int port) {
 }
 
 int ClientBench(Module& m) {
-    SimProcess sim("127.0.91.1", {"--clients", "256"});
+    SimFleet sim("127.0.91.1", {"--clients", "256"});
     if (!sim.Ready()) {
         std::fprintf(stderr, "nxa-sim did not start: %s\n", sim.Output().c_str());
         return 1;
@@ -156,8 +116,9 @@ int ClientBench(Module& m) {
 
 int BasicConfigBench(Module& m) {
     constexpr int kDevices = 200;
-    Fleet fleet("127.0.92.1", kDevices);
-    if (!fleet.Ready()) {
+    // Many devices take longer than the default to be ready.
+    SimFleet fleet;
+    if (!fleet.Start(QStringLiteral("127.0.92.1"), kDevices, {QStringLiteral("--clients"), QStringLiteral("0")}, 180)) {
         std::fprintf(stderr, "nxa-sim with %d devices did not start\n", kDevices);
         return 1;
     }
@@ -195,19 +156,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    void* handle = dlopen(NXA_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        std::fprintf(stderr, "%s\n", dlerror());
+    Module m;
+    if (!m.Load(QStringLiteral(NXA_MODULE_PATH))) {
+        std::fprintf(stderr, "%s\n", qPrintable(m.Error()));
         return 1;
     }
-    Module m;
-    m.Init = reinterpret_cast<decltype(m.Init)>(dlsym(handle, "PlugInit"));
-    m.SetSnmpParameter = reinterpret_cast<decltype(m.SetSnmpParameter)>(dlsym(handle, "PlugSetSnmpParameter"));
-    m.GetClinetInfor = reinterpret_cast<decltype(m.GetClinetInfor)>(dlsym(handle, "PlugGetClinetInfor"));
-    m.GetBasicConfigInfor = reinterpret_cast<decltype(m.GetBasicConfigInfor)>(dlsym(handle, "PlugGetBasicConfigInfor"));
-    m.Exit = reinterpret_cast<decltype(m.Exit)>(dlsym(handle, "PlugExit"));
-    if (!m.Init || !m.SetSnmpParameter || !m.GetClinetInfor || !m.GetBasicConfigInfor || !m.Exit)
-        return 1;
     m.Init(0, 0, 0, nullptr);
     int rc = ClientBench(m);
     rc |= BasicConfigBench(m);

@@ -1,7 +1,7 @@
 // The fleet firmware upgrade of 50 simulated devices (nxa-sim on loopback):
 // wall time of the whole run, and the overhead beyond the waits that the
 // arguments impose (the reboot wait) and the queue's fixed pumps.
-#include "SimProcess.h"
+#include "support/SimFleet.h"
 #include "maintenance/FirmwareUpgrade.h"
 #include "servers/FtpServer.h"
 #include "snmp/SnmpSession.h"
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     QTemporaryDir temp;
     SnmpSession::StartSnmp(temp.path());
     // Devices answer again right after the reboot step, so runs follow each other at once.
-    SimProcess sim("127.0.95.1", {"--restart-time", "0", "--reset-time", "0"}, devices);
+    TestSupport::SimFleet sim("127.0.95.1", {"--restart-time", "0", "--reset-time", "0"}, devices);
     if (!sim.Ready()) {
         std::fprintf(stderr, "nxa-sim did not start:\n%s\n", sim.Output().c_str());
         return 1;

@@ -1,8 +1,8 @@
 // How long a simulated device takes to make its configuration backup and to
 // restore from one (the work behind an FTP "Put" and a "configSave").
-#include "BackupFile.h"
-#include "Device.h"
-#include "DeviceModel.h"
+#include "sim/BackupFile.h"
+#include "sim/Device.h"
+#include "sim/DeviceModel.h"
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -1,0 +1,1 @@
+// Donor of the precompiled Qt Core header (cmake/Precompiled.cmake).

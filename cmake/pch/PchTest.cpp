@@ -1,0 +1,2 @@
+// Donor of the precompiled header of the test programs (cmake/Precompiled.cmake);
+// its main() comes from GoogleTest.

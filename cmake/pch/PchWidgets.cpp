@@ -1,0 +1,1 @@
+// Donor of the precompiled Qt Widgets header (cmake/Precompiled.cmake).
