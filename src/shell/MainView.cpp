@@ -18,10 +18,15 @@ CMainView::CMainView(CMainDoc* document, QWidget* parent)
 }
 
 CMainView::~CMainView() {
-    // Pages go while the view is whole (their requests wait for completions).
-    for (auto& [name, page] : pages_)
+    // Pages go while the view is whole. A page's requests wait for their
+    // completions and let events run meanwhile, in which the busy test or the
+    // layout may walk the pages: each page leaves the map before it is deleted.
+    while (!pages_.empty()) {
+        const auto first = pages_.begin();
+        CPage* page = first->second;
+        pages_.erase(first);
         delete page;
-    pages_.clear();
+    }
     if (gView == this)
         gView = nullptr;
 }

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
@@ -244,6 +245,36 @@ TEST_F(FrameTest, DeleteQuestionsUnlessTheFrameIsGoing) {
     ASSERT_TRUE(frame->BeingDestroyed());
     EXPECT_TRUE(bar->DeleteFolderByUser(bar->FindFolder("Home")));
     EXPECT_EQ(messages->Boxes.size(), asked);
+}
+
+TEST_F(FrameTest, PagesLeaveTheBusyTestBeforeTheyGoWhenTheWindowGoesWithARequestInFlight) {
+    // A second page whose class sorts before the probe's, so that it goes first.
+    PageRegistry::SetFactory("CAdminPage", &ProbePage::Make);
+    struct Unregister {
+        ~Unregister() { PageRegistry::SetFactory("CAdminPage", nullptr); }
+    } unregister;
+    Open(kSilent);
+    ASSERT_NE(frame->View()->PageByLabel("Admin"), nullptr);
+    frame->Command(32772);   // the probe reads from a device that never answers
+    ASSERT_TRUE(frame->View()->BusyCheck());
+    // While the window goes, the probe's request waits for its completion and
+    // lets events run; in them the busy test and the layout run, as a host's
+    // events would make them.
+    int checks = 0;
+    QTimer during;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        if (CMainView* view = CMainView::Instance()) {
+            view->BusyCheck();
+            view->resize(view->width() + 1, view->height());
+            ++checks;
+        }
+    });
+    during.start(1);
+    delete frame.data();
+    during.stop();
+    EXPECT_GT(checks, 0);   // the events did run while the pages went
+    EXPECT_EQ(CMainView::Instance(), nullptr);
+    EXPECT_EQ(CMainFrame::Instance(), nullptr);
 }
 
 TEST_F(FrameTest, CloseRefusedWhileARefreshIsInFlightAndAllowedAfter) {
