@@ -42,8 +42,6 @@ void PageWait::EndAfter(Wait& wait, int milliseconds, const char* name, std::fun
 }
 
 void PageWait::End(Wait& wait) {
-    if (save_ == &wait)
-        save_ = nullptr;
     if (refresh_ == &wait) {
         refresh_ = nullptr;
         refreshDepth_ = 0;
@@ -71,20 +69,23 @@ void PageWait::End(Wait& wait) {
 }
 
 void PageWait::BeginWait(bool apply) {
-    save_ = &Start(QString::fromLatin1(apply ? ShellTexts::Applying : ShellTexts::Saving),
-                   QString::fromLatin1(apply ? ShellTexts::ApplyingLine : ShellTexts::SavingLine));
+    Wait& wait = Start(QString::fromLatin1(apply ? ShellTexts::Applying : ShellTexts::Saving),
+                       QString::fromLatin1(apply ? ShellTexts::ApplyingLine : ShellTexts::SavingLine));
+    unanswered_.push_back(&wait);
 }
 
 void PageWait::EndWait(bool apply, bool succeeded) {
     // The wait of the save or apply whose set has answered; one is made when
     // none was begun, so that the end is the same.
-    Wait* wait = save_;
-    if (!wait) {
+    Wait* wait = nullptr;
+    if (!unanswered_.empty()) {
+        wait = unanswered_.front();
+        unanswered_.pop_front();
+    } else {
         waits_.push_back(std::make_unique<Wait>());
         wait = waits_.back().get();
         wait->Line = QString::fromLatin1(apply ? ShellTexts::ApplyingLine : ShellTexts::SavingLine);
     }
-    save_ = nullptr;
     const bool applied = apply && succeeded;
     EndAfter(*wait, applied ? kApplyMs : kSaveSettleMs, applied ? "apply" : "save", [this, succeeded, applied] {
         if (applied && AfterApply)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -27,6 +28,7 @@ public:
 
     // Disables the frame, posts the status line and shows the dialog.
     void BeginWait(bool apply);
+    // The set of the oldest save or apply begun has answered.
     // Save (apply false): after 100 ms the save's wait ends and "Save OK!" is
     // posted when the set succeeded. Apply: after 45 s the same, then
     // AfterApply runs; a failed apply ends after 100 ms without "Save OK!",
@@ -61,7 +63,7 @@ private:
     CMainView* view_;
     QPointer<CWaitDialog> dialog_;
     std::vector<std::unique_ptr<Wait>> waits_;   // in the order they began
-    Wait* save_ = nullptr;                       // the save or apply whose set has not answered yet
+    std::deque<Wait*> unanswered_;               // saves and applies whose sets have not answered, oldest first
     Wait* refresh_ = nullptr;
     int refreshDepth_ = 0;
 };

@@ -136,4 +136,25 @@ TEST_F(PageWaitTest, ATimedWaitStartedDuringASaveSettleCancelsNeither) {
     EXPECT_TRUE(timers.Timers[1].Fired);
 }
 
+TEST_F(PageWaitTest, OverlappingSavesEachEndAfterTheirOwnAnswer) {
+    Open(kLive);
+    PageWait& wait = frame->View()->Wait();
+    status->Lines.clear();
+    ShellTest::TimerLog timers(status.get());
+    wait.BeginWait(false);
+    wait.BeginWait(false);
+    wait.EndWait(false, true);   // the first set's answer
+    EXPECT_TRUE(ShellTest::PumpUntil([this] { return status->Contains("Save OK!"); }, 10000));
+    EXPECT_FALSE(frame->isEnabled());   // the second save has not been answered
+    EXPECT_TRUE(wait.IsWaiting());
+    wait.EndWait(false, false);   // the second set failed
+    EXPECT_TRUE(ShellTest::PumpUntil([&] { return !wait.IsWaiting(); }, 10000));
+    EXPECT_TRUE(frame->isEnabled());
+    EXPECT_EQ(wait.Dialog(), nullptr);
+    EXPECT_EQ(status->Texts().count("Save OK!"), 1);
+    ASSERT_EQ(timers.Timers.size(), 2u);
+    EXPECT_TRUE(timers.Timers[0].Fired);
+    EXPECT_TRUE(timers.Timers[1].Fired);
+}
+
 }  // namespace
