@@ -37,6 +37,36 @@ OutlookBar::ItemId BarItem(OutlookBar* bar, const QString& folder, const QString
 
 QString CurrentFolderText(OutlookBar* bar) { return bar->FolderText(bar->CurrentFolder()); }
 
+// The action of the menu item `item` under the top-level menu `top`, or nullptr.
+QAction* MenuAction(CMainFrame* frame, const QString& top, const QString& item) {
+    for (QAction* a : frame->menuBar()->actions()) {
+        if (a->text() != top || !a->menu())
+            continue;
+        for (QAction* candidate : a->menu()->actions()) {
+            if (candidate->text() == item)
+                return candidate;
+        }
+    }
+    return nullptr;
+}
+
+// A page that records the window commands it is offered and carries out
+// Discard Changes (standing in for the page that owns that sequence).
+class CommandRecorderPage : public CPage {
+public:
+    using CPage::CPage;
+    static CPage* Make(CMainView* view, const PageRow& row) { return new CommandRecorderPage(view, row); }
+    bool HandleCommand(int commandId) override {
+        Offered.push_back(commandId);
+        if (commandId != PageRegistry::CmdDiscardChanges)
+            return false;
+        ++Discards;
+        return true;
+    }
+    std::vector<int> Offered;
+    int Discards = 0;
+};
+
 using FrameTest = WindowTest;
 
 TEST_F(FrameTest, FixedCentredFrameWithOnePaneAndTheBarAtASeventh) {
@@ -223,6 +253,30 @@ TEST_F(FrameTest, DhcpRemovalAfterTheUserRemovedItsItemOrItsFolderTakesNothingEl
     EXPECT_FALSE(frame->HasMenuCommand(32776));
     EXPECT_TRUE(frame->Command(32780));
     EXPECT_EQ(CurrentFolderText(bar), "Status");
+}
+
+TEST_F(FrameTest, DiscardChangesChosenFromTheMenuReachesThePageThatCarriesIt) {
+    PageRegistry::SetFactory("CSystemPage", &CommandRecorderPage::Make);
+    struct Unregister {
+        ~Unregister() { PageRegistry::SetFactory("CSystemPage", nullptr); }
+    } unregister;
+    Open(kLive);
+    auto* system = dynamic_cast<CommandRecorderPage*>(frame->View()->PageByLabel("System"));
+    ASSERT_NE(system, nullptr);
+    QAction* discard = MenuAction(frame, "&System", "Discard Changes");
+    ASSERT_NE(discard, nullptr);
+    EXPECT_TRUE(discard->isEnabled());
+    discard->trigger();   // as a person chooses it
+    EXPECT_EQ(system->Discards, 1);
+    EXPECT_EQ(system->Offered, std::vector<int>({PageRegistry::CmdDiscardChanges}));
+    // Choosing it switches no page.
+    EXPECT_EQ(frame->View()->CaptionText(), "Information");
+    // A page switch is the frame's own: it is not offered to the pages.
+    EXPECT_TRUE(frame->Command(32772));
+    EXPECT_EQ(system->Offered.size(), 1u);
+    discard->trigger();
+    EXPECT_EQ(system->Discards, 2);
+    EXPECT_EQ(frame->View()->CaptionText(), "LAN");
 }
 
 TEST_F(FrameTest, DeleteQuestionsUnlessTheFrameIsGoing) {
