@@ -62,8 +62,24 @@ CMainFrame::CMainFrame(const WindowSettings& settings)
     connect(document_, &CMainDoc::DhcpFunctionMissing, this, &CMainFrame::RemoveDhcpServer);
     view_->InitialUpdate(settings);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen();
+}
+
+void CMainFrame::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect outer = frameGeometry();
+    move(screen->availableGeometry().center() - (outer.center() - outer.topLeft()));
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window's frame is known once it is shown: centred again with it.
+    if (!centredShown_) {
+        centredShown_ = true;
+        CentreOnScreen();
+    }
 }
 
 CMainFrame::~CMainFrame() {

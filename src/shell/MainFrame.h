@@ -57,8 +57,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void customEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Centres the window, its frame included, on the screen's free area.
+    void CentreOnScreen();
     void BuildMenu();
     void BuildBar();
     bool OnBarNotify(int code, OutlookBar::ItemId item);
@@ -82,4 +85,5 @@ private:
     std::map<QString, OutlookBar::ItemId> barItems_;
     QPointer<CPage> current_;
     bool beingDestroyed_ = false;
+    bool centredShown_ = false;
 };

@@ -106,13 +106,14 @@ TEST_F(InformationPageTest, ASilentDeviceRemovesOnlyTheDhcpPageAndLeavesThePageU
     EXPECT_TRUE(messages->Boxes.empty());
 }
 
-TEST_F(InformationPageTest, SaveAndActivateKeepsTheFrameDisabledUntilTheWaitEnds) {
+TEST_F(InformationPageTest, SaveAndActivateKeepsTheFrameDisabledForTheWholeApplyWait) {
     ASSERT_TRUE(Open(kLive, 0.05));
     ManagementWindow::Show();
     ASSERT_TRUE(WaitIdle());
     frame->Bar()->ClickItem(frame->Bar()->FindItem(frame->Bar()->FindFolder("Basic"), "Wireless"));   // another page first
     EXPECT_EQ(frame->View()->CaptionText(), "Wireless");
     status->Lines.clear();
+    ShellTest::TimerLog timers(status.get());
     frame->Command(32813);
     EXPECT_FALSE(frame->isEnabled());
     ASSERT_TRUE(ShellTest::PumpUntil([this] { return status->Contains("Save OK!"); }, 30000))
@@ -123,11 +124,19 @@ TEST_F(InformationPageTest, SaveAndActivateKeepsTheFrameDisabledUntilTheWaitEnds
     EXPECT_TRUE(status->Lines[1].Text.startsWith("Set: (ZrSNMP++) Ok!")) << status->Lines[1].Text.toStdString();
     // The device has answered; the frame stays disabled for the whole wait.
     EXPECT_FALSE(status->Lines[1].FrameEnabled);
-    for (const auto& line : status->Lines) {
-        if (line.Text == "Save OK!") {
-            EXPECT_TRUE(line.FrameEnabled);
-        }
-    }
+    EXPECT_EQ(status->Lines[2].Text, "Save OK!");
+    EXPECT_TRUE(status->Lines[2].FrameEnabled);
+    // The wait is the apply's 45 s (scaled), started once the device had
+    // answered; it ended the wait: "Save OK!" came when it fired.
+    ASSERT_EQ(timers.Timers.size(), 1u);
+    const ShellTest::TimerLog::Timer& apply = timers.Timers[0];
+    EXPECT_EQ(apply.Name, "apply");
+    EXPECT_EQ(apply.Milliseconds, 45000);
+    EXPECT_EQ(apply.Interval, ShellTiming::Ms(45000));
+    EXPECT_EQ(apply.Interval, 2250);
+    EXPECT_EQ(apply.LinesAtStart, 2u);
+    EXPECT_TRUE(apply.Fired);
+    EXPECT_EQ(apply.LinesAtFire, 3u);
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_EQ(frame->View()->CaptionText(), "Information");
     EXPECT_EQ(frame->Bar()->CurrentFolder(), frame->Bar()->FindFolder("Home"));
@@ -141,6 +150,7 @@ TEST_F(InformationPageTest, SaveAndActivateOnASilentDeviceEndsWithTheEngineMessa
     ASSERT_TRUE(Open(kSilent, 0.01));
     ASSERT_TRUE(WaitIdle());
     status->Lines.clear();
+    ShellTest::TimerLog timers(status.get());
     frame->Command(32813);
     EXPECT_FALSE(frame->isEnabled());
     ASSERT_TRUE(WaitIdle());
@@ -148,6 +158,11 @@ TEST_F(InformationPageTest, SaveAndActivateOnASilentDeviceEndsWithTheEngineMessa
     EXPECT_FALSE(status->Contains("Save OK!"));
     EXPECT_TRUE(frame->StatusLine().startsWith("Set: (SNMPClass) SNMP request timed out!"))
         << frame->StatusLine().toStdString();
+    // No apply wait: the failed set ends after the save's settle.
+    ASSERT_EQ(timers.Timers.size(), 1u);
+    EXPECT_EQ(timers.Timers[0].Milliseconds, 100);
+    EXPECT_EQ(timers.Timers[0].Interval, ShellTiming::Ms(100));
+    EXPECT_TRUE(timers.Timers[0].Fired);
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include "shell/MainDoc.h"
 #include "shell/ShellTexts.h"
 #include "shell/StatusPost.h"
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -75,6 +77,12 @@ TEST_F(FrameTest, FixedCentredFrameWithOnePaneAndTheBarAtASeventh) {
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(frame->Splitter()->sizes().at(0), CMainFrame::kWidth / 7);
+    // Centred on the screen's free area.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QPoint offset = frame->frameGeometry().center() - screen->availableGeometry().center();
+    EXPECT_LE(qAbs(offset.x()), 1) << offset.x();
+    EXPECT_LE(qAbs(offset.y()), 1) << offset.y();
     EXPECT_EQ(CMainFrame::Instance(), frame.data());
     StatusText::Post("a line for the status bar");
     EXPECT_EQ(frame->StatusLine(), "a line for the status bar");
