@@ -6,19 +6,6 @@
 
 namespace {
 
-// The value of one to three decimal digits ("0" to "9") and nothing else, or -1.
-int ByteText(const QString& text) {
-    if (text.isEmpty() || text.size() > 3)
-        return -1;
-    int value = 0;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
-
 // One field: up to three decimal digits. A value above 255 becomes 255, as
 // the address control of the desktop does, so a field never holds more.
 class ByteValidator : public QValidator {
@@ -27,7 +14,7 @@ public:
     State validate(QString& input, int& pos) const override {
         if (input.isEmpty())
             return Intermediate;   // a blank field
-        const int value = ByteText(input);
+        const int value = IpAddressEdit::PartValue(input);
         if (value < 0)
             return Invalid;
         if (value > 255) {
@@ -58,6 +45,18 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QWidget(parent) {
     layout->addStretch(1);
 }
 
+int IpAddressEdit::PartValue(const QString& part) {
+    if (part.isEmpty() || part.size() > 3)
+        return -1;
+    int value = 0;
+    for (const QChar c : part) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
 QString IpAddressEdit::Text() const {
     if (IsBlank())
         return {};
@@ -71,7 +70,7 @@ void IpAddressEdit::SetText(const QString& text) {
     const QStringList parts = text.split('.');
     bool bytes = parts.size() == 4;
     for (int i = 0; bytes && i < 4; ++i) {
-        const int value = ByteText(parts[i]);
+        const int value = IpAddressEdit::PartValue(parts[i]);
         bytes = value >= 0 && value <= 255;
     }
     if (!bytes) {

@@ -23,6 +23,10 @@ public:
     void FocusFirstField();
     QLineEdit* Field(int index) const { return fields_.at(static_cast<size_t>(index)); }
 
+    // The value of one dotted part: one to three decimal digits ("0" to "9")
+    // and nothing else; -1 for any other text.
+    static int PartValue(const QString& part);
+
 private:
     std::array<QLineEdit*, 4> fields_{};
 };

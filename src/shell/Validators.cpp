@@ -1,31 +1,18 @@
 #include "Validators.h"
+#include "controls/IpAddressEdit.h"
 #include <QStringList>
 
 namespace Validators {
 namespace {
 
-// The value of an address part: one to three decimal digits ("0" to "9")
-// and nothing else, or -1.
-int PartValue(const QString& part) {
-    if (part.isEmpty() || part.size() > 3)
-        return -1;
-    int value = 0;
-    for (const QChar c : part) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
-
 // The four parts of a dotted text with exactly three dots, neither first nor
-// last, each part one to three decimal digits.
+// last, each part one to three decimal digits as the address control takes it.
 bool DottedParts(const QString& text, long long parts[4]) {
     if (text.count('.') != 3 || text.startsWith('.') || text.endsWith('.'))
         return false;
     const QStringList split = text.split('.');
     for (int i = 0; i < 4; ++i) {
-        parts[i] = PartValue(split[i]);
+        parts[i] = IpAddressEdit::PartValue(split[i]);
         if (parts[i] < 0)
             return false;
     }

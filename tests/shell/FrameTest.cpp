@@ -69,6 +69,18 @@ public:
     int Discards = 0;
 };
 
+// Builds a page class with a test page for one test.
+class PageFactoryOverride {
+public:
+    PageFactoryOverride(const char* pageClass, PageFactory factory) : pageClass_(pageClass) {
+        PageRegistry::SetFactory(pageClass, factory);
+    }
+    ~PageFactoryOverride() { PageRegistry::SetFactory(pageClass_, nullptr); }
+
+private:
+    const char* pageClass_;
+};
+
 using FrameTest = WindowTest;
 
 TEST_F(FrameTest, FixedCentredFrameWithOnePaneAndTheBarAtASeventh) {
@@ -264,10 +276,7 @@ TEST_F(FrameTest, DhcpRemovalAfterTheUserRemovedItsItemOrItsFolderTakesNothingEl
 }
 
 TEST_F(FrameTest, DiscardChangesChosenFromTheMenuReachesThePageThatCarriesIt) {
-    PageRegistry::SetFactory("CSystemPage", &CommandRecorderPage::Make);
-    struct Unregister {
-        ~Unregister() { PageRegistry::SetFactory("CSystemPage", nullptr); }
-    } unregister;
+    const PageFactoryOverride systemPage("CSystemPage", &CommandRecorderPage::Make);
     Open(kLive);
     auto* system = dynamic_cast<CommandRecorderPage*>(frame->View()->PageByLabel("System"));
     ASSERT_NE(system, nullptr);
@@ -311,10 +320,7 @@ TEST_F(FrameTest, DeleteQuestionsUnlessTheFrameIsGoing) {
 
 TEST_F(FrameTest, PagesLeaveTheBusyTestBeforeTheyGoWhenTheWindowGoesWithARequestInFlight) {
     // A second page whose class sorts before the probe's, so that it goes first.
-    PageRegistry::SetFactory("CAdminPage", &ProbePage::Make);
-    struct Unregister {
-        ~Unregister() { PageRegistry::SetFactory("CAdminPage", nullptr); }
-    } unregister;
+    const PageFactoryOverride adminPage("CAdminPage", &ProbePage::Make);
     Open(kSilent);
     ASSERT_NE(frame->View()->PageByLabel("Admin"), nullptr);
     frame->Command(32772);   // the probe reads from a device that never answers

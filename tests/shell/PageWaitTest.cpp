@@ -18,21 +18,47 @@ private:
     double previous_;
 };
 
-using PageWaitTest = WindowTest;
+class PageWaitTest : public WindowTest {
+protected:
+    // Starts recording the status lines and wait timers afresh; returns the waits.
+    PageWait& Record() {
+        status->Lines.clear();
+        timers = std::make_unique<ShellTest::TimerLog>(status.get());
+        return frame->View()->Wait();
+    }
+    // The wait timer started `index`-th: its name, the milliseconds asked
+    // for, its scaled interval, and that it fired.
+    void ExpectFiredTimer(size_t index, const QString& name, int milliseconds) const {
+        ASSERT_LT(index, timers->Timers.size());
+        const ShellTest::TimerLog::Timer& timer = timers->Timers[index];
+        EXPECT_EQ(timer.Name, name);
+        EXPECT_EQ(timer.Milliseconds, milliseconds);
+        EXPECT_EQ(timer.Interval, ShellTiming::Ms(milliseconds));
+        EXPECT_TRUE(timer.Fired);
+    }
+    // Begins and ends a refresh wait while another wait goes on, which keeps
+    // the frame disabled and its own line in the dialog.
+    void RefreshWaitEndsDuring(PageWait& wait, const QString& line) {
+        wait.BeginRefreshWait();
+        wait.EndRefreshWait();
+        EXPECT_FALSE(frame->isEnabled());
+        EXPECT_TRUE(wait.IsWaiting());
+        ASSERT_NE(wait.Dialog(), nullptr);
+        EXPECT_EQ(wait.Dialog()->Line(), line);
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        timers.reset();
+    }
+    std::unique_ptr<ShellTest::TimerLog> timers;
+};
 
 TEST_F(PageWaitTest, ARefreshWaitEndingDuringASaveSettleLeavesTheSaveItsOwnEnd) {
     Open(kLive);
-    PageWait& wait = frame->View()->Wait();
-    status->Lines.clear();
-    ShellTest::TimerLog timers(status.get());
+    PageWait& wait = Record();
     wait.BeginWait(false);
     wait.EndWait(false, true);   // the set has answered: the save settles
-    wait.BeginRefreshWait();
-    wait.EndRefreshWait();       // a refresh wait ends before the settle does
-    EXPECT_FALSE(frame->isEnabled());
-    EXPECT_TRUE(wait.IsWaiting());
-    ASSERT_NE(wait.Dialog(), nullptr);
-    EXPECT_EQ(wait.Dialog()->Line(), "Saving, please wait...");
+    RefreshWaitEndsDuring(wait, "Saving, please wait...");
     EXPECT_TRUE(ShellTest::PumpUntil([this] { return status->Contains("Save OK!"); }, 10000));
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_FALSE(wait.IsWaiting());
@@ -43,29 +69,19 @@ TEST_F(PageWaitTest, ARefreshWaitEndingDuringASaveSettleLeavesTheSaveItsOwnEnd) 
     EXPECT_TRUE(status->Lines[3].FrameEnabled);
     // One timer, the save's 100 ms (scaled), started before the refresh wait
     // and ending the wait when it fired.
-    ASSERT_EQ(timers.Timers.size(), 1u);
-    EXPECT_EQ(timers.Timers[0].Name, "save");
-    EXPECT_EQ(timers.Timers[0].Milliseconds, 100);
-    EXPECT_EQ(timers.Timers[0].Interval, ShellTiming::Ms(100));
-    EXPECT_EQ(timers.Timers[0].LinesAtStart, 1u);
-    EXPECT_TRUE(timers.Timers[0].Fired);
-    EXPECT_EQ(timers.Timers[0].LinesAtFire, 4u);
+    ASSERT_EQ(timers->Timers.size(), 1u);
+    ExpectFiredTimer(0, "save", 100);
+    EXPECT_EQ(timers->Timers[0].LinesAtStart, 1u);
+    EXPECT_EQ(timers->Timers[0].LinesAtFire, 4u);
 }
 
 TEST_F(PageWaitTest, ARefreshWaitEndingDuringTheApplyLeavesTheApplyItsWholeWait) {
     Open(kLive);
     ScaleGuard scale(0.01);
-    PageWait& wait = frame->View()->Wait();
-    status->Lines.clear();
-    ShellTest::TimerLog timers(status.get());
+    PageWait& wait = Record();
     wait.BeginWait(true);
     wait.EndWait(true, true);   // the device took the apply: the long wait begins
-    wait.BeginRefreshWait();
-    wait.EndRefreshWait();
-    EXPECT_FALSE(frame->isEnabled());
-    EXPECT_TRUE(wait.IsWaiting());
-    ASSERT_NE(wait.Dialog(), nullptr);
-    EXPECT_EQ(wait.Dialog()->Line(), "Apply Settings, please wait...");
+    RefreshWaitEndsDuring(wait, "Apply Settings, please wait...");
     EXPECT_TRUE(ShellTest::PumpUntil([this] { return status->Contains("Save OK!"); }, 10000));
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_EQ(frame->View()->CaptionText(), "Information");   // the apply's end shows the Information page
@@ -74,29 +90,22 @@ TEST_F(PageWaitTest, ARefreshWaitEndingDuringTheApplyLeavesTheApplyItsWholeWait)
     EXPECT_FALSE(status->Lines[2].FrameEnabled);
     EXPECT_TRUE(status->Lines[3].FrameEnabled);
     // The apply's own 45 s (scaled) ended it, not a save's settle.
-    ASSERT_EQ(timers.Timers.size(), 1u);
-    EXPECT_EQ(timers.Timers[0].Name, "apply");
-    EXPECT_EQ(timers.Timers[0].Milliseconds, 45000);
-    EXPECT_EQ(timers.Timers[0].Interval, ShellTiming::Ms(45000));
-    EXPECT_EQ(timers.Timers[0].Interval, 450);
-    EXPECT_TRUE(timers.Timers[0].Fired);
-    EXPECT_EQ(timers.Timers[0].LinesAtFire, 4u);
+    ASSERT_EQ(timers->Timers.size(), 1u);
+    ExpectFiredTimer(0, "apply", 45000);
+    EXPECT_EQ(timers->Timers[0].Interval, 450);
+    EXPECT_EQ(timers->Timers[0].LinesAtFire, 4u);
 }
 
 TEST_F(PageWaitTest, AFailedApplyEndsAfterTheSaveSettleWithoutSaveOk) {
     Open(kLive);
     frame->Command(32772);   // another page than the Information page
     ASSERT_TRUE(WaitIdle());
-    PageWait& wait = frame->View()->Wait();
-    status->Lines.clear();
-    ShellTest::TimerLog timers(status.get());
+    PageWait& wait = Record();
     wait.BeginWait(true);
     wait.EndWait(true, false);
     EXPECT_TRUE(ShellTest::PumpUntil([this] { return frame->isEnabled(); }, 10000));
-    ASSERT_EQ(timers.Timers.size(), 1u);
-    EXPECT_EQ(timers.Timers[0].Milliseconds, 100);
-    EXPECT_EQ(timers.Timers[0].Interval, ShellTiming::Ms(100));
-    EXPECT_TRUE(timers.Timers[0].Fired);
+    ASSERT_EQ(timers->Timers.size(), 1u);
+    ExpectFiredTimer(0, "save", 100);
     EXPECT_EQ(status->Texts(), QStringList({"Apply Settings, Please wait..."}));
     EXPECT_EQ(frame->View()->CaptionText(), "LAN");   // no apply, so the page shown stays
     EXPECT_FALSE(wait.IsWaiting());
@@ -104,9 +113,7 @@ TEST_F(PageWaitTest, AFailedApplyEndsAfterTheSaveSettleWithoutSaveOk) {
 
 TEST_F(PageWaitTest, ATimedWaitStartedDuringASaveSettleCancelsNeither) {
     Open(kLive);
-    PageWait& wait = frame->View()->Wait();
-    status->Lines.clear();
-    ShellTest::TimerLog timers(status.get());
+    PageWait& wait = Record();
     wait.BeginWait(false);
     wait.EndWait(false, true);
     bool done = false;
@@ -129,18 +136,14 @@ TEST_F(PageWaitTest, ATimedWaitStartedDuringASaveSettleCancelsNeither) {
     }
     EXPECT_NE(enabledAtDone, enabledAtSaveOk);
     // Each had its own timer, and each fired.
-    ASSERT_EQ(timers.Timers.size(), 2u);
-    EXPECT_EQ(timers.Timers[0].Interval, ShellTiming::Ms(100));
-    EXPECT_EQ(timers.Timers[1].Interval, ShellTiming::Ms(50));
-    EXPECT_TRUE(timers.Timers[0].Fired);
-    EXPECT_TRUE(timers.Timers[1].Fired);
+    ASSERT_EQ(timers->Timers.size(), 2u);
+    ExpectFiredTimer(0, "save", 100);
+    ExpectFiredTimer(1, "timed", 50);
 }
 
 TEST_F(PageWaitTest, OverlappingSavesEachEndAfterTheirOwnAnswer) {
     Open(kLive);
-    PageWait& wait = frame->View()->Wait();
-    status->Lines.clear();
-    ShellTest::TimerLog timers(status.get());
+    PageWait& wait = Record();
     wait.BeginWait(false);
     wait.BeginWait(false);
     wait.EndWait(false, true);   // the first set's answer
@@ -152,9 +155,9 @@ TEST_F(PageWaitTest, OverlappingSavesEachEndAfterTheirOwnAnswer) {
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_EQ(wait.Dialog(), nullptr);
     EXPECT_EQ(status->Texts().count("Save OK!"), 1);
-    ASSERT_EQ(timers.Timers.size(), 2u);
-    EXPECT_TRUE(timers.Timers[0].Fired);
-    EXPECT_TRUE(timers.Timers[1].Fired);
+    ASSERT_EQ(timers->Timers.size(), 2u);
+    ExpectFiredTimer(0, "save", 100);
+    ExpectFiredTimer(1, "save", 100);
 }
 
 }  // namespace
