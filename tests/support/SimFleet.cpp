@@ -37,8 +37,9 @@ bool SimFleet::Start(const QString& base, int devices, const QStringList& extra,
     const qsizetype trace = extra.indexOf(QStringLiteral("--trace"));
     traceFile_ = trace >= 0 ? extra.value(trace + 1) : QString();
     // A port taken by someone else between the look-up and the simulator's
-    // bind makes it exit at once: then it is tried again on another port.
-    for (int attempt = 0; attempt < 3 && !ready_; ++attempt) {
+    // bind makes it exit at once: then it is tried again on another port. A
+    // simulator still starting when the time is up is not restarted.
+    for (int attempt = 0; attempt < 3; ++attempt) {
         port_ = FreeUdpPort(base.toStdString());
         QStringList arguments = {QStringLiteral("--devices"), QString::number(devices), QStringLiteral("--base"), base,
                                  QStringLiteral("--port"), QString::number(port_)};
@@ -46,6 +47,12 @@ bool SimFleet::Start(const QString& base, int devices, const QStringList& extra,
         if (!process_.Start(QString::fromStdString(Binary()), arguments, {}, dir_.filePath(QStringLiteral("sim.log"))))
             return false;
         ready_ = process_.WaitForOutput(kReady, readySeconds);
+        if (ready_)
+            break;
+        if (process_.IsRunning()) {
+            process_.Stop();
+            break;
+        }
     }
     return ready_;
 }

@@ -28,8 +28,9 @@ public:
     SimFleet& operator=(const SimFleet&) = delete;
 
     // Starts the fleet (ending one started before) and waits up to
-    // `readySeconds` until it is ready; false when it is not.
-    bool Start(const QString& base, int devices = 1, const QStringList& extra = {}, int readySeconds = 30);
+    // `readySeconds` until it is ready; false when it is not. The bound is
+    // generous: many devices start slowly under the sanitizers.
+    bool Start(const QString& base, int devices = 1, const QStringList& extra = {}, int readySeconds = 120);
     bool Ready() const { return ready_; }
     // Stops with SIGTERM and waits; the simulator's exit status, or -1.
     int Stop();
