@@ -21,6 +21,14 @@ std::condition_variable idle;
 int running = 0;
 Applier applier;
 
+// Statics of one file go in the reverse order of their definitions: this one
+// goes first, and waits for workers still counting themselves out, so that no
+// worker notifies `idle` or unlocks `mutex` after they are gone (at exit, or
+// when the module is unloaded).
+struct WorkersAtExit {
+    ~WorkersAtExit();
+} workersAtExit;
+
 QString Field(const QStringList& fields, int index) { return index < fields.size() ? fields.at(index) : QString(); }
 
 template <size_t N>
@@ -57,6 +65,8 @@ void Work(std::unique_ptr<TemplateJob> job, Applier apply) {
     --running;
     idle.notify_all();
 }
+
+WorkersAtExit::~WorkersAtExit() { WaitForWorkers(30000); }
 
 }  // namespace
 
