@@ -90,7 +90,7 @@ TEST_F(AerodeskMaintenanceTest, UpgradeShowsLiveProgressAndASummary) {
     image.close();
     const Outcome o = Run(QStringList{QStringLiteral("upgrade"), image.fileName()} + Addresses(1, 9) + Common() +
                           QStringList{QStringLiteral("--ftp-port"), QString::number(ftpPort), QStringLiteral("--settings-timeout"),
-                                      QStringLiteral("100"), QStringLiteral("--update-timeout"), QStringLiteral("200"),
+                                      QStringLiteral("2000"), QStringLiteral("--update-timeout"), QStringLiteral("200"),
                                       QStringLiteral("--margin"), QStringLiteral("20"), QStringLiteral("--reboot-wait"),
                                       QStringLiteral("10")});
     EXPECT_EQ(o.Code, 0) << o.Out.toStdString();
