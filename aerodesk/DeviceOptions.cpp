@@ -9,7 +9,7 @@ void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
         {QStringLiteral("write-community"), QStringLiteral("SNMP write community (default private)."), QStringLiteral("C"), QStringLiteral("private")},
         {QStringLiteral("timeout"), QStringLiteral("SNMP time-out in hundredths of a second (default 100)."), QStringLiteral("CS"), QStringLiteral("100")},
         {QStringLiteral("wait"), QStringLiteral("Seconds to wait for all answers before giving up (default 120)."), QStringLiteral("S"), QStringLiteral("120")},
-        {QStringLiteral("module"), QStringLiteral("The module to load (default: AP_PlugIn.plx beside aerodesk, or $AERODESK_MODULE)."), QStringLiteral("PATH")},
+        {QStringLiteral("module"), QStringLiteral("The module to load (default: $AERODESK_MODULE, else AP_PlugIn.plx beside aerodesk, else the installed one in ../lib/<triplet>/nxa7310/)."), QStringLiteral("PATH")},
     });
     if (offersJson)
         parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON document instead of text (notes go to standard error).")});

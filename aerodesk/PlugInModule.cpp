@@ -1,5 +1,6 @@
 #include "PlugInModule.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <dlfcn.h>
 
@@ -9,7 +10,13 @@ QString PlugInModule::DefaultPath() {
     const QByteArray fromEnvironment = qgetenv("AERODESK_MODULE");
     if (!fromEnvironment.isEmpty())
         return QString::fromLocal8Bit(fromEnvironment);
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/AP_PlugIn.plx");
+    // Beside the program in a build tree; in the module's library folder
+    // when installed.
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString beside = folder + QStringLiteral("/AP_PlugIn.plx");
+    const QString installed =
+        QDir::cleanPath(folder + QStringLiteral("/" NXA_INSTALLED_MODULE_DIR "/AP_PlugIn.plx"));
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
 }
 
 template <typename T>

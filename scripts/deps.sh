@@ -10,6 +10,7 @@ NXA_PACKAGES=(
   curl smitools
   clang libclang-rt-dev
   python3-pyftpdlib tftp-hpa
+  help2man dpkg-dev fakeroot
 )
 
 nxa_ensure_packages() {

@@ -2,16 +2,28 @@
 // Public interface of the NXA-7310 management module AP_PlugIn.plx: the
 // exported functions, the records they fill or hand to host callbacks, and
 // the callback types. Every export has C linkage.
+// The header compiles as C (C11) and as C++: a host written in either
+// includes it as it is.
+#ifdef __cplusplus
 #include <cstddef>
 #include <cstdint>
-
 #define NXA_PLUG_API extern "C" __attribute__((visibility("default")))
-
+#define NXA_STATIC_ASSERT(condition) static_assert(condition, #condition)
 class CFTPServer;
 class QAbstractItemView;
+#else
+#include <stdbool.h>
+#include <stddef.h>
+#include <stdint.h>
+#define NXA_PLUG_API __attribute__((visibility("default")))
+#define NXA_STATIC_ASSERT(condition) _Static_assert(condition, #condition)
+// A C host passes these only as null pointers or as handles it got from C++.
+typedef struct CFTPServer CFTPServer;
+typedef struct QAbstractItemView QAbstractItemView;
+#endif
 
 // What the module is (PlugGetModuleCaps). Holds no pointer: exactly 1036 bytes.
-struct ModuleCaps {
+typedef struct ModuleCaps {
     char ModelName[256];
     char Banner[256];
     char Band[256];
@@ -19,31 +31,31 @@ struct ModuleCaps {
     int32_t MajorVersion;
     int32_t MinorVersion;
     int32_t Capability;
-};
-static_assert(sizeof(ModuleCaps) == 1036);
-static_assert(offsetof(ModuleCaps, Banner) == 256);
-static_assert(offsetof(ModuleCaps, Band) == 512);
-static_assert(offsetof(ModuleCaps, EnterpriseOid) == 768);
-static_assert(offsetof(ModuleCaps, MajorVersion) == 1024);
-static_assert(offsetof(ModuleCaps, MinorVersion) == 1028);
-static_assert(offsetof(ModuleCaps, Capability) == 1032);
+} ModuleCaps;
+NXA_STATIC_ASSERT(sizeof(ModuleCaps) == 1036);
+NXA_STATIC_ASSERT(offsetof(ModuleCaps, Banner) == 256);
+NXA_STATIC_ASSERT(offsetof(ModuleCaps, Band) == 512);
+NXA_STATIC_ASSERT(offsetof(ModuleCaps, EnterpriseOid) == 768);
+NXA_STATIC_ASSERT(offsetof(ModuleCaps, MajorVersion) == 1024);
+NXA_STATIC_ASSERT(offsetof(ModuleCaps, MinorVersion) == 1028);
+NXA_STATIC_ASSERT(offsetof(ModuleCaps, Capability) == 1032);
 
 // The result handed to every host callback; valid only during the callback.
-struct CmdResult {
+typedef struct CmdResult {
     int32_t Status;            // 0 success, 1 failure (queries)
     const char* Message;       // NUL-terminated text, or null
     const char* DeviceIp;      // the device address text
     const char* Extra;         // a further text where the query gives one
     const char* ModelName;     // "NXA-7310" where the query gives it
-};
-static_assert(offsetof(CmdResult, Message) == 8);
-static_assert(offsetof(CmdResult, DeviceIp) == 16);
-static_assert(offsetof(CmdResult, Extra) == 24);
-static_assert(offsetof(CmdResult, ModelName) == 32);
-static_assert(sizeof(CmdResult) == 40);
+} CmdResult;
+NXA_STATIC_ASSERT(offsetof(CmdResult, Message) == 8);
+NXA_STATIC_ASSERT(offsetof(CmdResult, DeviceIp) == 16);
+NXA_STATIC_ASSERT(offsetof(CmdResult, Extra) == 24);
+NXA_STATIC_ASSERT(offsetof(CmdResult, ModelName) == 32);
+NXA_STATIC_ASSERT(sizeof(CmdResult) == 40);
 
 // PlugGetBasicConfigInfor: one record. Fields named Reserved are not written (null).
-struct BasicConfigRecord {
+typedef struct BasicConfigRecord {
     const char* Reserved0;
     const char* WirelessMode;
     int32_t AuthenticationNumber;
@@ -55,21 +67,21 @@ struct BasicConfigRecord {
     const char* TransmitPower;
     int32_t TransmitPowerNumber;
     const char* Reserved40;
-};
-static_assert(offsetof(BasicConfigRecord, WirelessMode) == 8);
-static_assert(offsetof(BasicConfigRecord, AuthenticationNumber) == 16);
-static_assert(offsetof(BasicConfigRecord, Authentication) == 24);
-static_assert(offsetof(BasicConfigRecord, ApModeNumber) == 32);
-static_assert(offsetof(BasicConfigRecord, ApMode) == 40);
-static_assert(offsetof(BasicConfigRecord, Ssid) == 48);
-static_assert(offsetof(BasicConfigRecord, Channel) == 56);
-static_assert(offsetof(BasicConfigRecord, TransmitPower) == 64);
-static_assert(offsetof(BasicConfigRecord, TransmitPowerNumber) == 72);
-static_assert(offsetof(BasicConfigRecord, Reserved40) == 80);
-static_assert(sizeof(BasicConfigRecord) == 88);
+} BasicConfigRecord;
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, WirelessMode) == 8);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, AuthenticationNumber) == 16);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, Authentication) == 24);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, ApModeNumber) == 32);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, ApMode) == 40);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, Ssid) == 48);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, Channel) == 56);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, TransmitPower) == 64);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, TransmitPowerNumber) == 72);
+NXA_STATIC_ASSERT(offsetof(BasicConfigRecord, Reserved40) == 80);
+NXA_STATIC_ASSERT(sizeof(BasicConfigRecord) == 88);
 
 // PlugGetTrafficInfor: one record for the one radio.
-struct TrafficRecord {
+typedef struct TrafficRecord {
     const char* Reserved0;
     const char* Band;
     const char* Empty;           // always ""
@@ -78,18 +90,18 @@ struct TrafficRecord {
     const char* FrameCount;
     const char* SuccessRate;
     const char* RetryRate;
-};
-static_assert(offsetof(TrafficRecord, Band) == 8);
-static_assert(offsetof(TrafficRecord, Empty) == 16);
-static_assert(offsetof(TrafficRecord, IpAddress) == 24);
-static_assert(offsetof(TrafficRecord, UpTime) == 32);
-static_assert(offsetof(TrafficRecord, FrameCount) == 40);
-static_assert(offsetof(TrafficRecord, SuccessRate) == 48);
-static_assert(offsetof(TrafficRecord, RetryRate) == 56);
-static_assert(sizeof(TrafficRecord) == 64);
+} TrafficRecord;
+NXA_STATIC_ASSERT(offsetof(TrafficRecord, Band) == 8);
+NXA_STATIC_ASSERT(offsetof(TrafficRecord, Empty) == 16);
+NXA_STATIC_ASSERT(offsetof(TrafficRecord, IpAddress) == 24);
+NXA_STATIC_ASSERT(offsetof(TrafficRecord, UpTime) == 32);
+NXA_STATIC_ASSERT(offsetof(TrafficRecord, FrameCount) == 40);
+NXA_STATIC_ASSERT(offsetof(TrafficRecord, SuccessRate) == 48);
+NXA_STATIC_ASSERT(offsetof(TrafficRecord, RetryRate) == 56);
+NXA_STATIC_ASSERT(sizeof(TrafficRecord) == 64);
 
 // PlugGetClinetInfor: one record per associated client.
-struct ClientRecord {
+typedef struct ClientRecord {
     const char* Reserved0;
     const char* Band;
     const char* MacAddress;      // 12 hexadecimal digits
@@ -99,16 +111,16 @@ struct ClientRecord {
     const char* PowerSaving;
     const char* SsidIndex;
     const char* Reserved32;
-};
-static_assert(offsetof(ClientRecord, Band) == 8);
-static_assert(offsetof(ClientRecord, MacAddress) == 16);
-static_assert(offsetof(ClientRecord, Reserved12) == 24);
-static_assert(offsetof(ClientRecord, Authentication) == 32);
-static_assert(offsetof(ClientRecord, Rssi) == 40);
-static_assert(offsetof(ClientRecord, PowerSaving) == 48);
-static_assert(offsetof(ClientRecord, SsidIndex) == 56);
-static_assert(offsetof(ClientRecord, Reserved32) == 64);
-static_assert(sizeof(ClientRecord) == 72);
+} ClientRecord;
+NXA_STATIC_ASSERT(offsetof(ClientRecord, Band) == 8);
+NXA_STATIC_ASSERT(offsetof(ClientRecord, MacAddress) == 16);
+NXA_STATIC_ASSERT(offsetof(ClientRecord, Reserved12) == 24);
+NXA_STATIC_ASSERT(offsetof(ClientRecord, Authentication) == 32);
+NXA_STATIC_ASSERT(offsetof(ClientRecord, Rssi) == 40);
+NXA_STATIC_ASSERT(offsetof(ClientRecord, PowerSaving) == 48);
+NXA_STATIC_ASSERT(offsetof(ClientRecord, SsidIndex) == 56);
+NXA_STATIC_ASSERT(offsetof(ClientRecord, Reserved32) == 64);
+NXA_STATIC_ASSERT(sizeof(ClientRecord) == 72);
 
 // Callbacks: result, record count, array of record pointers (null when the
 // count is 0) and the host's context word. Run on the host's user-interface thread.
@@ -128,7 +140,7 @@ typedef void (*TemplateReportCallback)(CmdResult* result, const char* report, ui
 // PlugSetConfigFile: a counter it allocates with malloc (the record's owner
 // frees it with free()), 1 at the start and raised before each group's write;
 // it may be read from another thread while the application runs.
-struct TemplateJob {
+typedef struct TemplateJob {
     TemplateReportCallback HostCallback;
     uintptr_t Context;
     char Field1[300];            // the device address, as the command export fills it
@@ -137,15 +149,15 @@ struct TemplateJob {
     char Field4[255];
     char Field5[510];            // the template key file, as the command export fills it
     int32_t* Progress;
-};
-static_assert(offsetof(TemplateJob, Context) == 8);
-static_assert(offsetof(TemplateJob, Field1) == 16);
-static_assert(offsetof(TemplateJob, Field2) == 316);
-static_assert(offsetof(TemplateJob, Field3) == 616);
-static_assert(offsetof(TemplateJob, Field4) == 871);
-static_assert(offsetof(TemplateJob, Field5) == 1126);
-static_assert(offsetof(TemplateJob, Progress) == 1640);
-static_assert(sizeof(TemplateJob) == 1648);
+} TemplateJob;
+NXA_STATIC_ASSERT(offsetof(TemplateJob, Context) == 8);
+NXA_STATIC_ASSERT(offsetof(TemplateJob, Field1) == 16);
+NXA_STATIC_ASSERT(offsetof(TemplateJob, Field2) == 316);
+NXA_STATIC_ASSERT(offsetof(TemplateJob, Field3) == 616);
+NXA_STATIC_ASSERT(offsetof(TemplateJob, Field4) == 871);
+NXA_STATIC_ASSERT(offsetof(TemplateJob, Field5) == 1126);
+NXA_STATIC_ASSERT(offsetof(TemplateJob, Progress) == 1640);
+NXA_STATIC_ASSERT(sizeof(TemplateJob) == 1648);
 
 // Module entry and host settings.
 NXA_PLUG_API int32_t PlugInit(uintptr_t unused1, uintptr_t unused2, uintptr_t unused3, CFTPServer* ftpServer);
@@ -188,7 +200,7 @@ NXA_PLUG_API int32_t PlugSetConfigFile(const char* address, const char* keyFileP
 
 // Device commands (PlugSystemCmd, PlugCmdAPI) and the fleet firmware upgrade.
 // PlugCmdAPI 0: one rogue access point seen by the device's survey.
-struct RogueApRecord {
+typedef struct RogueApRecord {
     const char* Type;
     const char* Channel;
     const char* Bssid;
@@ -196,20 +208,20 @@ struct RogueApRecord {
     const char* Mode;
     const char* Ssid;
     const char* Signal;       // always "(Not Suport) 0"
-};
-static_assert(sizeof(RogueApRecord) == 56);
+} RogueApRecord;
+NXA_STATIC_ASSERT(sizeof(RogueApRecord) == 56);
 // PlugCmdAPI 2: the probe's answer, shaped like the standard system group
 // followed by two interface addresses (the seventh holds the MAC that was
 // read, the eighth the parameter).
-struct ProbeVariable {
+typedef struct ProbeVariable {
     const char* Oid;
     const char* Name;
     const char* Value;
-};
-struct ProbeList {
+} ProbeVariable;
+typedef struct ProbeList {
     int32_t Count;
     ProbeVariable* Variables;
-};
+} ProbeList;
 // The callback shapes of PlugCmdAPI, by command number: 0 and 3 rows; 2
 // probe; 5 to 9 text. The host passes the one its command takes.
 typedef void (*CmdRowsCallback)(int32_t zero, CmdResult* result, int32_t count, RogueApRecord** rows,

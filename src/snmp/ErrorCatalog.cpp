@@ -274,4 +274,35 @@ MappedStatus MapSnmpStatus(int s) {
     return {-528, Text(ZrSnmp, 28)};
 }
 
+
+bool FitsInLines(Catalog catalog) {
+    for (const QString& text : BuiltIn(catalog)) {
+        const QByteArray line = text.toUtf8();
+        if (line.isEmpty() || line.trimmed() != line || line.size() >= 1023 || line.contains('\n'))
+            return false;
+    }
+    return true;
+}
+
+int WriteBuiltInCatalogs(const QString& folder) {
+    QString dir = folder;
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    int written = 0;
+    for (int c = 0; c < CatalogCount; ++c) {
+        const auto catalog = static_cast<Catalog>(c);
+        if (!FitsInLines(catalog))
+            continue;
+        QFile file(dir + QString::fromLatin1(FileName(catalog)));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return -1;
+        for (const QString& text : BuiltIn(catalog))
+            file.write(text.toUtf8() + '\n');
+        if (!file.flush())
+            return -1;
+        ++written;
+    }
+    return written;
+}
+
 }  // namespace ErrorCatalog

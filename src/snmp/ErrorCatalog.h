@@ -55,6 +55,14 @@ void LoadCatalogs(const QString& folder = {});
 QString CatalogFolder();
 // Back to the built-in texts (used by tests).
 void ResetCatalogs();
+// Writes the catalogs' built-in texts into folder, one text per line, as
+// LoadCatalogs reads them back. A catalog holding a text that a line cannot
+// carry (a line break, blanks at either end, 1023 bytes or more) is left out:
+// the module keeps its built-in texts for it. The number of files written,
+// or -1 when a file cannot be written.
+int WriteBuiltInCatalogs(const QString& folder);
+// Whether every text of the catalog reads back unchanged from a line.
+bool FitsInLines(Catalog catalog);
 
 struct MappedStatus {
     int Number;

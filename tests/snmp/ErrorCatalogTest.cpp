@@ -127,6 +127,37 @@ TEST_F(CatalogTest, LoadCatalogsReadsAllSevenFromTheFolder) {
     EXPECT_EQ(Text(Common, 0), "common");
 }
 
+TEST_F(CatalogTest, WrittenCatalogsReadBackAsTheBuiltInTexts) {
+    int fitting = 0;
+    for (int c = 0; c < CatalogCount; ++c)
+        fitting += FitsInLines(static_cast<Catalog>(c)) ? 1 : 0;
+    // common.err has texts with line breaks and a leading blank.
+    EXPECT_FALSE(FitsInLines(Common));
+    ASSERT_EQ(WriteBuiltInCatalogs(dir.path()), fitting);
+    EXPECT_EQ(fitting, 6);
+    for (int c = 0; c < CatalogCount; ++c) {
+        const auto catalog = static_cast<Catalog>(c);
+        const QString path = dir.filePath(QString::fromLatin1(FileName(catalog)));
+        if (!FitsInLines(catalog)) {
+            EXPECT_FALSE(QFile::exists(path)) << FileName(catalog);
+            continue;
+        }
+        const QStringList builtIn = BuiltIn(catalog);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << FileName(catalog);
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.takeLast(), QString()) << FileName(catalog) << " ends without a new line";
+        EXPECT_EQ(lines, builtIn) << FileName(catalog);
+        ASSERT_TRUE(LoadCatalog(catalog, path)) << FileName(catalog);
+        for (int i = 0; i < builtIn.size(); ++i)
+            EXPECT_EQ(Text(catalog, i), builtIn[i]) << FileName(catalog) << " line " << i + 1;
+    }
+}
+
+TEST_F(CatalogTest, WritingIntoAMissingFolderFails) {
+    EXPECT_EQ(WriteBuiltInCatalogs(dir.filePath(QStringLiteral("no/such/folder"))), -1);
+}
+
 TEST_F(CatalogTest, DefaultFolderIsBesideTheModule) {
     EXPECT_TRUE(CatalogFolder().endsWith("/NXA-7310/errMSg/"));
 }
