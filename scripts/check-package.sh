@@ -6,7 +6,7 @@ set -euo pipefail
 deb=$(readlink -f "$1")
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-command -v debootstrap >/dev/null || $sudo apt-get install -y -qq debootstrap
+command -v debootstrap >/dev/null || $sudo apt-get install -y -qq debootstrap >/dev/null
 root=$(mktemp -d /tmp/nxa-package-root.XXXXXX)
 trap '$sudo umount "$root/proc" 2>/dev/null || true; $sudo rm -rf "$root"' EXIT
 echo "==> debootstrap bookworm into $root"
@@ -19,7 +19,7 @@ $sudo chroot "$root" sh -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive
 $sudo chroot "$root" sh -ec '
   aerodesk --help >/dev/null
   nxa-sim --help >/dev/null
-  man -w aerodesk >/dev/null 2>&1 || test -f /usr/share/man/man1/aerodesk.1.gz
+  ls /usr/share/man/man1/aerodesk.1* >/dev/null
   nxa-sim --devices 1 --base 127.0.0.1 --port 16161 >/tmp/sim.log 2>&1 &
   sim=$!
   for i in $(seq 50); do grep -q "nxa-sim: ready" /tmp/sim.log && break; sleep 0.2; done
