@@ -1,6 +1,7 @@
 #include "ModuleApp.h"
 #include "HostMessageBoxes.h"
 #include "ModuleSettings.h"
+#include "platform/MessageBox.h"
 #include "platform/ModulePaths.h"
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
@@ -19,16 +20,16 @@ ModuleApp::~ModuleApp() {
 }
 
 void ModuleApp::EnsureStarted() {
-    if (started_ || ended_)
+    if (ended_)
         return;
+    if (started_) {
+        StartSnmpLayer();   // again, after a start that failed
+        return;
+    }
     started_ = true;
     HostMessageBoxes::Install();
     tempFolder_ = ModulePaths::TempFolder();
-    try {
-        SnmpSession::StartSnmp(tempFolder_);
-    } catch (const CZRException&) {
-        // Every request then fails with the session error and says so.
-    }
+    StartSnmpLayer();
     for (auto& request : requests_)
         request = std::make_unique<SnmpRequest>();
     if (QCoreApplication::instance())
@@ -38,6 +39,28 @@ void ModuleApp::EnsureStarted() {
     static const struct EndAtUnload {
         ~EndAtUnload() { OnApplicationEnd(); }
     } endAtUnload;
+}
+
+void ModuleApp::StartSnmpLayer() {
+    if (SnmpSession::IsStarted())
+        return;
+    // The boot counter lives in a folder of the user's own: in a temporary
+    // folder that every user shares, another user's file (or any stray file
+    // of its name) would stop the start.
+    QString folder = ModulePaths::UserStateFolder();
+    if (folder.isEmpty())
+        folder = tempFolder_;
+    try {
+        SnmpSession::StartSnmp(folder);
+        startFailureShown_ = false;
+    } catch (const CZRException& e) {
+        // Requests report the failure as their status until a later call
+        // starts the layer; the host is told once per run of failures.
+        if (!startFailureShown_) {
+            startFailureShown_ = true;
+            MessageBox::Show(e.Text());
+        }
+    }
 }
 
 SnmpRequest& ModuleApp::SharedRequest(SharedRequestIndex index) {
