@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ModulePaths.h"
 #include "snmp/CZRException.h"
+#include "snmp/SnmpEngine.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSession.h"
 #include <QCoreApplication>
@@ -35,7 +36,9 @@ void ModuleApp::EnsureStarted() {
     if (QCoreApplication::instance())
         qAddPostRoutine(&ModuleApp::OnApplicationEnd);
     // Made after the SNMP layer's own statics, so that an unload of the
-    // module ends the application object before those go.
+    // module ends the application object before those go (the engine is
+    // made here when a failed start did not get as far).
+    SnmpEngine::Instance();
     static const struct EndAtUnload {
         ~EndAtUnload() { OnApplicationEnd(); }
     } endAtUnload;
