@@ -15,14 +15,21 @@ ClientCollection& ClientCollection::Instance() {
     return collection;
 }
 
-void ClientCollection::Append(const QString& address, const MibVariableList& row) {
-    auto& slot = entries_[address];
-    if (!slot) {
-        slot = std::make_unique<Entry>();
-        slot->Address = address;
-    }
+uint64_t ClientCollection::Open(const QString& address) {
+    const uint64_t walk = ++lastWalk_;
+    auto entry = std::make_unique<Entry>();
+    entry->Address = address;
+    entries_.emplace(walk, std::move(entry));
+    return walk;
+}
+
+void ClientCollection::Append(uint64_t walk, const MibVariableList& row) {
+    auto it = entries_.find(walk);
+    if (it == entries_.end())
+        return;
+    Entry& entry = *it->second;
     auto record = std::make_unique<ClientRecord>();
-    TextPool& texts = slot->Texts;
+    TextPool& texts = entry.Texts;
     record->Band = texts.Add(HostText::Display(row, "dot11ClientBand"));
     record->MacAddress = texts.Add(HostText::Display(row, "dot11ClientMacAddress"));
     record->Authentication = texts.Add(HostText::Display(row, "dot11ClientAuthentication"));
@@ -31,11 +38,11 @@ void ClientCollection::Append(const QString& address, const MibVariableList& row
     record->Rssi = ok ? rssi : 0;
     record->PowerSaving = texts.Add(HostText::Display(row, "dot11ClientPsm"));
     record->SsidIndex = texts.Add(HostText::Display(row, "dot11SSIDIndex"));
-    slot->Records.push_back(std::move(record));
+    entry.Records.push_back(std::move(record));
 }
 
-std::unique_ptr<ClientCollection::Entry> ClientCollection::Take(const QString& address) {
-    auto it = entries_.find(address);
+std::unique_ptr<ClientCollection::Entry> ClientCollection::Take(uint64_t walk) {
+    auto it = entries_.find(walk);
     if (it == entries_.end())
         return nullptr;
     std::unique_ptr<Entry> entry = std::move(it->second);
@@ -43,7 +50,7 @@ std::unique_ptr<ClientCollection::Entry> ClientCollection::Take(const QString& a
     return entry;
 }
 
-int ClientCollection::Count(const QString& address) const {
-    auto it = entries_.find(address);
+int ClientCollection::Count(uint64_t walk) const {
+    auto it = entries_.find(walk);
     return it == entries_.end() ? 0 : static_cast<int>(it->second->Records.size());
 }

@@ -36,64 +36,69 @@ void ClientQuery::Start(const char* address, ClientCallback callback, uintptr_t 
         request.Variables.Entry(0).Value = QStringLiteral("1");
     Aim(request, device);
     remembered_ = callback;
+    const uint64_t walk = ClientCollection::Instance().Open(device);
     try {
-        request.WriteAsync(&ClientQuery::RefreshDone, QString(), context);
+        request.WriteAsync([walk](RequestResult* result, MibVariableList*,
+                                  uintptr_t word) { RefreshDone(walk, result, word); },
+                           QString(), context);
     } catch (const CZRException& e) {
-        Fail(device, e.Text(), context);
+        Fail(walk, device, e.Text(), context);
     }
 }
 
-void ClientQuery::RefreshDone(RequestResult* result, MibVariableList*, uintptr_t context) {
+void ClientQuery::RefreshDone(uint64_t walk, RequestResult* result, uintptr_t context) {
     if (result->Status != 0) {
-        Fail(result->DeviceAddress, result->Message, context);
+        Fail(walk, result->DeviceAddress, result->Message, context);
         return;
     }
-    SendStep(result->DeviceAddress, MibVariableList(kClientListVars, MibVariableList::MVT_FMV), true, context);
+    SendStep(walk, result->DeviceAddress, MibVariableList(kClientListVars, MibVariableList::MVT_FMV), true, context);
 }
 
-bool ClientQuery::SendStep(const QString& address, const MibVariableList& row, bool first, uintptr_t context) {
+bool ClientQuery::SendStep(uint64_t walk, const QString& address, const MibVariableList& row, bool first,
+                           uintptr_t context) {
     SnmpRequest& request = ModuleApp::Instance().SharedRequest(ModuleApp::ClientRequest);
     request.Variables = row;
     Aim(request, address);
     try {
-        request.ReadAsync(&ClientQuery::StepDone, first, context);
+        request.ReadAsync([walk](RequestResult* result, MibVariableList* list,
+                                 uintptr_t word) { StepDone(walk, result, list, word); },
+                          first, context);
         return true;
     } catch (const CZRException& e) {
-        ClientCollection::Instance().Take(address);
-        Fail(address, e.Text(), context);
+        Fail(walk, address, e.Text(), context);
         return false;
     }
 }
 
-void ClientQuery::StepDone(RequestResult* result, MibVariableList* list, uintptr_t context) {
+void ClientQuery::StepDone(uint64_t walk, RequestResult* result, MibVariableList* list, uintptr_t context) {
     const QString address = result->DeviceAddress;
     const int macIndex = list->IndexOf(QStringLiteral("dot11ClientMacAddress"));
     if (result->Status != 0 || list->Count() != kColumns || macIndex < 0) {
         // The walk cannot go on; the host hears of it rather than waiting.
-        ClientCollection::Instance().Take(address);
         const QString message = result->Status != 0 ? result->Message
                                                     : ErrorCatalog::MapSnmpStatus(kInvalidPdu).Text;
-        Fail(address, message, context);
+        Fail(walk, address, message, context);
         return;
     }
     const QString mac = list->Entry(macIndex).Value;
     const bool macColumnEnded = mac == QLatin1String("(NOTDONE)");
     if (IsClientMac(mac))
-        ClientCollection::Instance().Append(address, *list);
+        ClientCollection::Instance().Append(walk, *list);
     // The walk ends when the device says so or the MAC column has run out;
     // a walk that ends on an empty or all-zero row still delivers what it has.
     if (result->Done || macColumnEnded) {
-        DeliverCollected(address, result->Message, context);
+        DeliverCollected(walk, address, result->Message, context);
         return;
     }
-    SendStep(address, *list, false, context);
+    SendStep(walk, address, *list, false, context);
 }
 
 bool ClientQuery::IsClientMac(const QString& mac) {
     return !mac.isEmpty() && mac != QLatin1String("(NOTDONE)") && mac != QLatin1String("000000000000");
 }
 
-void ClientQuery::Fail(const QString& address, const QString& message, uintptr_t context) {
+void ClientQuery::Fail(uint64_t walk, const QString& address, const QString& message, uintptr_t context) {
+    ClientCollection::Instance().Take(walk);
     const ClientCallback callback = remembered_;
     if (!callback)
         return;
@@ -102,10 +107,11 @@ void ClientQuery::Fail(const QString& address, const QString& message, uintptr_t
     callback(&cmd, 0, nullptr, context);
 }
 
-void ClientQuery::DeliverCollected(const QString& address, const QString& message, uintptr_t context) {
+void ClientQuery::DeliverCollected(uint64_t walk, const QString& address, const QString& message,
+                                   uintptr_t context) {
     // Out of the collection before the callback, so that a callback that asks
-    // again starts a fresh entry.
-    std::unique_ptr<ClientCollection::Entry> entry = ClientCollection::Instance().Take(address);
+    // again starts a walk of its own.
+    std::unique_ptr<ClientCollection::Entry> entry = ClientCollection::Instance().Take(walk);
     const ClientCallback callback = remembered_;
     if (!callback)
         return;

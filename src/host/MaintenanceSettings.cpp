@@ -31,6 +31,7 @@ CommandSettings Current(CFTPServer* ftpServer) {
     c.Port = static_cast<uint16_t>(s.SnmpPort);
     c.ReadCommunity = s.ReadCommunity;
     c.WriteCommunity = s.WriteCommunity;
+    c.SnmpTimeout = static_cast<int32_t>(s.SnmpTimeout);
     c.FtpServer = ftpServer;
     c.ReadRemoteFtp = &ReadRemote;
     return c;

@@ -18,7 +18,8 @@ public:
     ModuleApp(const ModuleApp&) = delete;
     ModuleApp& operator=(const ModuleApp&) = delete;
 
-    // Starts once; later calls do nothing.
+    // Starts once; later calls only start the SNMP layer again when it
+    // failed to start before (the failure was shown as a message).
     void EnsureStarted();
     bool Started() const { return started_; }
     const QString& TempFolder() const { return tempFolder_; }
@@ -36,10 +37,12 @@ public:
 private:
     ModuleApp() = default;
     void End();
+    void StartSnmpLayer();
     static void OnApplicationEnd();
 
     bool started_ = false;
     bool ended_ = false;
+    bool startFailureShown_ = false;
     QString tempFolder_;
     std::array<std::unique_ptr<SnmpRequest>, 3> requests_;
 };

@@ -1,5 +1,6 @@
 // Device command exports: PlugSystemCmd and PlugCmdAPI.
 #include "AP_PlugIn.h"
+#include "ConfigFileApplication.h"
 #include "HostText.h"
 #include "MaintenanceSettings.h"
 #include "ModuleApp.h"
@@ -11,10 +12,11 @@
 
 namespace {
 
-// Command 9 applies the key file through PlugSetConfigFile, whose failures
-// reach the worker as CZRException.
-void ApplyTemplate(const char* address, const char* keyFile, uint32_t flags, TemplateJob* job) {
-    PlugSetConfigFile(address, keyFile, flags, job);
+// Command 9 applies the key file as PlugSetConfigFile does, to the target
+// taken on the host's thread when the command started; failures reach the
+// worker as CZRException.
+void ApplyTemplate(const DeviceTarget& target, const QString& keyFile, uint32_t flags, TemplateJob* job) {
+    ApplyConfigFile(target, keyFile, flags, job);
 }
 
 // Template workers run module code until they have counted themselves out,

@@ -19,22 +19,28 @@ void CopyField(char (&field)[256], const char* text) {
     std::strncpy(field, text, sizeof field - 1);
 }
 
-// The application's wait cursor while an export works (GUI hosts only).
-class WaitCursor {
+// PlugInit's wait cursor (GUI hosts only). A management window that opens
+// ends it when its view starts; otherwise it ends when PlugInit returns. It
+// is ended once, so a cursor that the host set itself stays.
+class InitWaitCursor {
 public:
-    WaitCursor() : on_(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+    InitWaitCursor()
+        : on_(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr),
+          windowWasOpen_(ManagementWindow::IsOpen()) {
         if (on_)
             QApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    ~WaitCursor() {
-        if (on_)
+    ~InitWaitCursor() {
+        const bool endedByNewWindow = !windowWasOpen_ && ManagementWindow::IsOpen();
+        if (on_ && !endedByNewWindow)
             QApplication::restoreOverrideCursor();
     }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
+    InitWaitCursor(const InitWaitCursor&) = delete;
+    InitWaitCursor& operator=(const InitWaitCursor&) = delete;
 
 private:
     bool on_;
+    bool windowWasOpen_;
 };
 
 }  // namespace
@@ -45,7 +51,7 @@ NXA_PLUG_API int32_t PlugInit(uintptr_t, uintptr_t, uintptr_t, CFTPServer* ftpSe
         app.EnsureStarted();
         ModuleSettings& settings = ModuleSettings::Instance();
         settings.HostFtpServer = ftpServer;
-        WaitCursor wait;
+        InitWaitCursor wait;
         if (!ftpServer)
             settings.LoadFtpSettings();
         app.OpenWindow();

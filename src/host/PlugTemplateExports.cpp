@@ -1,6 +1,7 @@
 // Template exports: a backup turned into a template, a device's settings
 // exported, a template key file applied to a device.
 #include "AP_PlugIn.h"
+#include "ConfigFileApplication.h"
 #include "HostText.h"
 #include "ModuleApp.h"
 #include "ModuleSettings.h"
@@ -60,6 +61,11 @@ NXA_PLUG_API int32_t PlugGetConfigFile(const char* address, const char* path, ui
 NXA_PLUG_API int32_t PlugSetConfigFile(const char* address, const char* keyFilePath, uint32_t flags,
                                        TemplateJob* job) {
     ModuleApp::Instance().EnsureStarted();
+    ApplyConfigFile(TargetFor(address), HostText::FromHost(keyFilePath), flags, job);
+    return 0;
+}
+
+void ApplyConfigFile(const DeviceTarget& target, const QString& keyFilePath, uint32_t flags, TemplateJob* job) {
     CmdResult result{};
     result.Status = 1;
     QByteArray report;
@@ -80,7 +86,6 @@ NXA_PLUG_API int32_t PlugSetConfigFile(const char* address, const char* keyFileP
         job->HostCallback(&result, report.constData(), job->Context);
         result.Message = nullptr;
     };
-    TemplateApplier applier(TargetFor(address), reject, progress);
-    applier.Apply(HostText::FromHost(keyFilePath), flags);
-    return 0;
+    TemplateApplier applier(target, reject, progress);
+    applier.Apply(keyFilePath, flags);
 }

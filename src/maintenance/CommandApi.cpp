@@ -124,7 +124,7 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
     case Download:
     case StartFirmwareUpdate:
     case Restart: break;
-    case ApplyTemplate: TemplateCommand::Start(address, parameter, context, callback); return;
+    case ApplyTemplate: TemplateCommand::Start(address, parameter, context, callback, settings); return;
     default: return;
     }
     CommandCallbacks::Store(command, callback);

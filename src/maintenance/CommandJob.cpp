@@ -8,7 +8,10 @@ void Put(char* slot, size_t size, const QString& text) {
     if (size == 0)
         return;
     const QByteArray bytes = text.toUtf8();
-    const size_t n = std::min(static_cast<size_t>(bytes.size()), size - 1);
+    size_t n = std::min(static_cast<size_t>(bytes.size()), size - 1);
+    // A cut never splits a character: the bytes of one that does not fit go.
+    while (n > 0 && n < static_cast<size_t>(bytes.size()) && (static_cast<unsigned char>(bytes[n]) & 0xC0) == 0x80)
+        --n;
     std::memcpy(slot, bytes.constData(), n);
     slot[n] = '\0';
 }

@@ -10,7 +10,8 @@ namespace CommandJob {
 
 inline constexpr size_t kSlot = 255;
 
-// Copies `text` (UTF-8) into `slot` of `size` bytes, cut to fit.
+// Copies `text` (UTF-8) into `slot` of `size` bytes, cut to fit at a
+// character boundary.
 void Put(char* slot, size_t size, const QString& text);
 // The text of a slot of `size` bytes (up to its NUL or its end).
 QString Get(const char* slot, size_t size);

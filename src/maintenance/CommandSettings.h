@@ -13,6 +13,7 @@ struct CommandSettings {
     uint16_t Port = 161;
     QString ReadCommunity = QStringLiteral("public");
     QString WriteCommunity = QStringLiteral("private");
+    int32_t SnmpTimeout = 100;   // hundredths of a second
     CFTPServer* FtpServer = nullptr;
 
     struct RemoteFtp {

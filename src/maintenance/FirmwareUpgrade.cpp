@@ -61,13 +61,14 @@ int Run(CFTPServer* ftpServer, QAbstractItemView* deviceList, const QString& fir
         rows.SetStep(row, QString());
         rows.SetStatus(row, QString::fromLatin1(UpgradeTexts::Ready));
         queue.Enqueue(UpgradeQueue::SendFtpSettings, row, limits.SettingsTimeout,
-                      limits.SettingsTimeout + limits.Margin,
+                      CommandTiming::SaturatedSum(limits.SettingsTimeout, limits.Margin),
                       {account.Address, account.User, account.Password, firmwarePath});
         queue.Enqueue(UpgradeQueue::StartFirmwareUpdate, row, limits.UpdateTimeout, 0);
     }
     if (chosen.empty())
         return -1;
-    queue.Enqueue(UpgradeQueue::AwaitAcknowledgements, -1, 0, limits.UpdateTimeout + limits.Margin,
+    queue.Enqueue(UpgradeQueue::AwaitAcknowledgements, -1, 0,
+                  CommandTiming::SaturatedSum(limits.UpdateTimeout, limits.Margin),
                   {QString::fromLatin1(UpgradeTexts::Waiting)});
     queue.Enqueue(UpgradeQueue::ResetCount, -1, 0, 0);
     for (int row : chosen)

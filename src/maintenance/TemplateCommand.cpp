@@ -36,13 +36,20 @@ QString Slot(const char (&slot)[N]) {
     return CommandJob::Get(slot, N);
 }
 
-void Work(std::unique_ptr<TemplateJob> job, Applier apply) {
+// What the worker needs besides the record: the target and the key file's
+// whole path (the record's slot may hold only the start of it).
+struct WorkOrder {
+    DeviceTarget Target;
+    QString KeyFile;
+};
+
+void Work(std::unique_ptr<TemplateJob> job, WorkOrder order, Applier apply) {
     int status = 0;
     QString message = QStringLiteral("OK");
     try {
         if (!apply)
             throw CZRException(1, QStringLiteral("No template application in this module."));
-        apply(job->Field1, job->Field5, kAllGroups, job.get());
+        apply(order.Target, order.KeyFile, kAllGroups, job.get());
     } catch (const CZRException& e) {
         status = e.Number();
         message = e.Text();
@@ -75,7 +82,17 @@ void SetApplier(Applier a) {
     applier = std::move(a);
 }
 
-void Start(const QString& address, const QString& parameter, uintptr_t context, void* callback) {
+DeviceTarget TargetFor(const QString& address, const CommandSettings& settings) {
+    DeviceTarget target;
+    target.Address = address;
+    target.AddressSpare.clear();
+    target.Timeout = settings.SnmpTimeout;
+    settings.ApplyTo(target);
+    return target;
+}
+
+void Start(const QString& address, const QString& parameter, uintptr_t context, void* callback,
+           const CommandSettings& settings) {
     auto job = std::make_unique<TemplateJob>();
     job->HostCallback = reinterpret_cast<TemplateReportCallback>(callback);
     job->Context = context;
@@ -86,6 +103,7 @@ void Start(const QString& address, const QString& parameter, uintptr_t context, 
     CommandJob::Put(job->Field3, sizeof job->Field3, Field(a, 2));
     CommandJob::Put(job->Field4, sizeof job->Field4, Field(p, 0));
     CommandJob::Put(job->Field5, sizeof job->Field5, Field(p, 1));
+    WorkOrder order{TargetFor(Field(a, 0), settings), Field(p, 1)};
     Applier apply;
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -93,7 +111,7 @@ void Start(const QString& address, const QString& parameter, uintptr_t context, 
         ++running;
     }
     try {
-        std::thread(Work, std::move(job), std::move(apply)).detach();
+        std::thread(Work, std::move(job), std::move(order), std::move(apply)).detach();
     } catch (const std::system_error&) {
         std::lock_guard<std::mutex> lock(mutex);
         --running;

@@ -1,4 +1,5 @@
 #include "UpgradeQueue.h"
+#include "CommandTiming.h"
 #include "EntryValue.h"
 #include "HostLog.h"
 #include "UpgradeTexts.h"
@@ -75,7 +76,7 @@ void UpgradeQueue::Pump(int tens) {
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    deadline.start(std::max(0, tens) * 10);
+    deadline.start(CommandTiming::TimerMilliseconds(tens));
     loop.exec();
 }
 
@@ -86,7 +87,7 @@ void UpgradeQueue::WaitForTimer(int tens) {
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    deadline.start(std::max(0, tens) * 10);
+    deadline.start(CommandTiming::TimerMilliseconds(tens));
     QEventLoop* outer = timerWait_;
     timerWait_ = &loop;
     if (timerActive_)
@@ -97,7 +98,7 @@ void UpgradeQueue::WaitForTimer(int tens) {
 void UpgradeQueue::StartResponseTimer(int row, int wait) {
     timerRow_ = row;
     timerActive_ = true;
-    timer_.start(std::max(0, wait) * 10);
+    timer_.start(CommandTiming::TimerMilliseconds(wait));
 }
 
 void UpgradeQueue::StopResponseTimer() {

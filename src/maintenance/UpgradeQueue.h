@@ -54,6 +54,8 @@ public:
 
     bool IsEmpty() const { return commands_.empty(); }
     bool TimerActive() const { return timerActive_; }
+    // Milliseconds until the response timer runs out; -1 when it is not running.
+    int ResponseTimeLeft() const { return timer_.remainingTime(); }
     bool Busy() const { return busy_; }
     int InProgress() const { return inProgress_; }
     DeviceList& Rows() { return rows_; }

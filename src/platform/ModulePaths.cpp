@@ -1,5 +1,7 @@
 #include "ModulePaths.h"
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <dlfcn.h>
 
 namespace ModulePaths {
@@ -26,6 +28,24 @@ QString TempFolder() {
     while (t.size() > 1 && t.endsWith(QLatin1Char('/')))
         t.chop(1);
     return t;
+}
+
+QString UserStateFolder() {
+    QStringList bases;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
+        bases << runtime;
+    bases << QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    for (QString base : bases) {
+        while (base.size() > 1 && base.endsWith(QLatin1Char('/')))
+            base.chop(1);
+        if (base.isEmpty())
+            continue;
+        const QString folder = base + QStringLiteral("/nxa-7310");
+        if (QDir().mkpath(folder) && QFileInfo(folder).isWritable())
+            return folder;
+    }
+    return {};
 }
 
 }  // namespace ModulePaths

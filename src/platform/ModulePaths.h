@@ -11,4 +11,9 @@ QString ModuleFile();
 QString ModuleFolder();
 // The user's temporary folder, without a trailing "/".
 QString TempFolder();
+// A folder of the module's own that belongs to the user alone: "nxa-7310" in
+// the user's runtime folder, or in the user's cache folder when there is no
+// usable runtime folder. Made when missing; empty when it cannot be made.
+// (The temporary folder may be shared by every user of the machine.)
+QString UserStateFolder();
 }  // namespace ModulePaths

@@ -130,6 +130,8 @@ struct SnmpEngine::Impl {
     }
     void Send(Job job);
     Session* SessionFor(const SnmpExchange& ex, int* status);
+    // Makes way for a v3 user with these pass phrases (see SessionFor).
+    void ReleaseConflictingUsers(const std::string& userName, const std::string& credentials);
     void CloseSession(Session* s);
     void CloseIdleSessions(bool all);
     static int OnResponse(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic);
@@ -309,9 +311,52 @@ int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* 
     return 1;
 }
 
+static std::string SessionEngineId(void* handle) {
+    const netsnmp_session* opened = handle ? snmp_sess_session(handle) : nullptr;
+    if (!opened || !opened->securityEngineID)
+        return {};
+    return std::string(reinterpret_cast<const char*>(opened->securityEngineID), opened->securityEngineIDLen);
+}
+
+// The library keeps one v3 user (name and keys) per engine ID, made from the
+// pass phrases of the first session that reached the engine and shared by
+// every later session to it. A user made from other pass phrases than this
+// session's is removed from the engines it was used with, once no session of
+// that user to the engine is left (idle ones are closed for it); a user that
+// a busy session still uses stays. Users of other engines and of the same
+// pass phrases are never touched.
+void SnmpEngine::Impl::ReleaseConflictingUsers(const std::string& userName, const std::string& credentials) {
+    std::set<std::string> engines;
+    std::vector<Session*> idle;
+    for (auto& [k, s] : sessions) {
+        if (s->userName != userName || s->credentials == credentials)
+            continue;
+        const std::string engine = SessionEngineId(s->handle);
+        if (!engine.empty())
+            engines.insert(engine);
+        if (s->outstanding == 0)
+            idle.push_back(s.get());
+    }
+    for (Session* s : idle)
+        CloseSession(s);
+    for (const std::string& engine : engines) {
+        bool inUse = false;
+        for (auto& [k, s] : sessions)
+            inUse = inUse || (s->userName == userName && SessionEngineId(s->handle) == engine);
+        if (inUse)
+            continue;
+        usmUser* user = usm_get_user(reinterpret_cast<const u_char*>(engine.data()), engine.size(), userName.c_str());
+        if (user) {
+            usm_remove_user(user);
+            usm_free_user(user);
+        }
+    }
+}
+
 void SnmpEngine::Impl::CloseSession(Session* s) {
     if (s->handle)
         snmp_sess_close(s->handle);   // pending callbacks are told "timed out"
+    s->handle = nullptr;
     std::vector<InFlight*> left;
     for (InFlight* f : flights)
         if (f->session == s)
@@ -376,22 +421,7 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
         cfg.community = reinterpret_cast<u_char*>(community.data());
         cfg.community_len = community.size();
     } else {
-        // A user name seen before with other pass phrases: the library keeps
-        // keys per engine and user, so the old user and its sessions go first.
-        std::vector<Session*> stale;
-        for (auto& [k, s] : sessions)
-            if (s->userName == userName && s->credentials != credentials && s->outstanding == 0)
-                stale.push_back(s.get());
-        for (Session* s : stale)
-            CloseSession(s);
-        for (usmUser* u = usm_get_userList(); u;) {
-            usmUser* next = u->next;
-            if (u->name && userName == u->name) {
-                usm_remove_user(u);
-                usm_free_user(u);
-            }
-            u = next;
-        }
+        ReleaseConflictingUsers(userName, credentials);
         cfg.securityModel = USM_SEC_MODEL_NUMBER;
         cfg.securityName = userName.data();
         cfg.securityNameLen = userName.size();
@@ -458,8 +488,8 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     s->key = key;
     s->userName = v3 ? userName : std::string();
     s->credentials = credentials;
-    s->handle = handle;
     s->lastUse = Clock::now();
+    s->handle = handle;
     Session* raw = s.get();
     sessions.emplace(key, std::move(s));
     sessionCount = static_cast<int>(sessions.size());

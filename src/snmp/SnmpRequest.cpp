@@ -231,6 +231,7 @@ bool SnmpRequest::Read(bool firstStep) {
     Prepared p = BuildRead(Variables, firstStep);
     if (p.Exchange->Request.empty())
         return false;   // nothing is requested: no PDU goes out
+    SnmpSession::ThrowIfNotStarted();
     SnmpEngine::Instance().Execute(*p.Exchange);
     return Decode(Variables, *p.Exchange, p.Sent, false, true).More;
 }
@@ -272,6 +273,7 @@ void SnmpRequest::Write(const QString& selection) {
     Variables = kept;
     if (p.Exchange->Request.empty())
         return;   // nothing selected to write
+    SnmpSession::ThrowIfNotStarted();
     SnmpEngine::Instance().Execute(*p.Exchange);
     Decode(Variables, *p.Exchange, p.Sent, true, true);
 }
@@ -298,8 +300,10 @@ void SnmpRequest::WriteAsync(Completion done, const QString& selection, uintptr_
 void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write, Completion done,
                             uintptr_t context) {
     QObject* receiver = SnmpSession::CompletionReceiver();
-    if (!receiver)
+    if (!receiver) {
+        SnmpSession::ThrowIfNotStarted();
         throw CZRException(ErrorCatalog::ErrSessionCreate);
+    }
     auto life = life_;
     ++life->Pending;
     const QString address = Address;

@@ -18,6 +18,8 @@ DeviceTarget gDefaultTarget;
 QObject* gReceiver = nullptr;
 bool gStarted = false;
 int gBootCounter = 0;
+int gStartFailureNumber = ErrorCatalog::ErrSessionCreate;
+QString gStartFailureText;
 
 // Reads the counter of `engineId` from the boot counter file: 0 and the
 // counter when found, -1 when there is no file, -2 when the file has no line
@@ -69,12 +71,37 @@ bool SaveBootCounter(const QString& path, const QString& engineId, int counter) 
     return file.commit();
 }
 
+void StartLocked(const QString& bootCounterFolder);
+
 }  // namespace
 
 void StartSnmp(const QString& bootCounterFolder, const QString&) {
     std::lock_guard lock(gMutex);
     if (gStarted)
         return;
+    try {
+        StartLocked(bootCounterFolder);
+    } catch (const CZRException& e) {
+        gStartFailureNumber = e.Number();
+        gStartFailureText = e.Text();
+        throw;
+    }
+    gStartFailureNumber = ErrorCatalog::ErrSessionCreate;
+    gStartFailureText.clear();
+}
+
+void ThrowIfNotStarted() {
+    std::lock_guard lock(gMutex);
+    if (gStarted)
+        return;
+    if (gStartFailureText.isEmpty())
+        throw CZRException(gStartFailureNumber);
+    throw CZRException(gStartFailureNumber, gStartFailureText);
+}
+
+namespace {
+
+void StartLocked(const QString& bootCounterFolder) {
     QString folder = bootCounterFolder;
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
@@ -105,6 +132,8 @@ void StartSnmp(const QString& bootCounterFolder, const QString&) {
         gReceiver->moveToThread(app->thread());
     gStarted = true;
 }
+
+}  // namespace
 
 void StopSnmp() {
     std::lock_guard lock(gMutex);

@@ -18,6 +18,12 @@ void StartSnmp(const QString& bootCounterFolder, const QString& unused = {});
 void StopSnmp();
 bool IsStarted();
 
+// Raises the failure of the last start when the layer is not running (the
+// session error -506 when no start was tried); every request that finds the
+// layer down reports it, so a failed start is never mistaken for a device
+// that does not answer.
+void ThrowIfNotStarted();
+
 // The boot counter now in use (after StartSnmp).
 int BootCounter();
 

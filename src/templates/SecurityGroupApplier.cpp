@@ -50,12 +50,15 @@ void SecurityGroupApplier::Apply(TemplateApplyContext& context) {
         select("_auth_type", kAuthentication);
         // A WPA device's backup carries its cipher code where WEP devices keep
         // the WEP switch; such a value means nothing to the switch and would make
-        // the device refuse the whole group, so the switch is left as it is.
+        // the device refuse the whole group, so the switch is left as it is and
+        // the host is told, as of every other value that is not written.
         if (context.Has(key("_wep_status"))) {
             const QString wep = context.Value(key("_wep_status"));
             const ValueMap* map = list.Entry(kEncryption).Map;
             if (!map || map->FindByText(wep) >= 0 || map->FindByValue(wep) >= 0)
                 SelectEntry(list, kEncryption, wep);
+            else
+                context.Reject(SecurityRules::WepStatusRejected(wep));
         }
         select("_active_key_index", kKeyIndex);
         select("_passphrase", kPassPhrase);

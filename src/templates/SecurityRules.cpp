@@ -48,6 +48,10 @@ CipherChoice Cipher(const QString& apMode, const QString& cipher) {
     return {cipher, QString()};
 }
 
+QString WepStatusRejected(const QString& value) {
+    return QStringLiteral("Value of wep_status can't be set as \"") + value + QStringLiteral("\"!");
+}
+
 QString DecodeHexKey(const QString& key) {
     if (key.size() % 2 != 0)
         return key;

@@ -18,6 +18,9 @@ struct CipherChoice {
 };
 CipherChoice Cipher(const QString& apMode, const QString& cipher);
 
+// The rejection text of a WEP switch value that the device does not know.
+QString WepStatusRejected(const QString& value);
+
 // A key given as pairs of hexadecimal digits, decoded into the characters
 // they stand for; a text that is not such pairs is kept as it is.
 QString DecodeHexKey(const QString& key);

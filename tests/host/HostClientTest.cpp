@@ -7,6 +7,7 @@
 #include "support/SimFleet.h"
 #include "support/ToolRun.h"
 #include "mib/ValueMaps.h"
+#include <QDateTime>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <map>
@@ -130,16 +131,36 @@ TEST_F(HostClients, host_ClientQueryThatCannotBeSentCallsBackWithFailure) {
     }
 }
 
+// The refresh waits half the host's time-out per try: the simulator's trace
+// shows when the first try and its one retry arrived.
 TEST_F(HostClients, host_SilentDeviceFailsAfterHalfTheTimeout) {
-    SimFleet sim("127.0.72.21", {"--silent", "1"});
-    ASSERT_TRUE(sim.Ready()) << sim.Output();
-    m.SetSnmp("127.0.72.21", "public", "private", static_cast<uint32_t>(sim.Port()), 40);
+    SimFleet sim;
+    ASSERT_TRUE(sim.Start(QStringLiteral("127.0.72.21"), 1,
+                          {QStringLiteral("--trace"), sim.PrivateFile(QStringLiteral("trace.tsv")),
+                           QStringLiteral("--silent"), QStringLiteral("1")}))
+        << sim.Output();
+    const int hostTimeout = 300;   // hundredths of a second; each try waits 1.5 s
+    m.SetSnmp("127.0.72.21", "public", "private", static_cast<uint32_t>(sim.Port()), hostTimeout);
     ClientAnswer a;
     m.GetClinetInfor("127.0.72.21", &ClientAnswer::Callback, 0, Context(a));
-    ASSERT_TRUE(WaitUntil([&] { return a.Calls > 0; }, 20000));
+    ASSERT_TRUE(WaitUntil([&] { return a.Calls > 0; }, 30000));
     EXPECT_EQ(a.Result.Status, 1);
+    EXPECT_EQ(a.Result.Message, "(SNMPClass) SNMP request timed out!");
     EXPECT_EQ(a.Result.ModelName, "NXA-7310");
     EXPECT_EQ(a.Count, 0);
+
+    std::vector<QDateTime> tries;
+    for (const TestSupport::SimTraceRecord& r : sim.Trace()) {
+        if (r.Type == QLatin1String("SET"))
+            tries.push_back(QDateTime::fromString(r.Time, QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz")));
+    }
+    ASSERT_EQ(tries.size(), 2u) << "the refresh and its one retry";
+    ASSERT_TRUE(tries[0].isValid() && tries[1].isValid());
+    const qint64 gap = tries[0].msecsTo(tries[1]);
+    // The retry never comes before the half time-out has passed, and a wait
+    // of the whole time-out would put it 3 s after the first try.
+    EXPECT_GE(gap, hostTimeout / 2 * 10 - 20);
+    EXPECT_LT(gap, hostTimeout * 10 - 50);
 }
 
 // The refresh goes out with the write community; a walk refused by the read
@@ -175,5 +196,26 @@ TEST_F(HostClients, host_SeveralDevicesAtOnceKeepTheirOwnClients) {
         ASSERT_EQ(a.Count, 5);
         const std::vector<std::string> macs = DeviceValues::WalkColumn(sim.Target(n), kMacColumn, true);
         EXPECT_EQ(Macs(a.Clients), std::multiset<std::string>(macs.begin(), macs.end())) << "device " << n;
+    }
+}
+
+// Two queries of one device at the same time: each walk keeps its own rows,
+// and each answer holds exactly the clients of its own walk.
+TEST_F(HostClients, host_TwoQueriesOfOneDeviceKeepTheirOwnRows) {
+    SimFleet sim("127.0.72.41", {"--clients", "6"});
+    ASSERT_TRUE(sim.Ready()) << sim.Output();
+    m.SetSnmp("127.0.72.41", "public", "private", static_cast<uint32_t>(sim.Port()), 200);
+    ClientAnswer first, second;
+    m.GetClinetInfor("127.0.72.41", &ClientAnswer::Callback, 0, Context(first));
+    m.GetClinetInfor("127.0.72.41", &ClientAnswer::Callback, 0, Context(second));
+    ASSERT_TRUE(WaitUntil([&] { return first.Calls > 0 && second.Calls > 0; }));
+    WaitUntil([] { return false; }, 300);   // nothing more arrives
+    for (const ClientAnswer* a : {&first, &second}) {
+        EXPECT_EQ(a->Calls, 1);
+        EXPECT_EQ(a->Result.Status, 0);
+        EXPECT_EQ(a->Result.DeviceIp, "127.0.72.41");
+        ASSERT_EQ(a->Count, 6);
+        const std::multiset<std::string> macs = Macs(a->Clients);
+        EXPECT_EQ(std::set<std::string>(macs.begin(), macs.end()).size(), 6u) << "a row twice";
     }
 }

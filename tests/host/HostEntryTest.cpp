@@ -2,6 +2,8 @@
 #include "support/ModuleUnderTest.h"
 #include "support/SimFleet.h"
 #include "support/ToolRun.h"
+#include <QApplication>
+#include <QCursor>
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <cstring>
@@ -53,26 +55,50 @@ TEST(HostEntry, host_OnlyPlugExportsAreVisible) {
 TEST(HostEntry, host_InitShowExitInTheHostOrder) {
     ModuleUnderTest& m = M();
     ASSERT_TRUE(m.Loaded());
-    SimFleet sim("127.0.76.1", {});
+    // The device answers each read after 1 s, so the window's first pages
+    // are still being read when the host first asks to close it.
+    SimFleet sim("127.0.76.1", {"--delay", "1000"});
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     EXPECT_EQ(m.Init(0, 0, 0, nullptr), 0);
     in_addr device{};
     inet_pton(AF_INET, "127.0.76.1", &device);
-    EXPECT_EQ(m.SetSnmpParameter(device.s_addr, "public", "private", static_cast<uint32_t>(sim.Port()), 100), 0);
+    EXPECT_EQ(m.SetSnmpParameter(device.s_addr, "public", "private", static_cast<uint32_t>(sim.Port()), 500), 0);
     ModuleCaps caps{};
     EXPECT_EQ(m.GetModuleCaps(&caps), 1);
     m.Show();
-    // Closing may be refused while the window's first pages are still being
-    // read ("Packet transmiting..."); the host asks again until it closes.
+    // Closing is refused while those reads are under way; the host asks
+    // again until it closes.
     m.ClearMessages();
-    int closed = 0;
-    ASSERT_TRUE(WaitUntil([&] { return (closed = m.Exit()) == 1; }, 30000));
+    EXPECT_EQ(m.Exit(), 0);
+    ASSERT_EQ(m.Messages, QStringList{QStringLiteral("Packet transmiting, Please close window later.")});
+    ASSERT_TRUE(WaitUntil([&] { return m.Exit() == 1; }, 60000));
+    ASSERT_FALSE(m.Messages.isEmpty());
     for (const QString& message : m.Messages)
         EXPECT_EQ(message, QStringLiteral("Packet transmiting, Please close window later."));
     // Without a window, closing reports success.
     EXPECT_EQ(m.Exit(), 1);
     // A second PlugInit still returns 0.
     EXPECT_EQ(m.Init(1, 2, 3, nullptr), 0);
+}
+
+// PlugInit's wait cursor ends once: a cursor that the host had set itself is
+// still there after PlugInit, whether it opened the window or found it open.
+TEST(HostEntry, host_InitKeepsTheHostsOwnCursor) {
+    ModuleUnderTest& m = M();
+    ASSERT_TRUE(m.Loaded());
+    ASSERT_TRUE(WaitUntil([&] { return m.Exit() == 1; }, 30000));
+    QApplication::setOverrideCursor(Qt::PointingHandCursor);
+    EXPECT_EQ(m.Init(0, 0, 0, nullptr), 0);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+    m.ClearMessages();
+    EXPECT_EQ(m.Init(0, 0, 0, nullptr), 0);   // the window is open already
+    EXPECT_EQ(m.Messages, QStringList{QStringLiteral("already run")});
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(WaitUntil([&] { return m.Exit() == 1; }, 30000));
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(HostEntry, host_SetFtpServerReturnsItsArgument) {

@@ -161,4 +161,39 @@ TEST_F(ModuleExportsTest, FirmwareVersionAndTemplateThroughTheCommandExport) {
     EXPECT_EQ(fleet->ReadWhenUp(fleet->Address(3), NxaOid("4.1.1.1.2.1")), QStringLiteral("bymodule"));
 }
 
+// Command 9 with the module's own template application: the worker uses the
+// host's settings as they were when the command started, while the host
+// goes on handing in others on its own thread (ThreadSanitizer watches
+// this test for races between the two).
+TEST_F(ModuleExportsTest, TemplateCommandKeepsTheSettingsOfItsStart) {
+    QTemporaryDir dir;
+    QFile key(dir.filePath(QStringLiteral("t.key")));
+    ASSERT_TRUE(key.open(QIODevice::WriteOnly));
+    key.write("SYS_Username=keptsettings\n");
+    key.close();
+    const QByteArray address = fleet->Address(2).toLatin1();
+    module.SetSnmp(address.constData(), "public", "private", fleet->Port(), 100);
+    TextAnswer report;
+    const QByteArray parameter = (QStringLiteral("d|") + key.fileName()).toUtf8();
+    cmdApi(9, address.constData(), parameter.constData(), reinterpret_cast<uintptr_t>(&report),
+           reinterpret_cast<void*>(&TextCallback));
+    // Settings under which nothing would reach the device: a port where
+    // nothing answers and a community the device refuses.
+    int handedIn = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        const QByteArray community = "wrong" + QByteArray::number(++handedIn);
+        module.SetSnmp("127.0.0.1", community.constData(), community.constData(), 9, 1);
+        std::lock_guard<std::mutex> lock(report.Mutex);
+        return report.Text.startsWith(QLatin1String("OVER"));
+    }, 60000));
+    {
+        std::lock_guard<std::mutex> lock(report.Mutex);
+        EXPECT_EQ(report.Status, 0) << report.Message.toStdString();
+        EXPECT_EQ(report.Message, QStringLiteral("OK"));
+    }
+    EXPECT_GT(handedIn, 0);
+    EXPECT_EQ(fleet->ReadWhenUp(fleet->Address(2), NxaOid("4.1.1.1.2.1")), QStringLiteral("keptsettings"));
+    module.SetSnmp(fleet->Address(1).toLatin1().constData(), "public", "private", fleet->Port(), 100);
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "templates/TemplateApplier.h"
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -60,15 +61,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(fleet->Ready()) << fleet->Log().toStdString();
         port = fleet->Port();
-        // The module binds this to PlugSetConfigFile; here the same applier runs directly.
-        TemplateCommand::SetApplier([this](const char* address, const char* keyFile, uint32_t flags, TemplateJob*) {
+        // The module binds this to its template application; here the same applier runs directly.
+        TemplateCommand::SetApplier([this](const DeviceTarget& target, const QString& keyFile, uint32_t flags,
+                                           TemplateJob*) {
             applierThread = std::this_thread::get_id();
-            DeviceTarget target;
-            target.Address = QString::fromUtf8(address);
-            target.Port = port;
-            target.Timeout = 100;
             TemplateApplier applier(target, [](const QString&) {});
-            applier.Apply(QString::fromUtf8(keyFile), flags);
+            applier.Apply(keyFile, flags);
         });
     }
     void TearDown() override {
@@ -76,8 +74,17 @@ protected:
         TemplateCommand::SetApplier({});
     }
 
-    QString KeyFile(const QByteArray& text) {
-        const QString path = dir.filePath(QStringLiteral("template.key"));
+    CommandSettings Settings() const {
+        CommandSettings s;
+        s.Port = port;
+        return s;
+    }
+
+    QString KeyFile(const QByteArray& text, const QString& path = {}) {
+        const QString file = path.isEmpty() ? dir.filePath(QStringLiteral("template.key")) : path;
+        return WriteKey(file, text);
+    }
+    static QString WriteKey(const QString& path, const QByteArray& text) {
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
@@ -98,7 +105,7 @@ TEST_F(TemplateCommandTest, AppliesTheTemplateOnAWorkerAndReportsOver) {
     Report report;
     CommandApi::Start(CommandApi::ApplyTemplate, address + QStringLiteral("|Lobby AP|00AA00000001"),
                       QStringLiteral("Office template|") + key, reinterpret_cast<uintptr_t>(&report),
-                      reinterpret_cast<void*>(&ReportCallback), CommandSettings{});
+                      reinterpret_cast<void*>(&ReportCallback), Settings());
     ASSERT_TRUE(WaitCalls(report, 1));
     ASSERT_TRUE(TemplateCommand::WaitForWorkers(60000));
     std::lock_guard<std::mutex> lock(report.Mutex);
@@ -115,7 +122,7 @@ TEST_F(TemplateCommandTest, AFailedApplicationReportsItsErrorNumber) {
     Report report;
     CommandApi::Start(CommandApi::ApplyTemplate, fleet->Address(2) + QStringLiteral("||"),
                       QStringLiteral("x|") + dir.filePath(QStringLiteral("missing.key")),
-                      reinterpret_cast<uintptr_t>(&report), reinterpret_cast<void*>(&ReportCallback), CommandSettings{});
+                      reinterpret_cast<uintptr_t>(&report), reinterpret_cast<void*>(&ReportCallback), Settings());
     ASSERT_TRUE(WaitCalls(report, 1));
     ASSERT_TRUE(TemplateCommand::WaitForWorkers(60000));
     std::lock_guard<std::mutex> lock(report.Mutex);
@@ -128,9 +135,9 @@ TEST_F(TemplateCommandTest, SeveralDevicesAtOnce) {
     const QString key = KeyFile("SYS_Username=both\n");
     Report first, second;
     CommandApi::Start(CommandApi::ApplyTemplate, fleet->Address(1), QStringLiteral("t|") + key,
-                      reinterpret_cast<uintptr_t>(&first), reinterpret_cast<void*>(&ReportCallback), CommandSettings{});
+                      reinterpret_cast<uintptr_t>(&first), reinterpret_cast<void*>(&ReportCallback), Settings());
     CommandApi::Start(CommandApi::ApplyTemplate, fleet->Address(2), QStringLiteral("t|") + key,
-                      reinterpret_cast<uintptr_t>(&second), reinterpret_cast<void*>(&ReportCallback), CommandSettings{});
+                      reinterpret_cast<uintptr_t>(&second), reinterpret_cast<void*>(&ReportCallback), Settings());
     ASSERT_TRUE(WaitCalls(first, 1));
     ASSERT_TRUE(WaitCalls(second, 1));
     ASSERT_TRUE(TemplateCommand::WaitForWorkers(60000));
@@ -138,9 +145,89 @@ TEST_F(TemplateCommandTest, SeveralDevicesAtOnce) {
     EXPECT_EQ(fleet->Read(fleet->Address(2), NxaOid("4.1.1.1.2.1")), QStringLiteral("both"));
 }
 
+// A key file whose path is longer than the record's slot (and not ASCII) is
+// still found and applied.
+TEST_F(TemplateCommandTest, KeyFileBeyondItsSlotIsApplied) {
+    QString folder = dir.path();
+    const QString part = QStringLiteral("Vorlagen für die Geräte im Erdgeschoß und im Dachgeschoß");
+    while (folder.toUtf8().size() < 600) {
+        folder += QLatin1Char('/') + part;
+        ASSERT_TRUE(QDir().mkpath(folder));
+    }
+    const QString key = WriteKey(folder + QStringLiteral("/Übersicht.key"), "SYS_Username=deepfolder\n");
+    ASSERT_GT(key.toUtf8().size(), 600);
+    Report report;
+    CommandApi::Start(CommandApi::ApplyTemplate, fleet->Address(1), QStringLiteral("t|") + key,
+                      reinterpret_cast<uintptr_t>(&report), reinterpret_cast<void*>(&ReportCallback), Settings());
+    ASSERT_TRUE(WaitCalls(report, 1));
+    ASSERT_TRUE(TemplateCommand::WaitForWorkers(60000));
+    std::lock_guard<std::mutex> lock(report.Mutex);
+    EXPECT_EQ(report.Status, 0) << report.Message.toStdString();
+    EXPECT_EQ(report.Message, QStringLiteral("OK"));
+    EXPECT_EQ(fleet->Read(fleet->Address(1), NxaOid("4.1.1.1.2.1")), QStringLiteral("deepfolder"));
+}
+
+// The target is taken when the command starts: settings changed afterwards
+// (here a port where nothing answers) do not reach the worker.
+TEST_F(TemplateCommandTest, TargetIsTakenWhenTheCommandStarts) {
+    const QString key = KeyFile("SYS_Username=takenatstart\n");
+    CommandSettings settings = Settings();
+    settings.SnmpTimeout = 150;
+    const DeviceTarget expected = TemplateCommand::TargetFor(fleet->Address(2), settings);
+    DeviceTarget seen;
+    std::mutex seenMutex;
+    TemplateCommand::SetApplier([&](const DeviceTarget& target, const QString& keyFile, uint32_t flags, TemplateJob*) {
+        {
+            std::lock_guard<std::mutex> lock(seenMutex);
+            seen = target;
+        }
+        TemplateApplier applier(target, [](const QString&) {});
+        applier.Apply(keyFile, flags);
+    });
+    Report report;
+    CommandApi::Start(CommandApi::ApplyTemplate, fleet->Address(2) + QStringLiteral("|x|y"), QStringLiteral("t|") + key,
+                      reinterpret_cast<uintptr_t>(&report), reinterpret_cast<void*>(&ReportCallback), settings);
+    settings.Port = 9;
+    settings.WriteCommunity = QStringLiteral("changed");
+    ASSERT_TRUE(WaitCalls(report, 1));
+    ASSERT_TRUE(TemplateCommand::WaitForWorkers(60000));
+    std::lock_guard<std::mutex> lock(seenMutex);
+    EXPECT_EQ(seen.Address, fleet->Address(2));
+    EXPECT_EQ(seen.Port, port);
+    EXPECT_EQ(seen.Timeout, 150);
+    EXPECT_EQ(seen.WriteCommunity, QStringLiteral("private"));
+    EXPECT_EQ(seen.Address, expected.Address);
+    EXPECT_EQ(report.Status, 0);
+    EXPECT_EQ(fleet->Read(fleet->Address(2), NxaOid("4.1.1.1.2.1")), QStringLiteral("takenatstart"));
+}
+
+TEST(TemplateCommandFields, TheApplierGetsTheWholeKeyFilePath) {
+    Report report;
+    QString seen;
+    std::mutex seenMutex;
+    TemplateCommand::SetApplier([&](const DeviceTarget&, const QString& keyFile, uint32_t, TemplateJob*) {
+        std::lock_guard<std::mutex> lock(seenMutex);
+        seen = keyFile;
+    });
+    // Two-byte characters behind six bytes: the 509 bytes of the slot end inside the 252nd.
+    const QString path = QStringLiteral("/keys/") + QString(300, QChar(0x00E4)) + QStringLiteral(".key");
+    CommandApi::Start(CommandApi::ApplyTemplate, QStringLiteral("127.0.0.1"), QStringLiteral("t|") + path,
+                      reinterpret_cast<uintptr_t>(&report), reinterpret_cast<void*>(&ReportCallback), CommandSettings{});
+    ASSERT_TRUE(WaitCalls(report, 1));
+    ASSERT_TRUE(TemplateCommand::WaitForWorkers(60000));
+    TemplateCommand::SetApplier({});
+    std::lock_guard<std::mutex> lock(seenMutex);
+    EXPECT_EQ(seen, path);
+    // The report keeps what fits of the path in its slot, whole characters only.
+    const QString reported = report.Text.section(QLatin1Char('|'), 5);
+    EXPECT_FALSE(reported.contains(QChar::ReplacementCharacter));
+    EXPECT_TRUE(path.startsWith(reported));
+    EXPECT_EQ(reported.toUtf8().size(), 6 + 251 * 2);
+}
+
 TEST(TemplateCommandFields, LongFieldsAreCutToTheirSlots) {
     Report report;
-    TemplateCommand::SetApplier([](const char*, const char*, uint32_t, TemplateJob*) {});
+    TemplateCommand::SetApplier([](const DeviceTarget&, const QString&, uint32_t, TemplateJob*) {});
     const QString longText(600, QLatin1Char('z'));
     CommandApi::Start(CommandApi::ApplyTemplate, longText + QLatin1Char('|') + longText + QLatin1Char('|') + longText,
                       longText + QLatin1Char('|') + longText, reinterpret_cast<uintptr_t>(&report),

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -176,6 +177,17 @@ TEST_F(UpgradeTest, SilentFirstRowIsMarkedWhenItsTimerExpires) {
     EXPECT_EQ(firstRowWhenSecondStarts, QStringLiteral("No Response!"));
     EXPECT_EQ(list.Status(0), QStringLiteral("No Response!"));
     EXPECT_EQ(list.Status(1), QStringLiteral("OK"));
+}
+
+// A settings time-out near the 32-bit limit, with the margin on top, is a
+// very long wait, not one that wraps round into an immediate "No Response!".
+TEST_F(UpgradeTest, HugeSettingsTimeoutStillWaitsForTheAnswer) {
+    DeviceListFixture list;
+    list.Select(list.AddRow(fleet->Address(1)));
+    const FirmwareUpgrade::Limits limits{std::numeric_limits<int32_t>::max() - 5, 300, 100, 10};
+    EXPECT_EQ(FirmwareUpgrade::Run(ftp, &list.view, FirmwarePath(), limits, Settings(*fleet)), 0);
+    EXPECT_EQ(list.Status(0), QStringLiteral("OK"));
+    EXPECT_EQ(list.Step(0), QStringLiteral("Update F/W"));
 }
 
 TEST_F(UpgradeTest, NoFtpAddressEndsInvalidIp) {
@@ -364,6 +376,35 @@ TEST(UpgradeQueueTest, AwaitWithNoWaitingRowEndsAfterOnePump) {
     queue.Run();
     EXPECT_FALSE(queue.TimerActive());
     EXPECT_EQ(list.Status(0), QStringLiteral("OK"));
+}
+
+// Waits beyond what 32 bits hold in milliseconds run for the longest time a
+// timer takes instead of wrapping into a timer that never starts.
+TEST(UpgradeQueueTest, HugeWaitsKeepTheTimerRunning) {
+    constexpr int kNineteenDays = 19 * 24 * 3600 * 1000;
+    for (int wait : {300000000, std::numeric_limits<int>::max()}) {
+        DeviceListFixture list;
+        list.Select(list.AddRow(QStringLiteral("127.0.0.1")));
+        UpgradeQueue queue(nullptr, &list.view, CommandSettings{});
+        queue.Enqueue(UpgradeQueue::StartTimer, 0, 0, wait);
+        queue.Run();
+        EXPECT_TRUE(queue.TimerActive()) << wait;
+        EXPECT_GT(queue.ResponseTimeLeft(), kNineteenDays) << wait;
+        EXPECT_TRUE(list.Status(0).isEmpty()) << wait;
+    }
+}
+
+TEST(UpgradeQueueTest, TimingArithmeticSaturates) {
+    const int32_t max = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(CommandTiming::SaturatedSum(max, 100), max);
+    EXPECT_EQ(CommandTiming::SaturatedSum(max - 5, 3), max - 2);
+    EXPECT_EQ(CommandTiming::SaturatedSum(std::numeric_limits<int32_t>::min(), -1), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(CommandTiming::TimerMilliseconds(-5), 0);
+    EXPECT_EQ(CommandTiming::TimerMilliseconds(150), 1500);
+    EXPECT_EQ(CommandTiming::TimerMilliseconds(max), 20 * 24 * 3600 * 1000);
+    CommandTiming::SetScalePercent(1000);
+    EXPECT_EQ(CommandTiming::Scaled(max), max);
+    CommandTiming::SetScalePercent(100);
 }
 
 TEST(UpgradeQueueTest, TimerOfRowZeroMarksRowZero) {

@@ -2,7 +2,10 @@
 // process of its own (death-test style isolation is not needed: the layer
 // is started and stopped cleanly between cases).
 #include "snmp/CZRException.h"
+#include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSession.h"
+#include "snmp/SnmpSyntax.h"
+#include <functional>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -82,6 +85,42 @@ TEST(SnmpSession, UnwritableFolderFailsWithSaveError) {
         EXPECT_EQ(e.Number(), -508);
     }
     EXPECT_FALSE(SnmpSession::IsStarted());
+}
+
+// After a failed start every request reports that failure, blocking or not,
+// until a later start succeeds.
+TEST(SnmpSession, RequestsReportTheFailedStartUntilAStartSucceeds) {
+    static const MibVariable kDescription[] = {
+        {"1.3.6.1.2.1.1.4", "sysContact", SnmpSyntax::DisplayString, 6, nullptr, nullptr, nullptr, nullptr, nullptr,
+         nullptr},
+        MIB_TABLE_END,
+    };
+    QTemporaryDir dir;
+    QFile f(CounterFile(dir));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("garbage-without-number\n");
+    f.close();
+    EXPECT_THROW(SnmpSession::StartSnmp(dir.path()), CZRException);
+    SnmpRequest request;
+    request.Variables = MibVariableList(kDescription, MibVariableList::SVT_SV);
+    auto expectStartFailure = [](const std::function<void()>& call, const char* what) {
+        try {
+            call();
+            ADD_FAILURE() << what << " did not fail";
+        } catch (const CZRException& e) {
+            EXPECT_EQ(e.Number(), -507) << what;
+            EXPECT_EQ(e.Text(), "(ZrSNMP++) Error when loading SNMP engine boots counter!") << what;
+        }
+    };
+    expectStartFailure([&] { request.Read(true); }, "Read");
+    expectStartFailure([&] { request.Write(); }, "Write");
+    expectStartFailure([&] { request.ReadAsync({}, true); }, "ReadAsync");
+    expectStartFailure([] { SnmpSession::ThrowIfNotStarted(); }, "ThrowIfNotStarted");
+
+    ASSERT_TRUE(QFile::remove(CounterFile(dir)));
+    SnmpSession::StartSnmp(dir.path());
+    EXPECT_NO_THROW(SnmpSession::ThrowIfNotStarted());
+    SnmpSession::StopSnmp();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "BackupFixture.h"
 #include "templates/BackupToTemplate.h"
+#include "templates/BackupUnpacker.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -213,11 +214,25 @@ TEST_F(templates_ParseBackup, RepeatedRunsGiveTheSameFiles)
 
 TEST_F(templates_ParseBackup, CrLfXmlIsAccepted)
 {
-    QByteArray xml = DeviceXml(DeviceConfig());
+    // The same configuration with LF line ends gives the reference files.
+    const DeviceConfig config;
+    const QList<QByteArray> lfTemplate = Parse(config);
+    const QByteArray lfKeys = ReadFileBytes(backup);
+    ASSERT_FALSE(lfTemplate.isEmpty());
+
+    QByteArray xml = DeviceXml(config);
     xml.replace("\n", "\r\n");
     ASSERT_TRUE(WriteFileBytes(backup, BackupBytes(xml)));
+    // Unpacked, every line of such a text ends in CR CR LF.
+    QByteArray unpacked;
+    ASSERT_TRUE(BackupUnpacker::Unpack(backup, templ, &unpacked));
+    EXPECT_EQ(unpacked.count("\r\r\n"), xml.count("\r\n"));
+    EXPECT_EQ(unpacked.count('\n'), xml.count('\n'));
+    EXPECT_FALSE(unpacked.replace("\r\r\n", "").contains('\n'));
+
     ASSERT_TRUE(ParseBackupToTemplate(backup, templ));
-    EXPECT_EQ(CrLfLines(ReadFileBytes(templ)), CrLfLines(ReadFileBytes(templ)));
+    EXPECT_EQ(CrLfLines(ReadFileBytes(templ)), lfTemplate);
+    EXPECT_EQ(ReadFileBytes(backup), lfKeys);
     EXPECT_TRUE(SectionEntries(CrLfLines(ReadFileBytes(templ)), "[System]").contains("Username=admin"));
 }
 

@@ -167,13 +167,14 @@ TEST_F(TemplateApplyTest, FiveGigahertzDeviceTakesTheSecurityOfItsBand) {
 
 TEST_F(TemplateApplyTest, CipherCodeInTheWepSwitchLeavesTheSwitchAlone) {
     // A WPA device's backup carries its cipher code (here 3) where WEP devices
-    // keep the WEP switch; the rest of the group still arrives.
+    // keep the WEP switch; the host is told, and the rest of the group still arrives.
     const int d = 44;
     const QString encryption = GetNumber(d, Encryption);
     const Outcome out = Apply(d, {"SCR_80211g_auth_type=WPA2-Personal", "SCR_80211g_wep_status=3",
                                   "SCR_80211g_cipher_type=AES", "SCR_80211g_passphrase=a long pass phrase"},
                               0x4);
     ASSERT_FALSE(out.ErrorNumber) << out.ErrorText.toStdString();
+    EXPECT_EQ(out.Rejections, (QStringList{"Value of wep_status can't be set as \"3\"!"}));
     EXPECT_EQ(GetNumber(d, Authentication), "6");
     EXPECT_EQ(GetNumber(d, Encryption), encryption);
     EXPECT_EQ(GetText(d, PassPhrase), "a long pass phrase");
