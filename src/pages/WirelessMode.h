@@ -2,10 +2,10 @@
 
 class CPage;
 
-// What the wireless page shows of the access point's mode, for the pages
-// whose settings mean nothing in one mode.
+// What the window shows of the access point's mode, for the pages whose
+// settings mean nothing in one mode.
 namespace WirelessMode {
-// True when the wireless page's AP mode names a wireless client mode; false
-// when it does not or the wireless page is not built.
+// True when the AP mode the window last read (the wireless page's, else the
+// Information page's operation mode) names a wireless client mode.
 bool IsClient(const CPage& page);
 }  // namespace WirelessMode
