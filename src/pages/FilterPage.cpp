@@ -140,7 +140,7 @@ void CFilterPage::ShowMode(int mode) {
     aclForm_->Box()->setVisible(mode == WirelessMacAcl);
     partitionForm_->Box()->setVisible(mode == WlanPartition);
     for (size_t i = 0; i < selectors_.size(); ++i)
-        static_cast<QPushButton*>(selectors_[i])->setChecked(static_cast<int>(i) == mode);
+        selectors_[i]->setChecked(static_cast<int>(i) == mode);
 }
 
 void CFilterPage::Refresh() {

@@ -7,6 +7,7 @@ class CheckField;
 class ComboField;
 class EditField;
 class PageForm;
+class QPushButton;
 class RadioField;
 
 // The filter page, shown in one of two modes by the row it is shown for:
@@ -54,7 +55,7 @@ private:
 
     PageForm* aclForm_ = nullptr;
     PageForm* partitionForm_ = nullptr;
-    std::vector<QWidget*> selectors_;
+    std::vector<QPushButton*> selectors_;
     ComboField* accessControl_ = nullptr;
     EditField* macAddress_ = nullptr;
     PageList* aclView_ = nullptr;

@@ -4,7 +4,6 @@
 // The grouping page: created with the window's other pages, but no menu
 // command or bar item shows it on this model, and it holds nothing.
 class CGroupingPage : public CPage {
-    Q_OBJECT
 public:
     using CPage::CPage;
 };
