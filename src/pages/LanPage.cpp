@@ -44,15 +44,19 @@ CLanPage::CLanPage(CMainView* view, const PageRow& row) : CPage(view, row) {
 
 bool CLanPage::IsStatic() const { return source_->Combo()->currentIndex() == 0; }
 
+// The window refreshes this page in the background when it opens; only a
+// shown page writes its status lines (the Information page's stay).
 void CLanPage::Refresh() {
-    PostStatus(QString::fromLatin1(kRefreshing));
+    if (isVisible())
+        PostStatus(QString::fromLatin1(kRefreshing));
     CPage::Refresh();
 }
 
 void CLanPage::SettingsArrived(const RequestResult& result) {
     if (result.Status == 0)
         DeviceAddress::Set(settings_->Value(QStringLiteral("lanIfIpAddress")));
-    PostStatus(StatusText::Format(false, result.Message, settings_->Variables.Label));
+    if (isVisible())
+        PostStatus(StatusText::Format(false, result.Message, settings_->Variables.Label));
     ShowAddressFields();
 }
 

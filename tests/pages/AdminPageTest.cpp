@@ -21,7 +21,7 @@ constexpr const char* kSuccess = "Setting Success.";
 class AdminPageTest : public PageSimTest {
 public:
     static void SetUpTestSuite() {
-        StartFleet("127.0.15.11", 2,
+        StartFleet("127.0.152.1", 2,
                    {"--fault", "2:" + Oid("4.10.1.2.0") + ":noSuchObject:get", "--fault", "2:" + Oid("4.12.1") + ":genErr:get"});
     }
     static void TearDownTestSuite() { StopFleet(); }

@@ -49,6 +49,12 @@ public:
         trace_ = dir_->filePath("trace.txt");
         sim_ = std::make_unique<SimFleet>(kAddress.toStdString(), std::vector<std::string>{"--trace", trace_.toStdString()});
         ASSERT_TRUE(sim_->Ready()) << sim_->Output();
+        // The device's own LAN settings as a network gives them: the address
+        // checks of the pages refuse loopback addresses.
+        const QString target = QString("%1:%2").arg(kAddress).arg(sim_->Port());
+        for (const auto& [oid, value] : {std::pair<const char*, const char*>{"1.3.6.1.4.1.171.10.37.36.2.1.1.1.1.2.1", "192.168.16.2"},
+                                         {"1.3.6.1.4.1.171.10.37.36.2.1.1.1.1.4.1", "192.168.16.1"}})
+            ASSERT_EQ(TestSupport::RunCommand("snmpset", {"-v2c", "-c", "private", target, oid, "a", value}), 0);
         // The probe page stands in for a LAN page the module does not build yet.
         previous_ = PageRegistry::Factory("CLanPage");
         if (!previous_)

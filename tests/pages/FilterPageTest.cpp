@@ -14,7 +14,7 @@ const QString kApMode = Oid("2.1.3.3.1.1.1.28.1");
 
 class FilterPageTest : public PageSimTest {
 public:
-    static void SetUpTestSuite() { StartFleet("127.0.15.31", 2); }
+    static void SetUpTestSuite() { StartFleet("127.0.154.1", 2); }
     static void TearDownTestSuite() { StopFleet(); }
 
 protected:

@@ -21,7 +21,7 @@ constexpr const char* kReconnect = "After the set take effect Please connect wit
 class LanDhcpPageTest : public PageSimTest {
 public:
     static void SetUpTestSuite() {
-        StartFleet("127.0.15.1", 2, {"--fault", "2:" + Oid("2.1.1.1.1") + ":genErr:set"});
+        StartFleet("127.0.151.1", 2, {"--fault", "2:" + Oid("2.1.1.1.1") + ":genErr:set"});
     }
     static void TearDownTestSuite() { StopFleet(); }
 
@@ -145,7 +145,7 @@ TEST_F(LanDhcpPageTest, StaticEntriesAreAddedEditedListedAsLeasesAndDeleted) {
     };
     for (const Case& c : refused) {
         QJsonArray steps = add;
-        steps.append(Step("set", "Static Entry/IP Address", c.Ip));
+        steps.append(Step("set", "IP Address", c.Ip));
         steps.append(Step("set", "MAC Address", c.Mac));
         steps.append(Step("set", "Static Entry/Subnet Mask", "255.255.255.0"));
         steps.append(Step("press", "OK"));
@@ -155,7 +155,7 @@ TEST_F(LanDhcpPageTest, StaticEntriesAreAddedEditedListedAsLeasesAndDeleted) {
     EXPECT_TRUE(Sets(before).empty()) << Varbinds(Sets(before)).join(' ').toStdString();
 
     QJsonArray steps = add;
-    for (const QJsonValue& step : QJsonArray{Step("set", "Host Name", "printer"), Step("set", "Static Entry/IP Address", "192.168.0.50"),
+    for (const QJsonValue& step : QJsonArray{Step("set", "Host Name", "printer"), Step("set", "IP Address", "192.168.0.50"),
                                              Step("set", "MAC Address", "00:10:a4:b5:c6:d7"),
                                              Step("set", "Static Entry/Subnet Mask", "255.255.255.0"), Step("press", "OK")})
         steps.append(step);
@@ -170,7 +170,7 @@ TEST_F(LanDhcpPageTest, StaticEntriesAreAddedEditedListedAsLeasesAndDeleted) {
 
     // The same MAC address in a second entry is refused.
     steps = add;
-    steps.append(Step("set", "Static Entry/IP Address", "192.168.0.51"));
+    steps.append(Step("set", "IP Address", "192.168.0.51"));
     steps.append(Step("set", "MAC Address", "0010A4B5C6D7"));
     steps.append(Step("set", "Static Entry/Subnet Mask", "255.255.255.0"));
     steps.append(Step("press", "OK"));
@@ -180,7 +180,7 @@ TEST_F(LanDhcpPageTest, StaticEntriesAreAddedEditedListedAsLeasesAndDeleted) {
 
     // Edit writes the same row.
     report = Drive("DHCP Server", {Step("press", "Static Pool Settings"), Step("select", "Static Pool", "0"), Step("press", "Edit"),
-                                   Step("set", "Static Entry/IP Address", "192.168.0.52"), Step("press", "OK")});
+                                   Step("set", "IP Address", "192.168.0.52"), Step("press", "OK")});
     EXPECT_TRUE(Strings(report, "messages").isEmpty()) << Strings(report, "messages").join('|').toStdString();
     EXPECT_EQ(Get(kStaticPool + "4.1", SnmpSyntax::IpAddress), "192.168.0.52");
 

@@ -13,7 +13,7 @@ const QString kBand = kRadio + "34.1";
 
 class PerformancePageTest : public PageSimTest {
 public:
-    static void SetUpTestSuite() { StartFleet("127.0.15.21", 2, {"--fault", "2:" + Oid("2.1.3.3.1.1.1.35.1") + ":genErr:get"}); }
+    static void SetUpTestSuite() { StartFleet("127.0.153.1", 2, {"--fault", "2:" + Oid("2.1.3.3.1.1.1.35.1") + ":genErr:get"}); }
     static void TearDownTestSuite() { StopFleet(); }
 
 protected:
