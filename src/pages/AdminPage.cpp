@@ -360,8 +360,10 @@ void CAdminPage::Save() {
 
     const QString console = consoleRadio_->Text();
     const bool telnet = console == QLatin1String(kTelnet), ssh = console == QLatin1String(kSsh);
-    console_->SetAccess(QStringLiteral("telnet"), ssh ? SnmpAccess::ReadOnly : SnmpAccess::ReadWrite);
-    console_->SetAccess(QStringLiteral("ssh"), telnet ? SnmpAccess::ReadOnly : SnmpAccess::ReadWrite);
+    // Both protocol states are written, so that the device ends with exactly
+    // the chosen one (writing only the chosen one would leave the other on).
+    console_->SetAccess(QStringLiteral("telnet"), SnmpAccess::ReadWrite);
+    console_->SetAccess(QStringLiteral("ssh"), SnmpAccess::ReadWrite);
     console_->SetAccess(QStringLiteral("timeout"), telnet || ssh ? SnmpAccess::ReadWrite : SnmpAccess::ReadOnly);
     SetStatusFromBoxes();
     if (vidBox_->IsChecked())

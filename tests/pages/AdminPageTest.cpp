@@ -123,7 +123,7 @@ TEST_F(AdminPageTest, RangesFollowTheirRulesAndAreDeletedByTheirRow) {
     };
     const Case refused[] = {
         {"", "192.168.1.20", "The IP address should not be empty!"},
-        {"192.168.1.300", "192.168.1.20", "Invalid IP address!"},
+        {"192.168.1.0", "192.168.1.20", "Invalid IP address!"},
         {"192.168.1.30", "192.168.1.20", "The IP range is not right,please check..."},
         {"192.168.1.10", "192.168.2.20", "The IP range is not right,please check..."},
     };
@@ -210,6 +210,7 @@ TEST_F(AdminPageTest, TheConsoleRadioDecidesWhatIsWritten) {
     EXPECT_TRUE(Strings(report, "messages").isEmpty());
     EXPECT_EQ(Get(Oid("4.4.1.0"), SnmpSyntax::Integer), "0");
     EXPECT_EQ(Get(Oid("4.4.2.0"), SnmpSyntax::Integer), "1");
+    EXPECT_EQ(Field(report, "Console Protocol"), "SSH");   // as read again after the save
     const size_t before = Sets().size();
     report = Save({Step("set", "Console Protocol", "None")});
     EXPECT_FALSE(report.value("enabled").toObject().value("Timeout").toBool());
@@ -218,6 +219,8 @@ TEST_F(AdminPageTest, TheConsoleRadioDecidesWhatIsWritten) {
     EXPECT_TRUE(Sent(Sets(before), Oid("4.4.3")).isEmpty()) << "with None the time-out is only read";
     report = Save({Step("set", "Console Protocol", "Telnet"), Step("set", "Timeout", "10 Mins")});
     EXPECT_EQ(Get(Oid("4.4.1.0"), SnmpSyntax::Integer), "1");
+    EXPECT_EQ(Get(Oid("4.4.2.0"), SnmpSyntax::Integer), "0");
+    EXPECT_EQ(Field(report, "Console Protocol"), "Telnet");
     EXPECT_EQ(Get(Oid("4.4.3.0"), SnmpSyntax::Integer), "4");
     EXPECT_TRUE(report.value("enabled").toObject().value("Timeout").toBool());
 }
