@@ -85,6 +85,18 @@ CPerformancePage::CPerformancePage(CMainView* view, const PageRow& row) : CPage(
     ShowFieldsForMode();
 }
 
+// The rate list is read on its own: a device that cannot give it still
+// shows the page's settings.
+void CPerformancePage::Refresh() {
+    for (int i = 0; i < RequestCount(); ++i) {
+        PageRequest& request = Request(i);
+        request.SetAccessAll(request.RefreshAccess);
+        if (&request == settings_)
+            request.SetAccess(QStringLiteral("dot11RateList"), SnmpAccess::Invalid);
+        request.StartRead();
+    }
+}
+
 bool CPerformancePage::FiveGhz() const { return band_->Value(QStringLiteral("dot11Band")).trimmed() == QLatin1String("1"); }
 
 bool CPerformancePage::ModeHasN() const {

@@ -18,6 +18,8 @@ class CPerformancePage : public CPage {
 public:
     CPerformancePage(CMainView* view, const PageRow& row);
 
+    void Refresh() override;
+
     bool FiveGhz() const;
     // Whether the chosen mode of the band includes 802.11n.
     bool ModeHasN() const;

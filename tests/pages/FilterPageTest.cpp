@@ -42,7 +42,7 @@ TEST_F(FilterPageTest, AddressesAreAddedOnceAndDeleted) {
     QJsonObject report = Acl({Step("set", "MAC Address", "00:10:A4:B5:C6:D7"), Step("press", "Add")});
     EXPECT_TRUE(Strings(report, "messages").isEmpty()) << Strings(report, "messages").join('|').toStdString();
     EXPECT_EQ(Varbinds(Sets(before)), QStringList{kAclAdd + "=0010A4B5C6D7"});
-    EXPECT_EQ(Get(kAclList + "1", SnmpSyntax::MacAddress).toUpper(), "0010A4B5C6D7");
+    EXPECT_EQ(Get(kAclList + "1.1", SnmpSyntax::MacAddress).toUpper(), "0010A4B5C6D7");
     std::vector<QStringList> rows = ListRows(report, "MAC Address List");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].value(1), "0010A4B5C6D7");
@@ -56,7 +56,7 @@ TEST_F(FilterPageTest, AddressesAreAddedOnceAndDeleted) {
     EXPECT_EQ(Strings(report, "messages"), QStringList{"No item selected!"});
     report = Acl({Step("select", "MAC Address List", "0"), Step("press", "Del")});
     EXPECT_TRUE(ListRows(report, "MAC Address List").empty());
-    EXPECT_EQ(Get(kAclList + "1", SnmpSyntax::MacAddress).toUpper(), "000000000000");
+    EXPECT_EQ(Get(kAclList + "1.1", SnmpSyntax::MacAddress).toUpper(), "000000000000");
 }
 
 TEST_F(FilterPageTest, AClientIsAddedFromTheClientList) {
