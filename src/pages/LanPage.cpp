@@ -53,8 +53,10 @@ void CLanPage::Refresh() {
 }
 
 void CLanPage::SettingsArrived(const RequestResult& result) {
-    if (result.Status == 0)
+    if (result.Status == 0) {
         DeviceAddress::Set(settings_->Value(QStringLiteral("lanIfIpAddress")));
+        readTexts_ = Texts();
+    }
     if (isVisible())
         PostStatus(StatusText::Format(false, result.Message, settings_->Variables.Label));
     ShowAddressFields();
@@ -65,9 +67,23 @@ void CLanPage::ShowAddressFields() {
         ShowField(*field, IsStatic());
 }
 
+// What the form shows: the address source, then the address fields when
+// they take part.
+QStringList CLanPage::Texts() const {
+    QStringList texts{source_->Text()};
+    if (IsStatic()) {
+        for (const IpAddressField* field : addressFields_)
+            texts << field->Text();
+    }
+    return texts;
+}
+
+// The reconnect notice follows a set that changed how or where the device
+// is reached, not a save of what it already holds.
 void CLanPage::SaveSettings() {
-    SaveFields(*settings_, {}, [this](const RequestResult& result) {
-        if (result.Status != 0)
+    const bool changed = Texts() != readTexts_;
+    SaveFields(*settings_, {}, [this, changed](const RequestResult& result) {
+        if (result.Status != 0 || !changed)
             return;
         // Shown once the wait has ended.
         QTimer::singleShot(0, this, [] { MessageBox::Show(QString::fromLatin1(kReconnect)); });

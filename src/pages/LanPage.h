@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/Page.h"
+#include <QStringList>
 
 class ComboField;
 class IpAddressField;
@@ -19,8 +20,10 @@ private:
     void SaveSettings();
     // The address fields are shown only for a static address.
     void ShowAddressFields();
+    QStringList Texts() const;
 
     PageRequest* settings_ = nullptr;
     ComboField* source_ = nullptr;
     std::vector<IpAddressField*> addressFields_;
+    QStringList readTexts_;   // Texts() when the device's settings last arrived
 };

@@ -72,6 +72,10 @@ TEST_F(LanDhcpPageTest, StaticAddressingIsCheckedAndSentWhole) {
     EXPECT_EQ(Get(kLanIp, SnmpSyntax::IpAddress), "192.168.0.151");
     EXPECT_EQ(Get(Oid("2.1.1.1.1.3.1"), SnmpSyntax::IpAddress), "255.255.255.0");
     EXPECT_EQ(Strings(report, "messages"), QStringList{kReconnect});
+    // Saving what the device holds asks for no reconnection.
+    report = Drive("LAN", {Step("press", "Save")});
+    EXPECT_TRUE(Strings(report, "messages").isEmpty());
+    EXPECT_EQ(Varbinds(Sets(before)).size(), 8);
 }
 
 TEST_F(LanDhcpPageTest, AFailedLanSetShowsNoReconnectMessage) {
