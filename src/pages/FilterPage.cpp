@@ -81,27 +81,29 @@ void CFilterPage::DeclareMacAcl() {
         ModeCheck();
     };
     macAddress_ = &aclForm_->Add<EditField>(QStringLiteral("MAC Address"));
-    aclView_ = &aclForm_->List(QStringLiteral("MAC Address List"));
+    aclForm_->Button(QStringLiteral("Save"), [this] {
+        SaveFields(*aclMode_, {}, [this](const RequestResult& result) {
+            PostStatus(QString::fromLatin1(result.Status == 0 ? kSettingOk : kSettingError));
+        });
+    });
+    listForm_ = &Form(QStringLiteral("MAC Address List"));
+    aclView_ = &listForm_->List(QStringLiteral("MAC Address List"));
     aclView_->Column(QStringLiteral("ID")).Column(QStringLiteral("MAC Address"));
-    aclView_->View()->setMaximumHeight(120);
-    clientList_ = &aclForm_->List(QStringLiteral("Current Client Information"));
+    aclView_->View()->setMaximumHeight(110);
+    QPushButton* add = listForm_->Button(QStringLiteral("Add"), [this] { AddAddress(macAddress_->Text()); });
+    QPushButton* del = listForm_->Button(QStringLiteral("Del"), [this] { DeleteAddress(); });
+    clientForm_ = &Form(QStringLiteral("Current Client Information"));
+    clientList_ = &clientForm_->List(QStringLiteral("Current Client Information"));
     clientList_->Column(QStringLiteral("MAC Address")).Column(QStringLiteral("SSID")).Column(QStringLiteral("Band"))
         .Column(QStringLiteral("Authentication")).Column(QStringLiteral("Signal"));
-    clientList_->View()->setMaximumHeight(120);
-    QPushButton* add = aclForm_->Button(QStringLiteral("Add"), [this] { AddAddress(macAddress_->Text()); });
-    QPushButton* del = aclForm_->Button(QStringLiteral("Del"), [this] { DeleteAddress(); });
-    QPushButton* addClient = aclForm_->Button(QStringLiteral("Add Client"), [this] {
+    clientList_->View()->setMaximumHeight(110);
+    QPushButton* addClient = clientForm_->Button(QStringLiteral("Add Client"), [this] {
         const int row = clientList_->SelectedRow();
         if (row < 0) {
             MessageBox::Show(QString::fromLatin1(kNoSelection));
             return;
         }
         AddAddress(clientList_->Rows().at(static_cast<size_t>(row)).value(0));
-    });
-    aclForm_->Button(QStringLiteral("Save"), [this] {
-        SaveFields(*aclMode_, {}, [this](const RequestResult& result) {
-            PostStatus(QString::fromLatin1(result.Status == 0 ? kSettingOk : kSettingError));
-        });
     });
     aclControls_ = {macAddress_->Widget(), aclView_->View(), clientList_->View(), add, del, addClient};
 }
@@ -113,7 +115,7 @@ void CFilterPage::DeclarePartition() {
     partitionForm_->Add<CheckField>(*partition_, "dot11InternalStationConnection", "Internal Station Connection");
     ethernetToWlan_ = &partitionForm_->Add<CheckField>(*partition_, "dot11EthernetToWlanAccess", "Ethernet to WLAN Access");
     connect(ethernetToWlan_->Box(), &QCheckBox::clicked, this, [this] { EthernetToWlanClicked(); });
-    partitionForm_->Add<RadioField>(*partition_, "dot11InternalStationConnectionPrimarySSID", "Primary SSID ");
+    partitionForm_->Add<RadioField>(*partition_, "dot11InternalStationConnectionPrimarySSID", "Primary SSID");
     for (int n = 1; n <= 7; ++n) {
         multiSsidRows_.push_back(&partitionForm_->Add<RadioField>(
             *partition_, QStringLiteral("dot11InternalStationConnectionMultiSSID%1").arg(n), QStringLiteral("Multi-SSID %1").arg(n)));
@@ -137,7 +139,8 @@ void CFilterPage::ShowMode(int mode) {
     if (mode != WirelessMacAcl && mode != WlanPartition)
         return;   // no form on this model
     mode_ = mode;
-    aclForm_->Box()->setVisible(mode == WirelessMacAcl);
+    for (PageForm* form : {aclForm_, listForm_, clientForm_})
+        form->Box()->setVisible(mode == WirelessMacAcl);
     partitionForm_->Box()->setVisible(mode == WlanPartition);
     for (size_t i = 0; i < selectors_.size(); ++i)
         selectors_[i]->setChecked(static_cast<int>(i) == mode);

@@ -54,6 +54,8 @@ private:
     PageRequest* partition_ = nullptr;
 
     PageForm* aclForm_ = nullptr;
+    PageForm* listForm_ = nullptr;
+    PageForm* clientForm_ = nullptr;
     PageForm* partitionForm_ = nullptr;
     std::vector<QPushButton*> selectors_;
     ComboField* accessControl_ = nullptr;

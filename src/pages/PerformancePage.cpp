@@ -41,23 +41,23 @@ CPerformancePage::CPerformancePage(CMainView* view, const PageRow& row) : CPage(
     modeG_->WrittenWhen([this] { return FiveGhz(); });
     rate_ = &form.Add<RateField>(*settings_, "dot11DataRate", "Data Rate");
     rate_->WrittenWhen([this] { return !rate_->Text().isEmpty(); });   // no rate list, no current rate: nothing to send
-    form.Add<EditField>(*settings_, "dot11BeaconInterval", "Beacon interval (25-500) ").Check(NumberCheck(25, 500));
-    form.Add<EditField>(*settings_, "dot11Dtim", "DTIM interval (1-15) ").Check(NumberCheck(1, 15));
-    fragment_ = &form.Add<EditField>(*settings_, "dot11FragmentLength", "Fragmentation (256-2346) ");
+    form.Add<EditField>(*settings_, "dot11BeaconInterval", "Beacon interval (25-500)").Check(NumberCheck(25, 500));
+    form.Add<EditField>(*settings_, "dot11Dtim", "DTIM interval (1-15)").Check(NumberCheck(1, 15));
+    fragment_ = &form.Add<EditField>(*settings_, "dot11FragmentLength", "Fragmentation (256-2346)");
     fragment_->Check(NumberCheck(256, 2346)).WrittenWhen([this] { return !fragment_->Widget()->isHidden(); });
-    rts_ = &form.Add<EditField>(*settings_, "dot11RtsLength", "RTS Threshold (256-2346) ");
+    rts_ = &form.Add<EditField>(*settings_, "dot11RtsLength", "RTS Threshold (256-2346)");
     rts_->Check(NumberCheck(1, 2346)).WrittenWhen([this] { return !rts_->Widget()->isHidden(); });
-    form.Add<ComboField>(*settings_, "dot11TransmitPower", "Transmit Power ");
-    form.Add<ComboField>(*settings_, "dot11Wmm", "WMM (Wi-Fi Multimedia) ");
-    form.Add<ComboField>(*settings_, "dot11ShortGI", "Short GI ");
-    form.Add<ComboField>(*settings_, "dot11LoadBalance", "Connection Limit   ");
-    form.Add<EditField>(*settings_, "dot11UserLimit", "User Limit (0 - 64)  ").Check(NumberCheck(0, 64));
-    form.Add<ComboField>(*settings_, "dot11Igmpsnooping", "IGMP Snooping ");
+    form.Add<ComboField>(*settings_, "dot11TransmitPower", "Transmit Power");
+    form.Add<ComboField>(*settings_, "dot11Wmm", "WMM (Wi-Fi Multimedia)");
+    form.Add<ComboField>(*settings_, "dot11ShortGI", "Short GI");
+    form.Add<ComboField>(*settings_, "dot11LoadBalance", "Connection Limit");
+    form.Add<EditField>(*settings_, "dot11UserLimit", "User Limit (0 - 64)").Check(NumberCheck(0, 64));
+    form.Add<ComboField>(*settings_, "dot11Igmpsnooping", "IGMP Snooping");
     ack_ = &form.Add<EditField>(*settings_, "dot11AckTimeout", "Ack Timeout");
     ack_->Check(Checks::Holds([](const QString& text) { return text.trimmed().size() >= 2 && Validators::IsNumberInRange(text.trimmed(), 25, 200); },
                               Validators::NumberRangeMessage(25, 200)))
         .WrittenWhen([this] { return !ack_->Widget()->isHidden(); });
-    form.Add<ComboField>(*settings_, "dot11LinkIntegrate", "Link Integrity ");
+    form.Add<ComboField>(*settings_, "dot11LinkIntegrate", "Link Integrity");
     form.Add<ComboField>(*settings_, "dot11NetworkUtilization", "Network Utilization");
     form.Button(QStringLiteral("Save"), [this] {
         SaveFields(
