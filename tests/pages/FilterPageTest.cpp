@@ -113,6 +113,10 @@ TEST_F(FilterPageTest, AWirelessClientHasItsAccessListSwitchedOff) {
     EXPECT_EQ(Field(report, "Access Control"), "Disable");
     EXPECT_FALSE(report.value("enabled").toObject().value("Access Control").toBool());
     EXPECT_TRUE(Sets(before).empty());
+    // Enabling the DHCP server of a wireless client warns (and may go on).
+    const QJsonObject dhcp = Drive("DHCP Server", {Step("set", "Function Enable/Disable", "Enable")});
+    EXPECT_EQ(Strings(dhcp, "messages"), QStringList{"AP Mode is Wireless Client, The DHCP Server will be invalid!"});
+    ASSERT_TRUE(Set(kApMode, "i", "1"));
 }
 
 TEST_F(FilterPageTest, TheGroupingPageIsBuiltButNeverShown) {
