@@ -33,6 +33,7 @@ constexpr const char* kDeleteQuestion = "Are you sure that you want to delete th
 constexpr const char* kAdding = "Static IP Pool Adding";
 constexpr const char* kSetting = "Static IP Pool Setting";
 constexpr const char* kPoolFull = "The static pool is full! Please delete an entry first.";
+constexpr const char* kPoolUnread = "The static pool could not be read from the device.";
 constexpr const char* kLeaseMessage = "Please input a number between 60 and 31536000!";
 
 // An address control that shows nothing or 0.0.0.0 holds no address.
@@ -304,7 +305,7 @@ void CDhcpServerPage::OpenEditor(int entry) {
         }
     }
     if (!found) {
-        MessageBox::Show(QString::fromLatin1(entry ? kNoSelection : kPoolFull));
+        MessageBox::Show(QString::fromLatin1(entry ? kNoSelection : entries_.empty() ? kPoolUnread : kPoolFull));
         return;
     }
     editing_ = found->Index;

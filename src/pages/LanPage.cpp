@@ -20,6 +20,7 @@ constexpr const char* kReconnect = "After the set take effect Please connect wit
 }  // namespace
 
 CLanPage::CLanPage(CMainView* view, const PageRow& row) : CPage(view, row) {
+    DeviceAddress::Set(QString());   // a new window: the device's address is read again
     settings_ = &AddRequest(kLanSettingsVars, kTimeout);
     PageForm& form = Form(QStringLiteral("LAN Settings"));
     source_ = &form.Add<ComboField>(*settings_, "lanIfGetIpAddressFrom", "Get IP From");
