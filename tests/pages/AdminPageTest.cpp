@@ -1,6 +1,7 @@
 // The Admin page against simulated devices: device 1 answers every probe
 // (the range form), device 2 answers managerVLANID with noSuchObject (the
-// two-address form) and its ping control with genErr. Read back over SNMP,
+// two-address form), its ping control with genErr and refuses every set of
+// its location. Read back over SNMP,
 // the sets from the trace.
 #include "PageSimFixture.h"
 
@@ -22,7 +23,8 @@ class AdminPageTest : public PageSimTest {
 public:
     static void SetUpTestSuite() {
         StartFleet("127.0.152.1", 2,
-                   {"--fault", "2:" + Oid("4.10.1.2.0") + ":noSuchObject:get", "--fault", "2:" + Oid("4.12.1") + ":genErr:get"});
+                   {"--fault", "2:" + Oid("4.10.1.2.0") + ":noSuchObject:get", "--fault", "2:" + Oid("4.12.1") + ":genErr:get",
+                    "--fault", "2:1.3.6.1.2.1.1.6.0:genErr:set"});
     }
     static void TearDownTestSuite() { StopFleet(); }
 
@@ -223,6 +225,23 @@ TEST_F(AdminPageTest, TheConsoleRadioDecidesWhatIsWritten) {
     EXPECT_EQ(Field(report, "Console Protocol"), "Telnet");
     EXPECT_EQ(Get(Oid("4.4.3.0"), SnmpSyntax::Integer), "4");
     EXPECT_TRUE(report.value("enabled").toObject().value("Timeout").toBool());
+}
+
+TEST_F(AdminPageTest, AFailedWriteStopsTheSaveWithSettingError) {
+    Open(2);
+    const size_t before = Sets().size();
+    const QJsonObject report = Save({Step("set", "User Name", "operator"), Step("set", "Location", "Hall")});
+    EXPECT_TRUE(Strings(report, "messages").isEmpty());
+    const QStringList status = Strings(report, "status");
+    EXPECT_EQ(status.last(), "Setting Error.") << status.join(" | ").toStdString();
+    EXPECT_FALSE(status.contains(kSuccess));
+    // What was written before the failure stays; the system write was the last one tried.
+    EXPECT_EQ(Get(kUserName, SnmpSyntax::DisplayString), "operator");
+    const auto sets = Sets(before);
+    ASSERT_FALSE(sets.empty());
+    EXPECT_EQ(sets.back().Varbinds.front().Oid, "1.3.6.1.2.1.1.5.0");
+    EXPECT_NE(Get("1.3.6.1.2.1.1.6.0", SnmpSyntax::DisplayString), "Hall");
+    ASSERT_TRUE(Set(kUserName, "s", "admin"));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The filter page in its two modes against simulated devices: device 2 is a
-// wireless client. Read back over SNMP, the sets from the trace.
+// wireless client and refuses every address added to its list. Read back over SNMP, the sets from the trace.
 #include "PageSimFixture.h"
 
 using namespace PageTest;
@@ -14,7 +14,7 @@ const QString kApMode = Oid("2.1.3.3.1.1.1.28.1");
 
 class FilterPageTest : public PageSimTest {
 public:
-    static void SetUpTestSuite() { StartFleet("127.0.154.1", 2); }
+    static void SetUpTestSuite() { StartFleet("127.0.154.1", 2, {"--fault", "2:" + Oid("2.1.3.3.2.3.2.1.2.1") + ":genErr:set"}); }
     static void TearDownTestSuite() { StopFleet(); }
 
 protected:
@@ -117,6 +117,14 @@ TEST_F(FilterPageTest, AWirelessClientHasItsAccessListSwitchedOff) {
     const QJsonObject dhcp = Drive("DHCP Server", {Step("set", "Function Enable/Disable", "Enable")});
     EXPECT_EQ(Strings(dhcp, "messages"), QStringList{"AP Mode is Wireless Client, The DHCP Server will be invalid!"});
     ASSERT_TRUE(Set(kApMode, "i", "1"));
+}
+
+TEST_F(FilterPageTest, AFailedAddSaysSo) {
+    Open(2);
+    const QJsonObject report = Acl({Step("set", "MAC Address", "0010A4B5C6D8"), Step("press", "Add")});
+    EXPECT_EQ(Strings(report, "status").value(Strings(report, "status").size() - 2), "Set Error!")
+        << Strings(report, "status").join(" | ").toStdString();
+    EXPECT_TRUE(ListRows(report, "MAC Address List").empty());
 }
 
 TEST_F(FilterPageTest, TheGroupingPageIsBuiltButNeverShown) {
