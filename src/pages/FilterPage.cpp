@@ -157,7 +157,8 @@ void CFilterPage::ModeCheck() {
     if (WirelessMode::IsClient(*this)) {
         accessControl_->Combo()->setCurrentIndex(2);
         accessControl_->Widget()->setEnabled(false);
-        MessageBox::Show(QString::fromLatin1(kClientMode));
+        if (mode_ == WirelessMacAcl)   // the partition form has no access list to warn about
+            MessageBox::Show(QString::fromLatin1(kClientMode));
     } else {
         accessControl_->Widget()->setEnabled(true);
     }

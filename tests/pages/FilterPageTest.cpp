@@ -113,6 +113,7 @@ TEST_F(FilterPageTest, AWirelessClientHasItsAccessListSwitchedOff) {
     EXPECT_EQ(Field(report, "Access Control"), "Disable");
     EXPECT_FALSE(report.value("enabled").toObject().value("Access Control").toBool());
     EXPECT_TRUE(Sets(before).empty());
+    EXPECT_TRUE(Strings(Drive("WLAN Partition", {}), "messages").isEmpty());
     // Enabling the DHCP server of a wireless client warns (and may go on).
     const QJsonObject dhcp = Drive("DHCP Server", {Step("set", "Function Enable/Disable", "Enable")});
     EXPECT_EQ(Strings(dhcp, "messages"), QStringList{"AP Mode is Wireless Client, The DHCP Server will be invalid!"});
