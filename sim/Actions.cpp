@@ -1,4 +1,5 @@
 #include "Actions.h"
+#include "DhcpLeases.h"
 #include "mib/Catalogue.h"
 #include "FileTransfer.h"
 #include "RadioRules.h"
@@ -175,8 +176,11 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
     }
     if (const std::string* name = NameIn(def, RefreshTables())) {
         if (n != 1) return {};
-        for (const std::string& table : RefreshTables().at(*name))
+        for (const std::string& table : RefreshTables().at(*name)) {
             state.RebuildTable(table);
+            if (DhcpLeases::IsStaticLeaseTable(table))
+                DhcpLeases::FollowStaticPool(state);
+        }
         Idle(state, oid, def);
         return "refreshed " + RefreshTables().at(*name).front();
     }

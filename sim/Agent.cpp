@@ -1,4 +1,5 @@
 #include "Agent.h"
+#include "RangeDeletion.h"
 #include "SnmpErrors.h"
 #include "TraceLog.h"
 #include "snmp/SnmpSyntax.h"
@@ -374,6 +375,13 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                     status = SnmpErrors::NoAccess;
                 else
                     status = Actions::CheckVlanDeletion(*device, vid, SimValue::Integer(SnmpSyntax::Integer, *r->requestvb->val.integer));
+            } else if (!cell && RangeDeletion::RowOf(oid)) {
+                if (r->requestvb->type != ASN_INTEGER)
+                    status = SnmpErrors::WrongType;
+                else if (!MayWrite(*device, reqinfo->asp->pdu))
+                    status = SnmpErrors::NoAccess;
+                else
+                    status = RangeDeletion::Check(SimValue::Integer(SnmpSyntax::Integer, *r->requestvb->val.integer));
             } else if (!cell)
                 status = NoSuchInstance(state, oid) ? SnmpErrors::NoCreation : SnmpErrors::NotWritable;
             else if (!MayWrite(*device, reqinfo->asp->pdu))
@@ -422,6 +430,8 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                 if (int vid = Actions::VlanDeletion(PathOf(r->requestvb->name, r->requestvb->name_length))) {
                     std::string line = Actions::DeleteVlan(*device, vid);
                     device->Log().Add(DeviceLog::Priority::Info, line);
+                } else if (int row = RangeDeletion::RowOf(PathOf(r->requestvb->name, r->requestvb->name_length))) {
+                    device->Log().Add(DeviceLog::Priority::Info, RangeDeletion::Delete(*device, row));   // the range deletion
                 }
                 continue;
             }

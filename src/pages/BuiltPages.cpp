@@ -1,5 +1,11 @@
 #include "BuiltPages.h"
+#include "AdminPage.h"
+#include "DhcpServerPage.h"
+#include "FilterPage.h"
+#include "GroupingPage.h"
 #include "InformationPage.h"
+#include "LanPage.h"
+#include "PerformancePage.h"
 #include "shell/PageRegistry.h"
 
 namespace BuiltPages {
@@ -10,5 +16,19 @@ CPage* Make(CMainView* view, const PageRow& row) {
 }
 }  // namespace
 
-void Install() { PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>); }
+// Once per process: a factory a test put in place of a page stays until the
+// test puts the previous one back.
+void Install() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>);
+    PageRegistry::SetFactory("CLanPage", &Make<CLanPage>);
+    PageRegistry::SetFactory("CDhcpServerPage", &Make<CDhcpServerPage>);
+    PageRegistry::SetFactory("CAdminPage", &Make<CAdminPage>);
+    PageRegistry::SetFactory("CPerformancePage", &Make<CPerformancePage>);
+    PageRegistry::SetFactory("CFilterPage", &Make<CFilterPage>);
+    PageRegistry::SetFactory("CGroupingPage", &Make<CGroupingPage>);
+}
 }  // namespace BuiltPages

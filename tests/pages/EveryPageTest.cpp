@@ -49,6 +49,12 @@ public:
         trace_ = dir_->filePath("trace.txt");
         sim_ = std::make_unique<SimFleet>(kAddress.toStdString(), std::vector<std::string>{"--trace", trace_.toStdString()});
         ASSERT_TRUE(sim_->Ready()) << sim_->Output();
+        // The device's own LAN settings as a network gives them: the address
+        // checks of the pages refuse loopback addresses.
+        const QString target = QString("%1:%2").arg(kAddress).arg(sim_->Port());
+        for (const auto& [oid, value] : {std::pair<const char*, const char*>{"1.3.6.1.4.1.171.10.37.36.2.1.1.1.1.2.1", "192.168.16.2"},
+                                         {"1.3.6.1.4.1.171.10.37.36.2.1.1.1.1.4.1", "192.168.16.1"}})
+            ASSERT_EQ(TestSupport::RunCommand("snmpset", {"-v2c", "-c", "private", target, oid, "a", value}), 0);
         // The probe page stands in for a LAN page the module does not build yet.
         previous_ = PageRegistry::Factory("CLanPage");
         if (!previous_)
@@ -135,6 +141,8 @@ protected:
 };
 
 TEST_P(EveryPageTest, ARefreshFillsEveryBoundFieldWithTheDevicesValue) {
+    if (page_->Fields().empty() && page_->Lists().empty())
+        GTEST_SKIP() << GetParam() << " shows nothing";
     const std::map<const PageField*, QString> before = DeviceTexts();
     ASSERT_TRUE(ShowPage());
     const std::map<const PageField*, QString> after = DeviceTexts();
@@ -169,14 +177,17 @@ TEST_P(EveryPageTest, AnUnchangedSaveWritesBackWhatWasRead) {
         button.Control->click();
         ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
         EXPECT_TRUE(messages_->Boxes.empty()) << GetParam() << ": " << messages_->Texts().join(" | ").toStdString();
+        // A page may write its groups one set after another.
         const std::vector<PageTest::SetRequest> sets = PageTest::SetsIn(trace_, kAddress);
-        ASSERT_EQ(sets.size(), before + 1) << GetParam() << ": " << page_->ButtonName(button).toStdString();
-        EXPECT_FALSE(sets.back().Varbinds.isEmpty());
-        for (const QString& varbind : sets.back().Varbinds) {
-            const QString oid = varbind.section('=', 0, 0);
-            const auto it = held.find(oid);
-            ASSERT_NE(it, held.end()) << GetParam() << " wrote " << varbind.toStdString() << ", which no field shows";
-            EXPECT_EQ(varbind.section('=', 1), it->second) << GetParam() << ": " << oid.toStdString();
+        ASSERT_GT(sets.size(), before) << GetParam() << ": " << page_->ButtonName(button).toStdString();
+        for (size_t s = before; s < sets.size(); ++s) {
+            EXPECT_FALSE(sets[s].Varbinds.isEmpty());
+            for (const QString& varbind : sets[s].Varbinds) {
+                const QString oid = varbind.section('=', 0, 0);
+                const auto it = held.find(oid);
+                ASSERT_NE(it, held.end()) << GetParam() << " wrote " << varbind.toStdString() << ", which no field shows";
+                EXPECT_EQ(varbind.section('=', 1), it->second) << GetParam() << ": " << oid.toStdString();
+            }
         }
     }
 }

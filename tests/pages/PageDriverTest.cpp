@@ -6,6 +6,7 @@
 #include "shell/ProbePage.h"
 #include "shell/ShellFixture.h"
 #include "TraceLines.h"
+#include "pages/BuiltPages.h"
 #include "pages/ManagementWindow.h"
 #include "pages/PageDriver.h"
 #include "platform/FileDialog.h"
@@ -56,6 +57,7 @@ public:
         sim_ = std::make_unique<SimFleet>(kAddress.toStdString(),
                                             std::vector<std::string>{"--trace", trace_.toStdString(), "--silent", "2"}, 2);
         ASSERT_TRUE(sim_->Ready()) << sim_->Output();
+        BuiltPages::Install();   // before the probes take the places of two built pages
         previous_ = PageRegistry::Factory("CLanPage");
         previousQuestion_ = PageRegistry::Factory("CConfigFilePage");
         PageRegistry::SetFactory("CLanPage", &ProbePage::Make);
@@ -205,7 +207,8 @@ TEST_F(PageDriverTest, ListingNamesThePagesAndAPagesDeclarations) {
         if (v.toObject().value("built").toBool())
             built << v.toObject().value("label").toString();
     }
-    EXPECT_EQ(built, (QStringList{"Information", "LAN", "Configuration File"}));
+    for (const char* label : {"Information", "LAN", "Configuration File"})
+        EXPECT_TRUE(built.contains(label)) << label;
     const QJsonObject lan = PageDriver::List("LAN");
     QStringList fields, buttons;
     for (const QJsonValue& v : lan.value("fields").toArray())
