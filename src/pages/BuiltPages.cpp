@@ -1,5 +1,7 @@
 #include "BuiltPages.h"
 #include "InformationPage.h"
+#include "MultiSsidPage.h"
+#include "WirelessPage.h"
 #include "shell/PageRegistry.h"
 
 namespace BuiltPages {
@@ -10,5 +12,9 @@ CPage* Make(CMainView* view, const PageRow& row) {
 }
 }  // namespace
 
-void Install() { PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>); }
+void Install() {
+    PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>);
+    PageRegistry::SetFactory("CWirelessPage", &Make<CWirelessPage>);
+    PageRegistry::SetFactory("CMultiSsidPage", &Make<CMultiSsidPage>);
+}
 }  // namespace BuiltPages

@@ -170,6 +170,11 @@ TEST_P(EveryPageTest, AnUnchangedSaveWritesBackWhatWasRead) {
         ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
         EXPECT_TRUE(messages_->Boxes.empty()) << GetParam() << ": " << messages_->Texts().join(" | ").toStdString();
         const std::vector<PageTest::SetRequest> sets = PageTest::SetsIn(trace_, kAddress);
+        if (page_->property("savesOnlyChanges").toBool()) {
+            // A page that keeps what it showed sends nothing when nothing changed.
+            EXPECT_EQ(sets.size(), before) << GetParam() << ": " << page_->ButtonName(button).toStdString();
+            continue;
+        }
         ASSERT_EQ(sets.size(), before + 1) << GetParam() << ": " << page_->ButtonName(button).toStdString();
         EXPECT_FALSE(sets.back().Varbinds.isEmpty());
         for (const QString& varbind : sets.back().Varbinds) {
