@@ -13,6 +13,7 @@
 #include "snmp/SnmpSyntax.h"
 #include "support/SimFleet.h"
 #include <QComboBox>
+#include <QFile>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -29,11 +30,21 @@ public:
     static void SetUpTestSuite() {
         fleet_ = std::make_unique<TestSupport::SimFleet>();
         const QString trace = fleet_->PrivateFile("trace.tsv");
+        // Device 5 starts with values outside their value maps (a state file
+        // takes what a set would refuse).
+        const QString state = fleet_->PrivateFile("state.json");
+        QFile file(state);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QString radio = kEnterprise + "2.1.3.3.1.1.1.", security = kEnterprise + "2.1.3.3.2.1.1.";
+        file.write(("{\"format\":\"nxa-sim state 1\",\"devices\":{\"5\":{\"" + radio + "9.1\":[2,\"99\"],\"" +
+                    security + "1.1\":[2,\"11\"]}}}")
+                       .toUtf8());
+        file.close();
         ASSERT_TRUE(fleet_->Start("127.0.14.1", 5,
                                   {"--trace", trace, "--ap-modes", "2=0x1d", "--ap-modes", "4=0", "--mode-string-change", "3=0",
                                    "--rows", "survey=3,wdsSurvey=2,clone=2", "--fault",
                                    "5:" + kEnterprise + "2.1.3.3.1.1.1.4.1:noSuchObject:get", "--fault",
-                                   "5:" + kEnterprise + "2.1.3.3.1.3.2.1.7:noSuchObject:get"}))
+                                   "5:" + kEnterprise + "2.1.3.3.1.3.2.1.7:noSuchObject:get", "--state", state}))
             << fleet_->Output();
     }
     static void TearDownTestSuite() {

@@ -295,9 +295,12 @@ TEST_F(WirelessPageTest, SurveysFillTheListAndARowFillsTheForm) {
     const QStringList first = survey->Rows().front();
     ASSERT_EQ(first.size(), 6);
     EXPECT_EQ(first[5], Get(1, kEnterprise + "2.1.3.3.1.3.2.1.7.1"));
+    const QString remote1 = Text("Remote AP MAC Address 1");
+    const QString remote2 = Text("Remote AP MAC Address 2");
     ASSERT_TRUE(survey->Select(0));
     EXPECT_EQ(Text("SSID"), first[5]);
-    EXPECT_EQ(Text("Remote AP MAC Address 1"), "");   // not a WDS mode
+    EXPECT_EQ(Text("Remote AP MAC Address 1"), remote1);   // not a WDS mode
+    EXPECT_EQ(Text("Remote AP MAC Address 2"), remote2);
 
     // The clone list.
     before = Sets().size();
@@ -311,6 +314,8 @@ TEST_F(WirelessPageTest, SurveysFillTheListAndARowFillsTheForm) {
 
     // The WDS survey: the BSSID goes to the first empty remote AP field.
     Set("AP Mode", "WDS");
+    for (int i = 2; i <= 8; ++i)
+        Set(QStringLiteral("Remote AP MAC Address %1").arg(i), "");
     Set("Remote AP MAC Address 1", "00AABBCCDD01");
     before = Sets().size();
     ASSERT_TRUE(Press("Site Survey/Scan"));
@@ -325,11 +330,11 @@ TEST_F(WirelessPageTest, SurveysFillTheListAndARowFillsTheForm) {
 }
 
 TEST_F(WirelessPageTest, OddAnswersLeaveThePageUsable) {
-    // A value outside the value map, a channel list that is missing, a
+    // Values outside their value maps, a channel list that is missing, a
     // survey without its SSID column.
-    Put(5, kBasic + "9.1", SnmpSyntax::Integer, "99");
     ASSERT_NE(Open(5, "Wireless"), nullptr);
     EXPECT_EQ(Text("802.11 Mode"), "99");
+    EXPECT_EQ(Text("Authentication"), "11");
     EXPECT_FALSE(Text("Channel").isEmpty());   // the device's channel, though no list came
     Set("AP Mode", "Wireless Client");
     ASSERT_TRUE(Press("Site Survey/Scan"));
@@ -342,6 +347,7 @@ TEST_F(WirelessPageTest, OddAnswersLeaveThePageUsable) {
     ASSERT_TRUE(Press("Save"));
     EXPECT_EQ(Get(5, kSsid), "still fine");
     EXPECT_EQ(Get(5, kBasic + "9.1", SnmpSyntax::Integer), "99");   // untouched
+    EXPECT_EQ(Get(5, kSecurity + "1.1", SnmpSyntax::Integer), "11");
 }
 
 }  // namespace
