@@ -1,4 +1,5 @@
 #include "MultiSsidPage.h"
+#include "PageColumns.h"
 #include "SecurityRules.h"
 #include "mib/pages/MultiSsidPageTables.h"
 #include "mib/pages/WirelessPageTables.h"
@@ -16,6 +17,7 @@
 #include "snmp/ValueMap.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -80,13 +82,14 @@ CMultiSsidPage::CMultiSsidPage(CMainView* view, const PageRow& row) : CPage(view
             [this](QTreeWidgetItem* item) { RowChosen(list_->View()->indexOfTopLevelItem(item)); });
 
     DeclareRowForm();
-    keyInterval_ = &Form(QStringLiteral("802.1x"))
-                        .Add<EditField>(*global_, "dot11RadiusKeyUpdateInterval", QStringLiteral("Key Update Interval (Seconds)"));
-    keyInterval_->NeverWritten();   // written with an 802.1x row
     AddButton(QStringLiteral("Add"), [this] { AddRow(); });
     delButton_ = AddButton(QStringLiteral("Del"), [this] { DeleteRow(); });
     // The global states; the wait's end posts "Save OK!".
     AddButton(QStringLiteral("Save"), [this] { SaveFields(*global_); });
+    PageColumns::Arrange(this, [](QWidget* part) {
+        auto* box = qobject_cast<QGroupBox*>(part);
+        return box && box->title() == QLatin1String("SSID Settings");
+    });
     for (PageRequest* table : {ssidTable_, radiusTable_, accountingTable_})
         table->OnSet = [this](const RequestResult& result) {
             if (result.Status != 0)
@@ -148,6 +151,8 @@ void CMultiSsidPage::DeclareRowForm() {
     wmm_->Items(MapTexts(*ssidTable_, "dot11MssidWmm"));
     priority_ = &form.Add<ComboField>(QStringLiteral("Priority"));
     priority_->Items(MapTexts(*ssidTable_, "dot11MssidPriority"));
+    keyInterval_ = &form.Add<EditField>(*global_, "dot11RadiusKeyUpdateInterval", QStringLiteral("Key Update Interval (Seconds)"));
+    keyInterval_->NeverWritten();   // written with an 802.1x row
 
     for (ComboField* combo : {authentication_, encryption_, accounting_})
         connect(combo->Combo(), &QComboBox::currentIndexChanged, this, [this] { ShowForm(); });
@@ -217,7 +222,15 @@ void CMultiSsidPage::ReadEnded(const RequestResult& result, const PageRequest& r
     }
     if (--readsPending_ > 0)
         return;
+    const int chosen = rows_.count(EditedIndex()) ? EditedIndex() : 1;
     FillList();
+    // The form shows the row it edits: the primary SSID after a refresh,
+    // the row just written after an Add.
+    for (size_t i = 0; i < listed_.size(); ++i)
+        if (listed_[i] == (refreshing_ ? 1 : chosen)) {
+            list_->View()->setCurrentItem(list_->View()->topLevelItem(static_cast<int>(i)));
+            RowChosen(static_cast<int>(i));
+        }
     if (refreshing_) {
         Wait().EndRefreshWait();
         if (!readFailed_)

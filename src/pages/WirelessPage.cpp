@@ -1,6 +1,7 @@
 #include "WirelessPage.h"
 #include "ApModeField.h"
 #include "KeptComboField.h"
+#include "PageColumns.h"
 #include "mib/pages/MultiSsidPageTables.h"
 #include "mib/pages/WirelessPageTables.h"
 #include "platform/MessageBox.h"
@@ -330,25 +331,12 @@ void CWirelessPage::DeclareSecurity() {
 
 // Two columns: the radio and the lists on the left, security on the right.
 void CWirelessPage::ArrangeColumns() {
-    auto* column = static_cast<QVBoxLayout*>(layout());
-    auto* row = new QWidget(this);
-    auto* columns = new QHBoxLayout(row);
-    columns->setContentsMargins(0, 0, 0, 0);
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    QList<QGroupBox*> boxes = findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QGroupBox* box : boxes) {
-        column->removeWidget(box);
-        const QString title = box->title();
-        const bool securityBox = title == QLatin1String("Security") || title == QLatin1String("Key Settings") ||
-                                 title == QLatin1String("PassPhrase Settings");
-        (securityBox ? right : left)->addWidget(box);
-    }
-    left->addStretch(1);
-    right->addStretch(1);
-    column->insertWidget(0, row, 1);
+    PageColumns::Arrange(this, [](QWidget* part) {
+        auto* box = qobject_cast<QGroupBox*>(part);
+        const QString title = box ? box->title() : QString();
+        return title == QLatin1String("Security") || title == QLatin1String("Key Settings") ||
+               title == QLatin1String("PassPhrase Settings");
+    });
 }
 
 void CWirelessPage::Refresh() {
