@@ -41,6 +41,8 @@ void Arrange(CPage* page, const std::function<bool(QWidget* part)>& right) {
     rightColumn->addStretch(1);
     area->setWidget(row);
     column->insertWidget(0, area, 1);
+    for (int i = 1; i < column->count(); ++i)
+        column->setStretch(i, 0);   // the scrolled area takes the page's height
 }
 
 }  // namespace PageColumns

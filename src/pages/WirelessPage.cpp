@@ -271,7 +271,17 @@ void CWirelessPage::DeclareSecurity() {
     confirm_ = &serverForm_->Add<EditField>(QStringLiteral("Confirmed Passphrase"));
     confirm_->Secret().MaxLength(64);
     personalFields_.push_back(confirm_);
-    add(&serverForm_->Add<KeptComboField>(*security_, "dot11RadiusSource", QStringLiteral("RADIUS Server Mode")), {E, D});
+    // "External" and "Internal " on the screen; the device's "remote" and "local" on the wire.
+    radiusMode_ = &serverForm_->Add<KeptComboField>(QStringLiteral("RADIUS Server Mode"));
+    radiusMode_->Items({QStringLiteral("External"), QStringLiteral("Internal ")});
+    enterpriseFields_.push_back(radiusMode_);
+    dot1xFields_.push_back(radiusMode_);
+    radiusSourceHeld_ = &Hidden<KeptComboField>(*security_, "dot11RadiusSource");
+    named_[QStringLiteral("dot11RadiusSource")] = radiusSourceHeld_;
+    connect(radiusMode_->Combo(), &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index == 0 || index == 1)
+            radiusSourceHeld_->SetText(index == 0 ? QStringLiteral("remote") : QStringLiteral("local"));
+    });
     struct Row {
         const char* Variable;
         const char* Label;
@@ -390,6 +400,11 @@ void CWirelessPage::ReadDone(const RequestResult& result, const PageRequest& req
             authentication_->SetText(choice);
             wpaMode_->SetText(wpa);
             confirm_->SetText(passphrase_->Text());
+            const QString source = radiusSourceHeld_->Text();
+            const QSignalBlocker r(radiusMode_->Combo());
+            radiusMode_->SetText(source == QLatin1String("remote")  ? QStringLiteral("External")
+                                 : source == QLatin1String("local") ? QStringLiteral("Internal ")
+                                                                    : source);
         }
         if (&request == wepKeys_) {
             const bool hex = keyType_->Text() == QLatin1String("HEX");

@@ -133,6 +133,8 @@ private:
     std::vector<KeptComboField*> keyTypes_;
     PageForm* serverForm_ = nullptr;
     std::vector<PageField*> personalFields_, enterpriseFields_, dot1xFields_, radiusFields_;
+    KeptComboField* radiusMode_ = nullptr;
+    KeptComboField* radiusSourceHeld_ = nullptr;
     EditField* passphrase_ = nullptr;
     EditField* confirm_ = nullptr;
     std::map<QString, PageField*> named_;   // security fields by variable

@@ -206,9 +206,14 @@ TEST_F(WirelessPageTest, TheLimitsOfEachFormAreAcceptedAndSendOnlyTheFormsVariab
     Set("RADIUS Server", "10.0.0.5");
     Set("RADIUS Port", "65535");
     Set("Shared Secret", "secret");
+    Set("RADIUS Server Mode", "Internal ");
     ASSERT_TRUE(Press("Save"));
     EXPECT_TRUE(messages->Boxes.empty()) << messages->Texts().join('|').toStdString();
     EXPECT_EQ(Get(1, kSecurity + "9.1", SnmpSyntax::Integer), "65535");
+    EXPECT_EQ(Get(1, kSecurity + "23.1", SnmpSyntax::Integer), "2");   // local
+    ASSERT_NE(Show(), nullptr);
+    EXPECT_EQ(Text("RADIUS Server Mode"), "Internal ");
+    EXPECT_EQ(Text("RADIUS Port"), "65535");
     EXPECT_EQ(Get(1, kSecurity + "1.1", SnmpSyntax::Integer), "9");   // WPA-Auto-Enterprise
 }
 
