@@ -44,12 +44,14 @@ TEST_F(ManagementWindowTest, RendersTheBuiltPagesFromTheDevice) {
     QString error;
     const QStringList files = ManagementWindow::RenderPages(dir.path(), 20000, &error);
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-    ASSERT_EQ(files.size(), 1);
+    ASSERT_EQ(files.size(), 3);   // the built pages in the window's order
     EXPECT_TRUE(files[0].endsWith("01-information.png"));
+    EXPECT_TRUE(files[1].endsWith("02-wireless.png"));
+    EXPECT_TRUE(files[2].endsWith("03-multi-ssid.png"));
     const QImage image(files[0]);
     EXPECT_EQ(image.size(), frame->size());
     EXPECT_EQ(Info()->TextOf("lanIfMacAddress"), "024E58000001");
-    EXPECT_EQ(frame->View()->CaptionText(), "Information");
+    EXPECT_EQ(frame->View()->CaptionText(), "Multi-SSID");   // the last page rendered
 }
 
 }  // namespace
