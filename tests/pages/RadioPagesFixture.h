@@ -25,7 +25,7 @@ class RadioPagesTest : public testing::Test {
 public:
     // Device 1: every mode, 3 survey rows, 2 WDS survey rows, 2 clone rows;
     // 2: no repeater and no WDS bits (0x1d); 3: the repeater is "AP
-    // Repeater"; 4: a mask of 0; 5: the channel list and the survey's SSID
+    // Repeater", network access protection refuses a set; 4: a mask of 0; 5: the channel list and the survey's SSID
     // column missing.
     static void SetUpTestSuite() {
         fleet_ = std::make_unique<TestSupport::SimFleet>();
@@ -44,7 +44,8 @@ public:
                                   {"--trace", trace, "--ap-modes", "2=0x1d", "--ap-modes", "4=0", "--mode-string-change", "3=0",
                                    "--rows", "survey=3,wdsSurvey=2,clone=2", "--fault",
                                    "5:" + kEnterprise + "2.1.3.3.1.1.1.4.1:noSuchObject:get", "--fault",
-                                   "5:" + kEnterprise + "2.1.3.3.1.3.2.1.7:noSuchObject:get", "--state", state}))
+                                   "5:" + kEnterprise + "2.1.3.3.1.3.2.1.7:noSuchObject:get", "--fault",
+                                   "3:" + kEnterprise + "2.1.3.3.2.1.1.22.1:genErr:set", "--state", state}))
             << fleet_->Output();
     }
     static void TearDownTestSuite() {

@@ -263,6 +263,22 @@ TEST_F(WirelessPageTest, LeavingAccessPointWarnsThatMultiSsidGoes) {
     Put(1, mssid, SnmpSyntax::Integer, "0");
 }
 
+TEST_F(WirelessPageTest, ARefusedSetIsASettingErrorAndIsSentAgainNextTime) {
+    ASSERT_NE(Open(3, "Wireless"), nullptr);
+    ShellTest::StatusLog status(ManagementWindow::Frame());
+    const size_t before = Sets().size();
+    Set("Network Access Protection", "Enable");
+    ASSERT_TRUE(Press("Save"));
+    EXPECT_TRUE(status.Contains("Setting Error!")) << status.Texts().join('|').toStdString();
+    EXPECT_FALSE(status.Contains("Setting Success!"));
+    EXPECT_TRUE(ManagementWindow::Frame()->isEnabled());
+    EXPECT_EQ(Sets().size(), before + 1);
+    EXPECT_EQ(Get(3, kSecurity + "22.1", SnmpSyntax::Integer), "0");
+    // Not taken: the next save sends it again.
+    ASSERT_TRUE(Press("Save"));
+    EXPECT_EQ(Sets().size(), before + 2);
+}
+
 TEST_F(WirelessPageTest, TheDeviceRefusesAModeItsMaskLacks) {
     EXPECT_THROW(Put(2, kApMode, SnmpSyntax::Integer, "5"), CZRException);
     EXPECT_THROW(Put(2, kApMode, SnmpSyntax::Integer, "3"), CZRException);
