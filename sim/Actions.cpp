@@ -3,6 +3,7 @@
 #include "mib/Catalogue.h"
 #include "FileTransfer.h"
 #include "RadioRules.h"
+#include "ApModeRules.h"
 #include "SlotLists.h"
 #include "SnmpErrors.h"
 #include "mib/ValueMaps.h"
@@ -93,7 +94,8 @@ int Actions::Check(Device& device, const VarDef& def, const SimValue& value, con
     if (const SlotLists::List* list = SlotLists::ForAction(def))
         if (int status = SlotLists::Check(state, *list, value.Number, pending))
             return status;
-    if (!RadioRules::ChannelAllowed(state, def, value) || !RadioRules::ModeAllowed(state, def, value))
+    if (!RadioRules::ChannelAllowed(state, def, value) || !RadioRules::ModeAllowed(state, def, value) ||
+        !ApModeRules::ModeAllowed(state, def, value))
         return SnmpErrors::WrongValue;
     auto [table, column] = MacListOf(def);
     if (table && (Is(def, "dot11MacAccessControlMacAddressAdd") || Is(def, "dot11RemoteApMacAddressAdd"))) {
@@ -283,7 +285,12 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
     }
     if (RadioRules::IsBand(state, def)) {
         RadioRules::FollowBand(state);
+        ApModeRules::FollowChannel(state);
         return std::string("band ") + (n == 1 ? "5GHz" : "2.4GHz") + ", channels " + RadioRules::ChannelsOf(n == 1);
+    }
+    if (ApModeRules::IsChannel(state, def)) {
+        ApModeRules::FollowChannel(state);
+        return "channel " + std::to_string(n) + ", frequency follows";
     }
     if (Is(def, "dot11ApMode")) {
         // The status text follows the mode.

@@ -5,7 +5,9 @@
 #include "GroupingPage.h"
 #include "InformationPage.h"
 #include "LanPage.h"
+#include "MultiSsidPage.h"
 #include "PerformancePage.h"
+#include "WirelessPage.h"
 #include "shell/PageRegistry.h"
 
 namespace BuiltPages {
@@ -30,5 +32,7 @@ void Install() {
     PageRegistry::SetFactory("CPerformancePage", &Make<CPerformancePage>);
     PageRegistry::SetFactory("CFilterPage", &Make<CFilterPage>);
     PageRegistry::SetFactory("CGroupingPage", &Make<CGroupingPage>);
+    PageRegistry::SetFactory("CWirelessPage", &Make<CWirelessPage>);
+    PageRegistry::SetFactory("CMultiSsidPage", &Make<CMultiSsidPage>);
 }
 }  // namespace BuiltPages

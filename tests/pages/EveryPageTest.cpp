@@ -179,6 +179,11 @@ TEST_P(EveryPageTest, AnUnchangedSaveWritesBackWhatWasRead) {
         EXPECT_TRUE(messages_->Boxes.empty()) << GetParam() << ": " << messages_->Texts().join(" | ").toStdString();
         // A page may write its groups one set after another.
         const std::vector<PageTest::SetRequest> sets = PageTest::SetsIn(trace_, kAddress);
+        if (page_->property("savesOnlyChanges").toBool()) {
+            // A page that keeps what it showed sends nothing when nothing changed.
+            EXPECT_EQ(sets.size(), before) << GetParam() << ": " << page_->ButtonName(button).toStdString();
+            continue;
+        }
         ASSERT_GT(sets.size(), before) << GetParam() << ": " << page_->ButtonName(button).toStdString();
         for (size_t s = before; s < sets.size(); ++s) {
             EXPECT_FALSE(sets[s].Varbinds.isEmpty());

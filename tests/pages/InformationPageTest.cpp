@@ -112,6 +112,7 @@ TEST_F(InformationPageTest, SaveAndActivateKeepsTheFrameDisabledForTheWholeApply
     ASSERT_TRUE(WaitIdle());
     frame->Bar()->ClickItem(frame->Bar()->FindItem(frame->Bar()->FindFolder("Basic"), "Wireless"));   // another page first
     EXPECT_EQ(frame->View()->CaptionText(), "Wireless");
+    ASSERT_TRUE(WaitIdle());   // its refresh has ended
     status->Lines.clear();
     ShellTest::TimerLog timers(status.get());
     frame->Command(32813);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include "shell/AboutBox.h"
@@ -46,6 +47,8 @@ TEST_F(ManagementWindowTest, RendersTheBuiltPagesFromTheDevice) {
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     ASSERT_GE(files.size(), 1);   // one picture a built page, the Information page first
     EXPECT_TRUE(files[0].endsWith("01-information.png"));
+    EXPECT_EQ(files.filter(QRegularExpression("-wireless\\.png$")).size(), 1) << files.join(' ').toStdString();
+    EXPECT_EQ(files.filter(QRegularExpression("-multi-ssid\\.png$")).size(), 1) << files.join(' ').toStdString();
     const QImage image(files[0]);
     EXPECT_EQ(image.size(), frame->size());
     EXPECT_EQ(Info()->TextOf("lanIfMacAddress"), "024E58000001");

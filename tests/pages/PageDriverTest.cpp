@@ -1,6 +1,7 @@
 // The page driver against a simulated device with a trace: what a person
 // types and clicks reaches the device exactly, a refused save sends nothing,
 // and names that do not exist are refused before anything is done.
+#include "shell/PageRegistry.h"
 #include "support/SimFleet.h"
 #include "support/ToolRun.h"
 #include "shell/ProbePage.h"
@@ -26,6 +27,15 @@
 using TestSupport::SimFleet;
 
 namespace {
+
+// The label of a page the window does not build yet.
+QString UnbuiltPage() {
+    for (const PageRow& row : PageRegistry::Rows())
+        if (!PageRegistry::Factory(row.PageClass) && std::string(row.PageClass) != "CLanPage")
+            return QString::fromLatin1(row.Label);
+    return {};
+}
+
 
 constexpr const char* kLeaseOid = "1.3.6.1.4.1.171.10.37.36.3.1.2.2.1.11.1";
 constexpr const char* kDomainOid = "1.3.6.1.4.1.171.10.37.36.3.1.2.2.1.10.1";
@@ -161,7 +171,7 @@ TEST_F(PageDriverTest, UnknownNamesAreRefusedBeforeAnythingIsDone) {
         {Script("LAN", {Step("tick", "Cleints", "0")}), "Cleints"},
         {Script("LAN", {Step("select", "Clients", "x")}), "\"x\""},
         {Script("LAN", {Step("answer", "", "perhaps")}), "perhaps"},
-        {Script("Wireless", {}), "not built"},
+        {Script(UnbuiltPage(), {}), "not built"},
     };
     for (const Case& c : cases) {
         const QJsonObject report = PageDriver::Run(c.Script);
@@ -207,7 +217,7 @@ TEST_F(PageDriverTest, ListingNamesThePagesAndAPagesDeclarations) {
         if (v.toObject().value("built").toBool())
             built << v.toObject().value("label").toString();
     }
-    for (const char* label : {"Information", "LAN", "Configuration File"})
+    for (const char* label : {"Information", "Wireless", "LAN", "Multi-SSID", "Configuration File"})
         EXPECT_TRUE(built.contains(label)) << label;
     const QJsonObject lan = PageDriver::List("LAN");
     QStringList fields, buttons;
