@@ -1,5 +1,6 @@
 #include "TrafficCounters.h"
 #include "mib/Catalogue.h"
+#include "mib/pages/StatusPageTables.h"
 #include <string>
 
 namespace {
@@ -10,6 +11,19 @@ bool NameHas(const VarDef& def, const char* part) {
     return false;
 }
 
+// Where the catalogue gives a column several names ("...ByteCount" and
+// "...DroppedPacketCount" at one OID), the name the statistics page shows it
+// by decides what it counts.
+std::string CountedName(const VarDef& def) {
+    for (const MibVariable* table : {MibPages::kStatsEthernetVars, MibPages::kStatsWlanVars})
+        for (const MibVariable* v = table; v->Oid; ++v)
+            if (def.HasName(v->Name))
+                return v->Name;
+    return def.Name;
+}
+
+bool Has(const std::string& name, const char* part) { return name.find(part) != std::string::npos; }
+
 const OidPath& EthernetBase() {
     static const OidPath base = Oids::MustParse(std::string(Catalogue::EnterpriseRoot) + ".5.2.1");
     return base;
@@ -18,14 +32,6 @@ const OidPath& EthernetBase() {
 const OidPath& WlanBase() {
     static const OidPath base = Oids::MustParse(std::string(Catalogue::EnterpriseRoot) + ".5.2.2");
     return base;
-}
-
-// A small spread so that neighbouring counters do not read alike.
-double Spread(const VarDef& def) {
-    unsigned sum = 0;
-    for (char c : def.Name)
-        sum = sum * 31 + static_cast<unsigned char>(c);
-    return 1.0 + static_cast<double>(sum % 21) / 100.0;
 }
 
 constexpr auto kFreshDeviceAge = std::chrono::hours(24);
@@ -47,24 +53,29 @@ TrafficCounters::Group TrafficCounters::GroupOf(const VarDef& def, const OidPath
 }
 
 double TrafficCounters::RateOf(const VarDef& def) {
+    const std::string name = CountedName(def);
     double rate = 30.0;   // packets and frames
-    if (NameHas(def, "Byte"))
-        rate = 9000.0;
-    else if (NameHas(def, "Dropped") || NameHas(def, "Error") || NameHas(def, "CRC") || NameHas(def, "MIC") ||
-             NameHas(def, "PHY") || NameHas(def, "Decryption") || NameHas(def, "Discard") || NameHas(def, "Fail") ||
-             NameHas(def, "Refused") || NameHas(def, "Excluded") || NameHas(def, "Duplicate"))
+    if (Has(name, "Dropped") || Has(name, "Error") || Has(name, "CRC") || Has(name, "MIC") || Has(name, "PHY") ||
+        Has(name, "Decryption") || Has(name, "Discard") || Has(name, "Fail") || Has(name, "Refused") ||
+        Has(name, "Excluded") || Has(name, "Duplicate"))
         rate = 0.02;
-    else if (NameHas(def, "Retry"))
+    else if (Has(name, "Byte"))
+        rate = 9000.0;
+    else if (Has(name, "Retry"))
         rate = 2.0;
-    else if (NameHas(def, "Multicast") || NameHas(def, "Broadcast"))
+    else if (Has(name, "Multicast") || Has(name, "Broadcast"))
         rate = 3.0;
-    else if (NameHas(def, "Len1519"))
+    else if (Has(name, "Len1519"))
         rate = 0.01;
-    else if (NameHas(def, "Len"))
+    else if (Has(name, "Len"))
         rate = 5.0;
-    else if (NameHas(def, "Association") || NameHas(def, "Reassociation"))
+    else if (Has(name, "Association") || Has(name, "Reassociation"))
         rate = 0.001;
-    return rate * Spread(def);
+    // A small spread so that neighbouring counters do not read alike.
+    unsigned sum = 0;
+    for (char c : name)
+        sum = sum * 31 + static_cast<unsigned char>(c);
+    return rate * (1.0 + static_cast<double>(sum % 21) / 100.0);
 }
 
 int64_t TrafficCounters::Value(const VarDef& def, const OidPath& oid) const {

@@ -1,6 +1,7 @@
 #include "DateTimePage.h"
 #include "ClockText.h"
 #include "DateTimeField.h"
+#include "SideBySide.h"
 #include "mib/pages/DateTimeLogPageTables.h"
 #include "shell/CheckField.h"
 #include "shell/ComboField.h"
@@ -79,6 +80,7 @@ CDateTimePage::CDateTimePage(CMainView* view, const PageRow& row) : CPage(view, 
     PageForm& end = Form(QStringLiteral("DST End"));
     for (const auto& [variable, label] : ends)
         end.Add<ComboField>(*settings_, variable, QString::fromLatin1(label)).WrittenWhen(dstOn);
+    SideBySide(this, {&dst, &start, &end});
     AddButton(QStringLiteral("Save"), [this] {
         SaveFields(*settings_, [this] {
             PostStatus(QStringLiteral("Set..."));
@@ -110,7 +112,7 @@ CDateTimePage::CDateTimePage(CMainView* view, const PageRow& row) : CPage(view, 
     FollowModes();
 }
 
-// The "<<" button and the list of servers sit on the server's row, right of its address.
+// The "<<" button sits on the server's row, right of its address.
 void CDateTimePage::PlaceBesideServer(QPushButton* copy) {
     auto* grid = qobject_cast<QGridLayout*>(ntpBox_->layout()->itemAt(0)->layout());
     const int at = grid ? grid->indexOf(server_->Widget()) : -1;
@@ -118,17 +120,10 @@ void CDateTimePage::PlaceBesideServer(QPushButton* copy) {
         return;
     int row = 0, column = 0, rows = 0, columns = 0;
     grid->getItemPosition(at, &row, &column, &rows, &columns);
-    const int listAt = grid->indexOf(serverList_->Widget());
-    int listRow = 0;
-    grid->getItemPosition(listAt, &listRow, &column, &rows, &columns);
-    if (QLayoutItem* label = grid->itemAtPosition(listRow, 0); label && label->widget())
-        label->widget()->hide();
     copy->setParent(ntpBox_);
     copy->setMinimumWidth(0);
     copy->setMaximumWidth(40);
     grid->addWidget(copy, row, 2);
-    grid->addWidget(serverList_->Widget(), row, 3);
-    grid->setRowMinimumHeight(listRow, 0);
 }
 
 bool CDateTimePage::NtpEnabled() const { return ntp_->IsChecked(); }

@@ -1,5 +1,6 @@
 #include "DeviceInfoPage.h"
 #include "ChannelPlan.h"
+#include "SideBySide.h"
 #include "UnitField.h"
 #include "mib/pages/StatusPageTables.h"
 #include "shell/PageForm.h"
@@ -68,6 +69,8 @@ CDeviceInfoPage::CDeviceInfoPage(CMainView* view, const PageRow& row) : CPage(vi
     PageForm& arrayForm = Form(QStringLiteral("AP Arrary "));   // so spelled on the device's own tools
     for (const auto& [variable, label] : kApArrayRows)
         arrayForm.Add<StaticField>(array, variable, QString::fromLatin1(label));
+    SideBySide(this, {&ethernetForm, wirelessForm_});
+    SideBySide(this, {&status, &arrayForm});
 
     band_->OnGot = [this](const RequestResult& result) {
         const QString band = TextOf(QStringLiteral("dot11Band"));

@@ -1,5 +1,6 @@
 #include "LogPage.h"
 #include "LogFileReader.h"
+#include "SideBySide.h"
 #include "mib/pages/DateTimeLogPageTables.h"
 #include "mib/pages/StatusPageTables.h"
 #include "shell/CheckField.h"
@@ -39,7 +40,7 @@ CLogPage::CLogPage(CMainView* view, const PageRow& row) : CPage(view, row) {
     server_ = &logView.Add<StaticField>(*fetch_, "systemLogTFTPServerIPAddress", QStringLiteral("TFTP Server IP"));
     list_ = &logView.List(QStringLiteral("Log"));
     list_->Column(QStringLiteral("Time")).Column(QStringLiteral("Priority")).Column(QStringLiteral("Message"));
-    list_->View()->setMinimumHeight(160);
+    list_->View()->setMinimumHeight(150);
     list_->View()->setColumnWidth(0, 140);
     list_->View()->setColumnWidth(1, 70);
     logView.Button(QStringLiteral("Refresh"), [this] { FetchLog(); });
@@ -77,6 +78,7 @@ CLogPage::CLogPage(CMainView* view, const PageRow& row) : CPage(view, row) {
         .Check(Checks::Range(1, 65535, QStringLiteral("Invalid SMTP Port")))
         .WrittenWhen(emailOn);
     mail.Add<EditField>(*settings_, "emailNtfOnSchedule", QStringLiteral("Send on Schedule")).WrittenWhen(emailOn);
+    SideBySide(this, {&log, &mail});
     AddButton(QStringLiteral("Save"), [this] { SaveSettings(); });
 
     settings_->OnGot = [this](const RequestResult& result) {

@@ -1,4 +1,5 @@
 #include "StatsPage.h"
+#include "SideBySide.h"
 #include "mib/pages/StatusPageTables.h"
 #include "shell/PageForm.h"
 #include "shell/StaticField.h"
@@ -62,6 +63,7 @@ CStatsPage::CStatsPage(CMainView* view, const PageRow& row) : CPage(view, row) {
         wlan.Add<StaticField>(*wlan_, variable, QString::fromLatin1(label));
     wlan.Button(QStringLiteral("Refresh"), [this] { Refresh(); });
     wlan.Button(QStringLiteral("Clear"), [this] { ClearWlan(); });
+    SideBySide(this, {&ethernet, &wlan});
 }
 
 void CStatsPage::Refresh() {

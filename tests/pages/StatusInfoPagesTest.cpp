@@ -117,6 +117,39 @@ TEST_F(StatusInfoPagesTest, ClientAndWdsListsAreRebuiltAndWalked) {
     EXPECT_TRUE(messages->Boxes.empty());
 }
 
+// A device whose band cannot be read, and one with no clients at all.
+TEST(StatusInfoEdgeTest, AnUnreadableBandAndAnEmptyClientTable) {
+    TestSupport::SimFleet sim;
+    ASSERT_TRUE(sim.Start("127.0.17.21", 2,
+                          {"--rows", "clients=0", "--fault",
+                           "1:" + QString::fromStdString(DeviceValues::kRoot) + ".2.1.3.3.1.1.1.34.1:genErr:get"}))
+        << sim.Output();
+    ShellTest::MessageLog messages;
+    ShellTiming::SetScale(0.05);
+    auto show = [&](int device, const QString& label) -> CPage* {
+        WindowSettings settings;
+        settings.DeviceIpAddress = sim.Address(device);
+        settings.SnmpPort = sim.Port();
+        if (!ManagementWindow::Open(settings) || !ManagementWindow::WaitIdle(30000))
+            return nullptr;
+        ManagementWindow::Frame()->SwitchByLabel(label);
+        return ManagementWindow::WaitIdle(30000) ? ManagementWindow::Frame()->View()->PageByLabel(label) : nullptr;
+    };
+    auto* info = dynamic_cast<CDeviceInfoPage*>(show(1, "Device Information"));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->WirelessTitle(), "Wireless(Wrong!)");
+    EXPECT_EQ(info->FindField("Channel")->Text().toStdString(), DeviceValues::Get(sim.Target(1), DeviceValues::kRoot + ".2.1.3.3.1.1.1.3.1"));
+    ASSERT_TRUE(ManagementWindow::Close());
+
+    auto* clients = dynamic_cast<CClientInfoPage*>(show(2, "Client Information"));
+    ASSERT_NE(clients, nullptr);
+    EXPECT_EQ(clients->StationList().RowCount(), 0);
+    EXPECT_EQ(clients->Heading(), "Station association (2.4GHz) : 0");
+    EXPECT_TRUE(messages.Boxes.empty());
+    ASSERT_TRUE(ManagementWindow::Close());
+    ShellTiming::SetScale(1.0);
+}
+
 TEST(ChannelPlanTest, CentreFrequencies) {
     EXPECT_EQ(ChannelPlan::FrequencyText("1", false), "2.412 GHz");
     EXPECT_EQ(ChannelPlan::FrequencyText("6", false), "2.437 GHz");
