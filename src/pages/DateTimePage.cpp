@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -81,12 +82,6 @@ CDateTimePage::CDateTimePage(CMainView* view, const PageRow& row) : CPage(view, 
     for (const auto& [variable, label] : ends)
         end.Add<ComboField>(*settings_, variable, QString::fromLatin1(label)).WrittenWhen(dstOn);
     SideBySide(this, {&dst, &start, &end});
-    AddButton(QStringLiteral("Save"), [this] {
-        SaveFields(*settings_, [this] {
-            PostStatus(QStringLiteral("Set..."));
-            return true;
-        });
-    });
 
     PageForm& manual = Form(QStringLiteral("Set Date and Time manually"));
     manualBox_ = manual.Box();
@@ -96,6 +91,13 @@ CDateTimePage::CDateTimePage(CMainView* view, const PageRow& row) : CPage(view, 
     timeToSet_->SetDateTime(QDateTime::currentDateTime());
     manual.Button(QStringLiteral("Copy Your Computer's Time Settings"), [this] { CopyComputerTime(); });
     manual.Button(QStringLiteral("Set Time"), [this] { SetTimeManually(); });
+    // Save writes the SNTP/NTP and daylight-saving settings.
+    AddButton(QStringLiteral("Save"), [this] {
+        SaveFields(*settings_, [this] {
+            PostStatus(QStringLiteral("Set..."));
+            return true;
+        });
+    });
 
     settings_->OnGot = [this](const RequestResult& result) {
         PostStatus(result.Status == 0 ? QString::fromLatin1(ShellTexts::GetOk)
@@ -112,7 +114,7 @@ CDateTimePage::CDateTimePage(CMainView* view, const PageRow& row) : CPage(view, 
     FollowModes();
 }
 
-// The "<<" button sits on the server's row, right of its address.
+// The "<<" button sits right of the server's address.
 void CDateTimePage::PlaceBesideServer(QPushButton* copy) {
     auto* grid = qobject_cast<QGridLayout*>(ntpBox_->layout()->itemAt(0)->layout());
     const int at = grid ? grid->indexOf(server_->Widget()) : -1;
@@ -120,10 +122,17 @@ void CDateTimePage::PlaceBesideServer(QPushButton* copy) {
         return;
     int row = 0, column = 0, rows = 0, columns = 0;
     grid->getItemPosition(at, &row, &column, &rows, &columns);
-    copy->setParent(ntpBox_);
+    auto* line = new QWidget(ntpBox_);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    grid->removeWidget(server_->Widget());
+    layout->addWidget(server_->Widget());
+    copy->setParent(line);
     copy->setMinimumWidth(0);
     copy->setMaximumWidth(40);
-    grid->addWidget(copy, row, 2);
+    layout->addWidget(copy);
+    layout->addStretch(1);
+    grid->addWidget(line, row, column);
 }
 
 bool CDateTimePage::NtpEnabled() const { return ntp_->IsChecked(); }

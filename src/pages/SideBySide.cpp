@@ -12,6 +12,7 @@ void SideBySide(CPage* page, std::initializer_list<PageForm*> forms) {
     if (at < 0)
         return;
     auto* row = new QWidget(page);
+    row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);   // the page's stretch takes what is left
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
     for (PageForm* form : forms) {

@@ -68,6 +68,8 @@ void CStationListPage::RowArrived(const RequestResult& result) {
         return;
     }
     ShowHeading();
+    for (int column = 0; column < list_->View()->columnCount(); ++column)
+        list_->View()->resizeColumnToContents(column);
     PostStatus(result.Status == 0 ? QString::fromLatin1(ShellTexts::GetOk)
                                   : StatusText::Format(false, result.Message, table_->Variables.Label));
 }
