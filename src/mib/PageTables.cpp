@@ -147,7 +147,8 @@ const MibTableInfo kPageTables[] = {
     {"kSntpSettingsVars", kSntpSettingsVars, 0, 0},
     {"kSntpManualTimeVars", kSntpManualTimeVars, 0, 0},
     {"kSntpSystemTimeVars", kSntpSystemTimeVars, 1, 0},
-    {"kLogNotificationVars", kLogNotificationVars, 1, 0},
+    {"kLogSettingsVars", kLogSettingsVars, 0, 0},
+    {"kEmailNotificationVars", kEmailNotificationVars, 1, 0},
     // Performance
     {"kPerformanceVars", kPerformanceVars, 1, 0},
     {"kPerformanceSecurityVars", kPerformanceSecurityVars, 1, 0},

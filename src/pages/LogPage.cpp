@@ -26,7 +26,8 @@ bool IsNoAddress(const QString& text) { return text.isEmpty() || text == QLatin1
 }  // namespace
 
 CLogPage::CLogPage(CMainView* view, const PageRow& row) : CPage(view, row) {
-    settings_ = &AddRequest(kLogNotificationVars, kTimeout);
+    settings_ = &AddRequest(kLogSettingsVars, kTimeout);
+    mail_ = &AddRequest(kEmailNotificationVars, kTimeout);
     fetch_ = &AddRequest(kLogFetchVars, kTimeout);
     fetch_->ReadOnRefresh = false;
     clear_ = &AddRequest(kLogClearVars, kTimeout);
@@ -57,13 +58,13 @@ CLogPage::CLogPage(CMainView* view, const PageRow& row) : CPage(view, row) {
                                     QStringLiteral("Invalid Log Server / IP Address!")));
 
     PageForm& mail = Form(QStringLiteral("Email Notification"));
-    email_ = &mail.Add<CheckField>(*settings_, "emailNtfStatus", QStringLiteral("Enable Email Notification"));
-    mail.Add<EditField>(*settings_, "emailNtfFromIPAddress", QStringLiteral("From Email Address")).WrittenWhen(emailOn);
-    mail.Add<EditField>(*settings_, "emailNtfToIPAddress", QStringLiteral("To Email Address")).WrittenWhen(emailOn);
-    mail.Add<EditField>(*settings_, "smtpAccountingName", QStringLiteral("User Name"))
+    email_ = &mail.Add<CheckField>(*mail_, "emailNtfStatus", QStringLiteral("Enable Email Notification"));
+    mail.Add<EditField>(*mail_, "emailNtfFromIPAddress", QStringLiteral("From Email Address")).WrittenWhen(emailOn);
+    mail.Add<EditField>(*mail_, "emailNtfToIPAddress", QStringLiteral("To Email Address")).WrittenWhen(emailOn);
+    mail.Add<EditField>(*mail_, "smtpAccountingName", QStringLiteral("User Name"))
         .Check(Checks::NotEmpty(QStringLiteral("Please input the User Name.")))
         .WrittenWhen(emailOn);
-    password_ = &mail.Add<EditField>(*settings_, "emailNtfPassword", QStringLiteral("Password"));
+    password_ = &mail.Add<EditField>(*mail_, "emailNtfPassword", QStringLiteral("Password"));
     password_->Secret();
     password_->Check(Checks::NotEmpty(QStringLiteral("You must enter the password!")))
         .Check(Checks::Holds([this](const QString& text) { return text == confirm_->Text(); },
@@ -71,21 +72,27 @@ CLogPage::CLogPage(CMainView* view, const PageRow& row) : CPage(view, row) {
         .WrittenWhen(emailOn);
     confirm_ = &mail.Add<EditField>(QStringLiteral("Confirm Password"));
     confirm_->Secret();
-    mail.Add<IpAddressField>(*settings_, "emailNtfServerIPAddress", QStringLiteral("Mail Server / IP Address"))
+    mail.Add<IpAddressField>(*mail_, "emailNtfServerIPAddress", QStringLiteral("Mail Server / IP Address"))
         .Check(Checks::IpAddress(QStringLiteral("Invalid Mail Server / IP Address!")))
         .WrittenWhen(emailOn);
-    mail.Add<EditField>(*settings_, "emailNtfPort", QStringLiteral("SMTP Port"))
+    mail.Add<EditField>(*mail_, "emailNtfPort", QStringLiteral("SMTP Port"))
         .Check(Checks::Range(1, 65535, QStringLiteral("Invalid SMTP Port")))
         .WrittenWhen(emailOn);
-    mail.Add<EditField>(*settings_, "emailNtfOnSchedule", QStringLiteral("Send on Schedule")).WrittenWhen(emailOn);
+    mail.Add<EditField>(*mail_, "emailNtfOnSchedule", QStringLiteral("Send on Schedule")).WrittenWhen(emailOn);
+    // Each group is saved on its own: a set that fails leaves the other group as it was.
+    log.Button(QStringLiteral("Save"), [this] { SaveLogSettings(); });
+    mail.Button(QStringLiteral("Save"), [this] { SaveFields(*mail_); });
     SideBySide(this, {&log, &mail});
-    AddButton(QStringLiteral("Save"), [this] { SaveSettings(); });
 
     settings_->OnGot = [this](const RequestResult& result) {
+        PostStatus(QString::fromLatin1(result.Status == 0 ? ShellTexts::RefreshOk : "Refresh Error!"));
+    };
+    mail_->OnGot = [this](const RequestResult& result) {
         // The confirmation starts equal to the password the device holds.
         if (result.Status == 0)
             confirm_->SetText(password_->Text());
-        PostStatus(QString::fromLatin1(result.Status == 0 ? ShellTexts::RefreshOk : "Refresh Error!"));
+        else
+            PostStatus(QStringLiteral("Refresh Error!"));
     };
     mask_->OnGot = [this](const RequestResult& result) {
         FetchWithMask(result.Status == 0 ? mask_->Value(QStringLiteral("ifSubnetMask")) : QString());
@@ -106,7 +113,7 @@ void CLogPage::Refresh() {
 
 bool CLogPage::IsBusy() const { return fetching_ || CPage::IsBusy(); }
 
-void CLogPage::SaveSettings() {
+void CLogPage::SaveLogSettings() {
     SaveFields(*settings_, [this] {
         // A blank address is sent as "no server".
         if (logServer_->Text().isEmpty())

@@ -29,13 +29,14 @@ public:
 
 private:
     bool EmailEnabled() const;
-    void SaveSettings();
+    void SaveLogSettings();
     void FetchWithMask(const QString& deviceMask);
     void FetchAnswered(const RequestResult& result);
     void Conclude();
     void Finish();
 
     PageRequest* settings_ = nullptr;
+    PageRequest* mail_ = nullptr;
     PageRequest* fetch_ = nullptr;
     PageRequest* clear_ = nullptr;
     PageRequest* mask_ = nullptr;

@@ -60,7 +60,7 @@ TEST_F(LogPageTest, MismatchedSmtpPasswordsAreRefusedAndNothingIsSent) {
     ASSERT_TRUE(Enter(page, "Password", "secret1"));
     ASSERT_TRUE(Enter(page, "Confirm Password", "secret2"));
     ASSERT_TRUE(Enter(page, "Mail Server / IP Address", "192.0.2.25"));
-    ASSERT_TRUE(Press(page, "Save"));
+    ASSERT_TRUE(Press(page, "Email Notification/Save"));
     EXPECT_EQ(messages->Texts(), QStringList{"The Password is not match,Please enter again."});
     EXPECT_EQ(Sets().size(), before);
     EXPECT_EQ(Get("5.4.11.1.1.2.1"), "0");
@@ -70,14 +70,16 @@ TEST_F(LogPageTest, MismatchedSmtpPasswordsAreRefusedAndNothingIsSent) {
         const char* Field;
         const char* Text;
         const char* Message;
+        const char* Save;
     };
     const Case cases[] = {
-        {"User Name", "", "Please input the User Name."},
-        {"Password", "", "You must enter the password!"},
-        {"Mail Server / IP Address", "127.0.0.1", "Invalid Mail Server / IP Address!"},
-        {"SMTP Port", "65536", "Invalid SMTP Port"},
-        {"SMTP Port", "0", "Invalid SMTP Port"},
-        {"Log Server / IP Address", "224.0.0.1", "Invalid Log Server / IP Address!"},
+        {"User Name", "", "Please input the User Name.", "Email Notification/Save"},
+        {"Password", "", "You must enter the password!", "Email Notification/Save"},
+        {"Mail Server / IP Address", "127.0.0.1", "Invalid Mail Server / IP Address!", "Email Notification/Save"},
+        {"SMTP Port", "65536", "Invalid SMTP Port", "Email Notification/Save"},
+        {"SMTP Port", "0", "Invalid SMTP Port", "Email Notification/Save"},
+        {"Log Server / IP Address", "224.0.0.1", "Invalid Log Server / IP Address!", "Log Settings/Save"},
+        {"Log Server / IP Address", "127.0.0.1", "Invalid Log Server / IP Address!", "Log Settings/Save"},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(Enter(page, "User Name", "mailer"));
@@ -88,13 +90,13 @@ TEST_F(LogPageTest, MismatchedSmtpPasswordsAreRefusedAndNothingIsSent) {
         ASSERT_TRUE(Enter(page, "Log Server / IP Address", "0.0.0.0"));
         ASSERT_TRUE(Enter(page, c.Field, c.Text)) << c.Field;
         messages->Boxes.clear();
-        ASSERT_TRUE(Press(page, "Save"));
+        ASSERT_TRUE(Press(page, c.Save));
         EXPECT_EQ(messages->Texts(), QStringList{c.Message}) << c.Field << "=" << c.Text;
         EXPECT_EQ(Sets().size(), before) << c.Field << "=" << c.Text;
     }
 }
 
-TEST_F(LogPageTest, LogAndEmailSettingsAreWrittenInOneSetAndReadBack) {
+TEST_F(LogPageTest, LogAndEmailSettingsAreWrittenAndReadBack) {
     CPage* page = Show("Log");
     ASSERT_NE(page, nullptr);
     ASSERT_TRUE(Enter(page, "Wireless Activity", "unchecked"));
@@ -108,10 +110,14 @@ TEST_F(LogPageTest, LogAndEmailSettingsAreWrittenInOneSetAndReadBack) {
     ASSERT_TRUE(Enter(page, "Mail Server / IP Address", "192.0.2.25"));
     ASSERT_TRUE(Enter(page, "SMTP Port", "587"));
     const size_t before = Sets().size();
-    ASSERT_TRUE(Press(page, "Save"));
-    EXPECT_TRUE(messages->Boxes.empty()) << messages->Texts().join(" | ").toStdString();
+    ASSERT_TRUE(Press(page, "Log Settings/Save"));
     ASSERT_EQ(Sets().size(), before + 1);
-    EXPECT_EQ(Sets().back().Varbinds.size(), 12u);
+    EXPECT_EQ(Varbinds(Sets().back()),
+              (QStringList{"E.5.4.1.0=1", "E.5.4.2.0=0", "E.5.4.3.0=1", "E.5.4.9.0=192.0.2.10"}));
+    ASSERT_TRUE(Press(page, "Email Notification/Save"));
+    EXPECT_TRUE(messages->Boxes.empty()) << messages->Texts().join(" | ").toStdString();
+    ASSERT_EQ(Sets().size(), before + 2);
+    EXPECT_EQ(Sets().back().Varbinds.size(), 8u);
     EXPECT_TRUE(status->Contains("Save OK!"));
     EXPECT_EQ(Get("5.4.1.0"), "1");
     EXPECT_EQ(Get("5.4.2.0"), "0");
@@ -127,12 +133,15 @@ TEST_F(LogPageTest, LogAndEmailSettingsAreWrittenInOneSetAndReadBack) {
     // A person who wants no remote log server leaves it empty: that saves,
     // as "0.0.0.0"; e-mail off writes only its state.
     ASSERT_TRUE(Enter(page, "Log Server / IP Address", ""));
-    ASSERT_TRUE(Enter(page, "Enable Email Notification", "unchecked"));
-    ASSERT_TRUE(Press(page, "Save"));
-    EXPECT_TRUE(messages->Boxes.empty()) << messages->Texts().join(" | ").toStdString();
-    ASSERT_EQ(Sets().size(), before + 2);
+    ASSERT_TRUE(Press(page, "Log Settings/Save"));
+    ASSERT_EQ(Sets().size(), before + 3);
     EXPECT_EQ(Varbinds(Sets().back()),
-              (QStringList{"E.5.4.1.0=1", "E.5.4.2.0=0", "E.5.4.3.0=1", "E.5.4.9.0=0.0.0.0", "E.5.4.11.1.1.2.1=0"}));
+              (QStringList{"E.5.4.1.0=1", "E.5.4.2.0=0", "E.5.4.3.0=1", "E.5.4.9.0=0.0.0.0"}));
+    ASSERT_TRUE(Enter(page, "Enable Email Notification", "unchecked"));
+    ASSERT_TRUE(Press(page, "Email Notification/Save"));
+    EXPECT_TRUE(messages->Boxes.empty()) << messages->Texts().join(" | ").toStdString();
+    ASSERT_EQ(Sets().size(), before + 4);
+    EXPECT_EQ(Varbinds(Sets().back()), QStringList{"E.5.4.11.1.1.2.1=0"});
     EXPECT_EQ(Get("5.4.9.0"), "0.0.0.0");
     EXPECT_EQ(Get("4.9.5.0"), "mailer");   // kept on the device
     // Shown again after a refresh, the confirmation equals the password.

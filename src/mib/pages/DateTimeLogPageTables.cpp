@@ -37,13 +37,17 @@ const MibVariable kSntpSystemTimeVars[] = {
     MIB_TABLE_END,
 };
 
-// Log settings: logged event kinds, the remote log server and e-mail
-// notification, written together by one Save (complete OIDs)
-const MibVariable kLogNotificationVars[] = {
-    MibRecord(NXA_OID("5.4.1.0"), "systemLogSystemLevel", Integer, ReadWrite, &MibMaps::M2),
-    MibRecord(NXA_OID("5.4.2.0"), "systemLogWirelessLevel", Integer, ReadWrite, &MibMaps::M2),
-    MibRecord(NXA_OID("5.4.3.0"), "systemLogNoticeLevel", Integer, ReadWrite, &MibMaps::M2),
-    MibRecord(NXA_OID("5.4.9.0"), "systemLogServerIPAddress", IpAddress, ReadWrite),
+// Log settings: logged event kinds and the remote log server
+const MibVariable kLogSettingsVars[] = {
+    MibRecord(NXA_OID("5.4.1"), "systemLogSystemLevel", Integer, ReadWrite, &MibMaps::M2),
+    MibRecord(NXA_OID("5.4.2"), "systemLogWirelessLevel", Integer, ReadWrite, &MibMaps::M2),
+    MibRecord(NXA_OID("5.4.3"), "systemLogNoticeLevel", Integer, ReadWrite, &MibMaps::M2),
+    MibRecord(NXA_OID("5.4.9"), "systemLogServerIPAddress", IpAddress, ReadWrite),
+    MIB_TABLE_END,
+};
+
+// Log settings: e-mail notification
+const MibVariable kEmailNotificationVars[] = {
     MibRecord(NXA_OID("5.4.11.1.1.2.1"), "emailNtfStatus", Integer, ReadWrite, &MibMaps::M2),
     MibRecord(NXA_OID("5.4.11.1.1.3.1"), "emailNtfFromIPAddress", DisplayString, ReadWrite),
     MibRecord(NXA_OID("5.4.11.1.1.4.1"), "emailNtfToIPAddress", DisplayString, ReadWrite),

@@ -10,6 +10,8 @@ extern const MibVariable kSntpSettingsVars[];
 extern const MibVariable kSntpManualTimeVars[];
 // Date and time page: the device's current time
 extern const MibVariable kSntpSystemTimeVars[];
-// Log settings: logged event kinds, the remote log server and e-mail notification
-extern const MibVariable kLogNotificationVars[];
+// Log settings: logged event kinds and the remote log server
+extern const MibVariable kLogSettingsVars[];
+// Log settings: e-mail notification
+extern const MibVariable kEmailNotificationVars[];
 }  // namespace MibPages
