@@ -205,7 +205,8 @@ TEST_F(PageDriverTest, ListingNamesThePagesAndAPagesDeclarations) {
         if (v.toObject().value("built").toBool())
             built << v.toObject().value("label").toString();
     }
-    EXPECT_EQ(built, (QStringList{"Information", "LAN", "Configuration File"}));
+    EXPECT_EQ(built, (QStringList{"Information", "LAN", "Configuration File", "Date and Time", "Device Information",
+                                  "Stats", "Client Information", "WDS Information", "Log"}));
     const QJsonObject lan = PageDriver::List("LAN");
     QStringList fields, buttons;
     for (const QJsonValue& v : lan.value("fields").toArray())
