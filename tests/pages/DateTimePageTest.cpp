@@ -31,6 +31,14 @@ TEST_F(DateTimePageTest, AManualTimeIsSentInTheDevicesFormAndReadBack) {
     EXPECT_TRUE(page->FindField("Current Gateway Time")->Text().startsWith("03-05-2009 14:07:"))
         << page->FindField("Current Gateway Time")->Text().toStdString();
     EXPECT_TRUE(status->Contains("Save OK!")) << status->Texts().join(" | ").toStdString();
+    // "Copy Your Computer's Time Settings" puts this computer's time in the pickers; nothing is sent.
+    QDateTime earliest = QDateTime::currentDateTime();
+    earliest.setTime(QTime(earliest.time().hour(), earliest.time().minute(), earliest.time().second()));
+    ASSERT_TRUE(Press(page, "Copy Your Computer's Time Settings"));
+    const QDateTime latest = QDateTime::currentDateTime();
+    const QDateTime copied = QDateTime::fromString(page->FindField("Current Time to Set")->Text(), "yyyy-MM-dd HH:mm:ss");
+    EXPECT_TRUE(earliest <= copied && copied <= latest) << copied.toString().toStdString();
+    EXPECT_EQ(Sets().size(), before + 1);
 }
 
 TEST_F(DateTimePageTest, NtpWithServerZeroIsRefusedAndNothingIsSent) {
