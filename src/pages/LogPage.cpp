@@ -179,7 +179,8 @@ void CLogPage::Conclude() {
     list_->Clear();
     switch (receiver_.Result()) {
     case LogReceiver::Outcome::Arrived: {
-        const LogFileReader::Contents contents = LogFileReader::Read(LogReceiver::FilePath());
+        const LogFileReader::Contents contents = LogFileReader::Read(receiver_.ReceivedPath());
+        receiver_.Keep();
         for (const LogFileReader::Entry& entry : contents.Entries)
             list_->AddRow({entry.Time, entry.Priority, entry.Message});
         PostStatus(LogFileReader::Summary(contents));

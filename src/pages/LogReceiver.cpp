@@ -2,8 +2,10 @@
 #include "platform/ModulePaths.h"
 #include "servers/ZrTFTPServer.h"
 #include "shell/ShellTexts.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 LogReceiver::LogReceiver(QObject* owner) : QObject(owner), server_(std::make_unique<ZrTFTPServer>()) {
     server_->SetTimeout(500, 3);
@@ -29,19 +31,24 @@ bool LogReceiver::Listen(QString* error) {
     Stop();
     outcome_ = Outcome::None;
     failure_.clear();
-    const QString path = FilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        if (error)
-            *error = QStringLiteral("The old log file %1 cannot be removed.").arg(path);
-        return false;
-    }
-    if (!server_->Run(path, Port())) {
+    const QString folder = QFileInfo(FilePath()).absolutePath();
+    QDir().mkpath(folder);
+    received_ = QStringLiteral("%1/LogFile.RD.%2.%3").arg(folder).arg(QCoreApplication::applicationPid()).arg(++fetches_);
+    QFile::remove(received_);
+    if (!server_->Run(received_, Port())) {
         if (error)
             *error = QStringLiteral("The TFTP server cannot start on port %1: %2").arg(Port()).arg(server_->ErrorString());
         return false;
     }
     return true;
+}
+
+void LogReceiver::Keep() {
+    if (!QFile::exists(received_))
+        return;
+    QFile::remove(FilePath());
+    if (!QFile::rename(received_, FilePath()))
+        QFile::remove(received_);
 }
 
 void LogReceiver::ExpectWithin(int ms) {
@@ -53,6 +60,9 @@ void LogReceiver::ExpectWithin(int ms) {
 void LogReceiver::Stop() {
     bound_.stop();
     server_->Stop();
+    // A file that was never kept is not left behind.
+    if (!received_.isEmpty())
+        QFile::remove(received_);
 }
 
 bool LogReceiver::Listening() const { return server_->IsRunning(); }

@@ -10,8 +10,10 @@ struct ZrTFTPMsg;
 
 // The station's side of a log fetch: the module's TFTP server, started for
 // one file that the device is about to send, and a bounded wait for that
-// transfer to end. The file is stored at FilePath(); an earlier one is
-// removed first, so that an old log is never taken for the new one.
+// transfer to end. Each fetch receives into a file of its own
+// (ReceivedPath(), so that neither an old log nor another window's fetch is
+// taken for it); Keep() then puts it at FilePath(), the place the module
+// keeps the device's last log.
 class LogReceiver : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +34,10 @@ public:
     Outcome Result() const { return outcome_; }
     // Why the transfer failed.
     QString FailureText() const { return failure_; }
+    // Where this fetch's file is received.
+    QString ReceivedPath() const { return received_; }
+    // Moves the received file to FilePath() (replacing the last one).
+    void Keep();
 
     // Called once with the outcome (Arrived, Failed or TimedOut).
     std::function<void(Outcome)> Ended;
@@ -52,4 +58,6 @@ private:
     QTimer bound_;
     Outcome outcome_ = Outcome::None;
     QString failure_;
+    QString received_;
+    int fetches_ = 0;
 };
