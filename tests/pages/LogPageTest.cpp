@@ -6,6 +6,8 @@
 #include "pages/LogReceiver.h"
 #include "shell/PageList.h"
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QUdpSocket>
 
 namespace {
@@ -187,7 +189,7 @@ TEST(LogPageFetchTest, ADeviceThatSendsNothingEndsWithAStatusText) {
     qunsetenv("NXA_TFTP_PORT");
 }
 
-TEST(LogReceiverTest, AWaitWithoutATransferEndsTimedOutAndAFileArrivesWhole) {
+TEST(LogReceiverTest, AWaitWithoutATransferEndsTimedOutAndATakenPortIsReported) {
     const uint16_t port = TestSupport::FreeUdpPort();
     qputenv("NXA_TFTP_PORT", QByteArray::number(port));
     LogReceiver receiver;
@@ -210,6 +212,44 @@ TEST(LogReceiverTest, AWaitWithoutATransferEndsTimedOutAndAFileArrivesWhole) {
     EXPECT_FALSE(receiver.Listen(&error));
     EXPECT_TRUE(error.contains(QString::number(taken.localPort()))) << error.toStdString();
     EXPECT_FALSE(receiver.Waiting());
+    qunsetenv("NXA_TFTP_PORT");
+}
+
+// A real TFTP client (curl) sends a log, then one far beyond what a device
+// keeps: the first arrives whole and is kept, the second is cancelled.
+TEST(LogReceiverTest, ARealTransferArrivesAndAnOversizedOneIsCancelled) {
+    const uint16_t port = TestSupport::FreeUdpPort();
+    qputenv("NXA_TFTP_PORT", QByteArray::number(port));
+    QTemporaryDir dir;
+    auto send = [&](const QByteArray& data, std::vector<LogReceiver::Outcome>& ended) {
+        QFile file(dir.filePath("upload"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        file.close();
+        QProcess curl;
+        curl.start("curl", {"-s", "-T", file.fileName(), QStringLiteral("tftp://127.0.0.1:%1/LogFile.RD").arg(port)});
+        EXPECT_TRUE(ShellTest::PumpUntil([&] { return !ended.empty() && curl.state() == QProcess::NotRunning; }, 60000));
+    };
+    LogReceiver receiver;
+    std::vector<LogReceiver::Outcome> ended;
+    receiver.Ended = [&](LogReceiver::Outcome o) { ended.push_back(o); };
+    QString error;
+    ASSERT_TRUE(receiver.Listen(&error)) << error.toStdString();
+    const QByteArray log = "2009-03-05 14:07:09 [notice] system started\r\n2009-03-05 14:07:10 [info] ok\r\n";
+    send(log, ended);
+    ASSERT_EQ(ended, std::vector<LogReceiver::Outcome>{LogReceiver::Outcome::Arrived});
+    receiver.Keep();
+    QFile kept(LogReceiver::FilePath());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), log);
+
+    ended.clear();
+    ASSERT_TRUE(receiver.Listen(&error)) << error.toStdString();
+    send(QByteArray(LogReceiver::kMaxTransferBytes + 600, 'x'), ended);
+    ASSERT_EQ(ended, std::vector<LogReceiver::Outcome>{LogReceiver::Outcome::Failed});
+    EXPECT_TRUE(receiver.FailureText().contains("larger than 8 MB")) << receiver.FailureText().toStdString();
+    EXPECT_FALSE(QFile::exists(receiver.ReceivedPath()));
+    receiver.Stop();
     qunsetenv("NXA_TFTP_PORT");
 }
 
