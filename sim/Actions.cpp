@@ -6,6 +6,7 @@
 #include "ApModeRules.h"
 #include "SlotLists.h"
 #include "SnmpErrors.h"
+#include "TimeLogRules.h"
 #include "mib/ValueMaps.h"
 #include "snmp/SnmpSyntax.h"
 #include <map>
@@ -91,6 +92,8 @@ std::string ValueText(DeviceState& state, const char* name) {
 
 int Actions::Check(Device& device, const VarDef& def, const SimValue& value, const SlotLists::Pending& pending) const {
     DeviceState& state = device.State();
+    if (int status = TimeLogRules::Check(def, value))
+        return status;
     if (const SlotLists::List* list = SlotLists::ForAction(def))
         if (int status = SlotLists::Check(state, *list, value.Number, pending))
             return status;
@@ -167,14 +170,9 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
         Idle(state, oid, def);
         return def.Name + " done";
     }
-    if (Is(def, "dot3Clear") || Is(def, "dot11Clear")) {
-        if (n != 1) return {};
-        for (const DeviceModel::Leaf& leaf : state.Model().Leaves())
-            if (leaf.Def->Group == "5.2" && leaf.Def->Name.find("Count") != std::string::npos)
-                if (DeviceState::Cell* cell = state.Find(leaf.Oid))
-                    SetNumber(*cell, 0);
-        Idle(state, oid, def);
-        return "counters cleared";
+    if (std::optional<std::string> line = TimeLogRules::Apply(device, def, value)) {
+        Idle(state, oid, def);   // a clear command reads as "nothing" again
+        return *line;
     }
     if (const std::string* name = NameIn(def, RefreshTables())) {
         if (n != 1) return {};

@@ -10,8 +10,13 @@ class Device {
 public:
     Device(const DeviceModel& model, DeviceIdentity identity, int clientCount, std::map<std::string, int> rows = {})
         : state_(model, std::move(identity), clientCount, std::move(rows)) {
+        log_.UseClock(&state_.Clock());
         log_.Add(DeviceLog::Priority::Notice, "system started, firmware " + state_.Identity().Firmware);
     }
+
+    // The log holds a pointer to the state's clock.
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
 
     DeviceState& State() { return state_; }
     const DeviceIdentity& Identity() const { return state_.Identity(); }

@@ -1,14 +1,21 @@
 #include "DeviceLog.h"
+#include "DeviceClock.h"
 #include <ctime>
 
 void DeviceLog::Add(Priority priority, const std::string& message) {
     static const char* const kNames[] = {"info", "notice", "warning", "error"};
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
-    std::string line = std::string(stamp) + " [" + kNames[static_cast<int>(priority)] + "] ";
+    std::string stamp;
+    if (clock_) {
+        stamp = clock_->LogStamp();
+    } else {
+        std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        char text[32];
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+        stamp = text;
+    }
+    std::string line = stamp + " [" + kNames[static_cast<int>(priority)] + "] ";
     // One event, one line.
     for (char c : message)
         line += (c == '\r' || c == '\n') ? ' ' : c;

@@ -42,14 +42,11 @@ SimValue DeviceState::DefaultOf(const VarDef& def, const OidPath& oid) const {
     if (text.find('{') != std::string::npos) {
         // ifPhysAddress.2 and the like: the second interface is the next MAC.
         int plus = (def.Syntax == SnmpSyntax::MacAddress && !oid.empty() && oid.back() == 2) ? 1 : 0;
-        char now[32];
-        std::time_t t = std::time(nullptr);
-        std::strftime(now, sizeof now, "%Y/%m/%d %H:%M:%S", std::gmtime(&t));
         text = Replace(text, "{ip}", identity_.Address);
         text = Replace(text, "{mac}", identity_.MacText(plus));
         text = Replace(text, "{name}", identity_.SystemName);
         text = Replace(text, "{firmware}", identity_.Firmware);
-        text = Replace(text, "{now}", now);
+        text = Replace(text, "{now}", clock_.Text());
         text = Replace(text, "{apmodes}", std::to_string(identity_.ApModes));
         text = Replace(text, "{modestring}", std::to_string(identity_.ModeStringChange));
     }
@@ -68,6 +65,7 @@ int DeviceState::RowsOf(const DeviceModel::Table& table) const {
 }
 
 void DeviceState::FactoryReset() {
+    clock_.Reset();
     cells_.clear();
     for (const DeviceModel::Leaf& leaf : model_.Leaves())
         cells_[leaf.Oid] = Cell{leaf.Def, DefaultOf(*leaf.Def, leaf.Oid), -1};
@@ -120,6 +118,8 @@ SimValue DeviceState::Read(const OidPath& oid, const Cell& cell) const {
         return SimValue::Integer(cell.Value.Syntax, UptimeTicks());
     if (cell.Def->Default == "{now}")
         return DefaultOf(*cell.Def, OidPath{});   // the clock runs on
+    if (TrafficCounters::GroupOf(*cell.Def, oid) != TrafficCounters::Group::None)
+        return SimValue::Integer(cell.Value.Syntax, counters_.Value(*cell.Def, oid));
     return cell.Value;
 }
 
@@ -176,6 +176,7 @@ void DeviceState::RestoreSnapshot() {
 
 void DeviceState::Reboot() {
     bootTime_ = std::chrono::steady_clock::now();
+    counters_.Restart();
     for (const DeviceModel::Table& table : model_.Tables())
         if (table.Shape->Generated)
             RebuildTable(table);

@@ -1,7 +1,9 @@
 #pragma once
+#include "DeviceClock.h"
 #include "DeviceIdentity.h"
 #include "DeviceModel.h"
 #include "SimValue.h"
+#include "TrafficCounters.h"
 #include <QJsonObject>
 #include <chrono>
 #include <cstdint>
@@ -59,6 +61,11 @@ public:
     void Reboot();
     uint32_t UptimeTicks() const;
 
+    // The device's wall clock (systemTime, setTimeManually) and its traffic counters.
+    DeviceClock& Clock() { return clock_; }
+    const DeviceClock& Clock() const { return clock_; }
+    TrafficCounters& Counters() { return counters_; }
+
     QJsonObject ToJson() const;
     void FromJson(const QJsonObject& object);
 
@@ -76,4 +83,6 @@ private:
     Cells cells_;
     std::map<OidPath, SimValue> snapshot_;
     std::chrono::steady_clock::time_point bootTime_;
+    DeviceClock clock_;
+    TrafficCounters counters_;
 };

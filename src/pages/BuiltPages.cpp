@@ -1,12 +1,18 @@
 #include "BuiltPages.h"
 #include "AdminPage.h"
+#include "ClientInfoPage.h"
+#include "DateTimePage.h"
+#include "DeviceInfoPage.h"
 #include "DhcpServerPage.h"
 #include "FilterPage.h"
 #include "GroupingPage.h"
 #include "InformationPage.h"
 #include "LanPage.h"
+#include "LogPage.h"
 #include "MultiSsidPage.h"
 #include "PerformancePage.h"
+#include "StatsPage.h"
+#include "WdsInfoPage.h"
 #include "WirelessPage.h"
 #include "shell/PageRegistry.h"
 
@@ -34,5 +40,11 @@ void Install() {
     PageRegistry::SetFactory("CGroupingPage", &Make<CGroupingPage>);
     PageRegistry::SetFactory("CWirelessPage", &Make<CWirelessPage>);
     PageRegistry::SetFactory("CMultiSsidPage", &Make<CMultiSsidPage>);
+    PageRegistry::SetFactory("CDateTimePage", &Make<CDateTimePage>);
+    PageRegistry::SetFactory("CLogPage", &Make<CLogPage>);
+    PageRegistry::SetFactory("CDeviceInfoPage", &Make<CDeviceInfoPage>);
+    PageRegistry::SetFactory("CStatsPage", &Make<CStatsPage>);
+    PageRegistry::SetFactory("CClientInfoPage", &Make<CClientInfoPage>);
+    PageRegistry::SetFactory("CWdsInfoPage", &Make<CWdsInfoPage>);
 }
 }  // namespace BuiltPages

@@ -217,7 +217,8 @@ TEST_F(PageDriverTest, ListingNamesThePagesAndAPagesDeclarations) {
         if (v.toObject().value("built").toBool())
             built << v.toObject().value("label").toString();
     }
-    for (const char* label : {"Information", "Wireless", "LAN", "Multi-SSID", "Configuration File"})
+    for (const char* label : {"Information", "Wireless", "LAN", "Multi-SSID", "Configuration File", "Date and Time",
+                              "Device Information", "Stats", "Client Information", "WDS Information", "Log"})
         EXPECT_TRUE(built.contains(label)) << label;
     const QJsonObject lan = PageDriver::List("LAN");
     QStringList fields, buttons;
