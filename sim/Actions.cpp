@@ -2,6 +2,8 @@
 #include "mib/Catalogue.h"
 #include "FileTransfer.h"
 #include "RadioRules.h"
+#include "RogueTypes.h"
+#include "VlanPorts.h"
 #include "SlotLists.h"
 #include "SnmpErrors.h"
 #include "mib/ValueMaps.h"
@@ -175,8 +177,11 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
     }
     if (const std::string* name = NameIn(def, RefreshTables())) {
         if (n != 1) return {};
+        const auto types = RogueTypes::Kept(state);   // access points keep their types across detections
         for (const std::string& table : RefreshTables().at(*name))
             state.RebuildTable(table);
+        RogueTypes::Restore(state, types);
+        VlanPorts::Follow(state);
         Idle(state, oid, def);
         return "refreshed " + RefreshTables().at(*name).front();
     }

@@ -1,4 +1,5 @@
 #include "Agent.h"
+#include "RogueTypes.h"
 #include "SnmpErrors.h"
 #include "TraceLog.h"
 #include "snmp/SnmpSyntax.h"
@@ -374,6 +375,13 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                     status = SnmpErrors::NoAccess;
                 else
                     status = Actions::CheckVlanDeletion(*device, vid, SimValue::Integer(SnmpSyntax::Integer, *r->requestvb->val.integer));
+            } else if (int command = cell ? 0 : RogueTypes::CommandOf(oid)) {
+                if (!MayWrite(*device, reqinfo->asp->pdu))
+                    status = SnmpErrors::NoAccess;
+                else if (r->requestvb->type != ASN_INTEGER)
+                    status = SnmpErrors::WrongType;
+                else
+                    status = RogueTypes::Check(*device, command, SimValue::Integer(SnmpSyntax::Integer, *r->requestvb->val.integer));
             } else if (!cell)
                 status = NoSuchInstance(state, oid) ? SnmpErrors::NoCreation : SnmpErrors::NotWritable;
             else if (!MayWrite(*device, reqinfo->asp->pdu))
@@ -423,6 +431,8 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                     std::string line = Actions::DeleteVlan(*device, vid);
                     device->Log().Add(DeviceLog::Priority::Info, line);
                 }
+                if (int command = RogueTypes::CommandOf(PathOf(r->requestvb->name, r->requestvb->name_length)))
+                    device->Log().Add(DeviceLog::Priority::Info, RogueTypes::Apply(*device, command, *r->requestvb->val.integer));
                 continue;
             }
             DeviceState::Cell* cell = state.Find(undo->Oid);

@@ -1,5 +1,11 @@
 #include "BuiltPages.h"
+#include "ApArrayPage.h"
 #include "InformationPage.h"
+#include "IntrusionPage.h"
+#include "RadiusServerPage.h"
+#include "SchedulePage.h"
+#include "TrafficControlPage.h"
+#include "VlanPage.h"
 #include "shell/PageRegistry.h"
 
 namespace BuiltPages {
@@ -10,5 +16,13 @@ CPage* Make(CMainView* view, const PageRow& row) {
 }
 }  // namespace
 
-void Install() { PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>); }
+void Install() {
+    PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>);
+    PageRegistry::SetFactory("CSchedulePage", &Make<CSchedulePage>);
+    PageRegistry::SetFactory("CVlanPage", &Make<CVlanPage>);
+    PageRegistry::SetFactory("CRadiusServerPage", &Make<CRadiusServerPage>);
+    PageRegistry::SetFactory("CIntrusionPage", &Make<CIntrusionPage>);
+    PageRegistry::SetFactory("CTrafficControlPage", &Make<CTrafficControlPage>);
+    PageRegistry::SetFactory("CApArrayPage", &Make<CApArrayPage>);
+}
 }  // namespace BuiltPages

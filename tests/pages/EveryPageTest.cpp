@@ -138,7 +138,11 @@ TEST_P(EveryPageTest, ARefreshFillsEveryBoundFieldWithTheDevicesValue) {
     const std::map<const PageField*, QString> before = DeviceTexts();
     ASSERT_TRUE(ShowPage());
     const std::map<const PageField*, QString> after = DeviceTexts();
-    ASSERT_FALSE(before.empty()) << GetParam() << " binds no field that a refresh reads";
+    // A page of lists only (or one that is not refreshed when shown) has no
+    // field to compare; it must show something.
+    if (before.empty()) {
+        ASSERT_FALSE(page_->Lists().empty()) << GetParam() << " binds no field that a refresh reads";
+    }
     for (const auto& [field, held] : before) {
         QString shown = field->Text();
         if (const auto* check = dynamic_cast<const CheckField*>(field)) {
@@ -157,7 +161,8 @@ TEST_P(EveryPageTest, ARefreshFillsEveryBoundFieldWithTheDevicesValue) {
 TEST_P(EveryPageTest, AnUnchangedSaveWritesBackWhatWasRead) {
     ASSERT_TRUE(ShowPage());
     for (const CPage::Button& button : page_->Buttons()) {
-        if (button.Text != QLatin1String("Save"))
+        // A Save that adds the entry its editor holds refuses an empty editor.
+        if (button.Text != QLatin1String("Save") || button.Control->property("addsEntry").toBool())
             continue;
         // What the device holds now, by OID, read on its own.
         std::map<QString, QString> held;
@@ -170,13 +175,16 @@ TEST_P(EveryPageTest, AnUnchangedSaveWritesBackWhatWasRead) {
         ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
         EXPECT_TRUE(messages_->Boxes.empty()) << GetParam() << ": " << messages_->Texts().join(" | ").toStdString();
         const std::vector<PageTest::SetRequest> sets = PageTest::SetsIn(trace_, kAddress);
-        ASSERT_EQ(sets.size(), before + 1) << GetParam() << ": " << page_->ButtonName(button).toStdString();
-        EXPECT_FALSE(sets.back().Varbinds.isEmpty());
-        for (const QString& varbind : sets.back().Varbinds) {
-            const QString oid = varbind.section('=', 0, 0);
-            const auto it = held.find(oid);
-            ASSERT_NE(it, held.end()) << GetParam() << " wrote " << varbind.toStdString() << ", which no field shows";
-            EXPECT_EQ(varbind.section('=', 1), it->second) << GetParam() << ": " << oid.toStdString();
+        // One set, or one per request where a Save writes two groups of variables.
+        ASSERT_GT(sets.size(), before) << GetParam() << ": " << page_->ButtonName(button).toStdString();
+        for (size_t s = before; s < sets.size(); ++s) {
+            EXPECT_FALSE(sets[s].Varbinds.isEmpty());
+            for (const QString& varbind : sets[s].Varbinds) {
+                const QString oid = varbind.section('=', 0, 0);
+                const auto it = held.find(oid);
+                ASSERT_NE(it, held.end()) << GetParam() << " wrote " << varbind.toStdString() << ", which no field shows";
+                EXPECT_EQ(varbind.section('=', 1), it->second) << GetParam() << ": " << oid.toStdString();
+            }
         }
     }
 }
