@@ -124,8 +124,10 @@ public:
         QStringList values;
         for (QString line : QString::fromStdString(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             line = line.trimmed();
-            if (line.size() >= 2 && line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"')))
+            if (line.size() >= 2 && line.startsWith(QLatin1Char('"')) && line.endsWith(QLatin1Char('"'))) {
                 line = line.mid(1, line.size() - 2);
+                line.replace(QStringLiteral("\\\""), QStringLiteral("\"")).replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+            }
             values << line;
         }
         return values;
