@@ -48,8 +48,9 @@ CIntrusionPage::CIntrusionPage(CMainView* view, const PageRow& row) : CPage(view
     for (const auto& [header, variable] : kColumns)
         view_->Column(QString::fromLatin1(header));
     form.Button(QStringLiteral("Detect"), [this] { Detect(); });
+    // Each long command on a row of its own.
     for (const Command& command : kMarkAll)
-        form.Button(QString::fromLatin1(command.Button), [this, &command] { MarkAll(command); });
+        Form(QString()).Button(QString::fromLatin1(command.Button), [this, &command] { MarkAll(command); });
     PageForm& setAs = Form(QString());
     for (const Command& command : kSetAs)
         setAs.Button(QString::fromLatin1(command.Button), [this, &command] { SetAs(command); });

@@ -1,5 +1,6 @@
 #include "SchedulePage.h"
 #include "CellText.h"
+#include "PageGrid.h"
 #include "mib/pages/SchedulePageTables.h"
 #include "platform/MessageBox.h"
 #include "shell/CheckField.h"
@@ -106,6 +107,15 @@ void CSchedulePage::BuildEditor() {
     ssid_->Items({SsidChoiceText(1)});
     form.Button(QStringLiteral("Add"), [this] { AddRule(); });
     form.Button(QStringLiteral("Clear"), [this] { ClearEditor(); });
+    // The week on one row, each time as hour and minute side by side.
+    PageGrid::Arrange(form, {{name_},
+                             {dayChoice_},
+                             std::vector<PageField*>(days_.begin(), days_.end()),
+                             {allDay_},
+                             {startHour_, startMinute_},
+                             {endHour_, endMinute_},
+                             {ssid_}},
+                      {2});
 
     // "All Week " takes every day; "All Day(s)" leaves the times out.
     auto followDays = [this] {

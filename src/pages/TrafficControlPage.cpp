@@ -1,5 +1,6 @@
 #include "TrafficControlPage.h"
 #include "CellText.h"
+#include "PageGrid.h"
 #include "mib/pages/TrafficControlPageTables.h"
 #include "platform/MessageBox.h"
 #include "shell/ComboField.h"
@@ -13,6 +14,7 @@
 #include "snmp/ValueMap.h"
 #include <QComboBox>
 #include <QPushButton>
+#include <QTabWidget>
 
 using namespace MibPages;
 
@@ -77,6 +79,7 @@ CTrafficControlPage::CTrafficControlPage(CMainView* view, const PageRow& row)
     apMode_ = &AddRequest(kTrafficApModeVars, kTimeout);
     apMode_->RefreshAccess = SnmpAccess::ReadOnly;
 
+    tabs_ = PageGrid::AddTabs(this);
     BuildLinks();
     BuildQos();
     BuildManager();
@@ -93,17 +96,29 @@ CTrafficControlPage::CTrafficControlPage(CMainView* view, const PageRow& row)
 }
 
 void CTrafficControlPage::BuildLinks() {
+    using namespace PageGrid;
+    QWidget* tab = AddTab(tabs_, QStringLiteral("Uplink and Downlink Setting"));
     PageForm& form = Form(QStringLiteral("Uplink and Downlink Setting"));
+    std::vector<PageField*> modes;
     for (int i = 0; i < modes_->Variables.Count(); ++i)
-        form.Add<ComboField>(*modes_, modes_->Variables.Entry(i).Name, InterfaceLabel(i));
-    form.Add<EditField>(*bandwidth_, "dot11DownLinkBandWidth", QStringLiteral("Downlink Bandwidth (Mbits/sec)"))
-        .Check(Checks::Range(1, 150, QString::fromLatin1(kBandwidthRange)));
-    form.Add<EditField>(*bandwidth_, "dot11UpLinkBandWidth", QStringLiteral("Uplink Bandwidth (Mbits/sec)"))
-        .Check(Checks::Range(1, 150, QString::fromLatin1(kBandwidthRange)));
+        modes.push_back(&form.Add<ComboField>(*modes_, modes_->Variables.Entry(i).Name, InterfaceLabel(i)));
+    PageField* down =
+        &form.Add<EditField>(*bandwidth_, "dot11DownLinkBandWidth", QStringLiteral("Downlink Bandwidth (Mbits/sec)"))
+             .Check(Checks::Range(1, 150, QString::fromLatin1(kBandwidthRange)));
+    PageField* up = &form.Add<EditField>(*bandwidth_, "dot11UpLinkBandWidth", QStringLiteral("Uplink Bandwidth (Mbits/sec)"))
+                         .Check(Checks::Range(1, 150, QString::fromLatin1(kBandwidthRange)));
     form.Button(QStringLiteral("Save"), [this] { SaveLinks(); });
+    std::vector<std::vector<PageField*>> rows = InRows(modes, 3);
+    rows.push_back({down});
+    rows.push_back({up});
+    Arrange(form, rows);
+    PutInTab(tab, form.Box());
+    EndTab(tab);
 }
 
 void CTrafficControlPage::BuildQos() {
+    using namespace PageGrid;
+    QWidget* tab = AddTab(tabs_, QStringLiteral("QoS"));
     PageForm& form = Form(QStringLiteral("QoS"));
     qosOn_ = &form.Add<ComboField>(*qosState_, "dot11dot11QosState", QStringLiteral("QoS"));
     // The nine rules share their column names; each entry is known by its
@@ -126,9 +141,23 @@ void CTrafficControlPage::BuildQos() {
         row.Port->Check([](const QString& text) { return PortFault(text); });
     }
     form.Button(QStringLiteral("Save"), [this] { SaveQos(); });
+    // The rules as a table below the state.
+    QStringList titles;
+    std::vector<std::vector<PageField*>> rules;
+    for (int n = 0; n < kQosRules; ++n) {
+        const QosRow& row = qos_[static_cast<size_t>(n)];
+        titles << QStringLiteral("Rule %1").arg(n + 1);
+        rules.push_back({row.Priority, row.Limit, row.Port});
+    }
+    Table(form, {QString(), QStringLiteral("Priority"), QStringLiteral("Limit (%)"), QStringLiteral("Port(s)")}, titles, rules);
+    Arrange(form, {{qosOn_}});
+    PutInTab(tab, form.Box());
+    EndTab(tab);
 }
 
 void CTrafficControlPage::BuildManager() {
+    using namespace PageGrid;
+    QWidget* tab = AddTab(tabs_, QStringLiteral("Traffic Manager"));
     PageForm& form = Form(QStringLiteral("Traffic Manager"));
     managerOn_ = &form.Add<ComboField>(*managerState_, "dot11TrafficManagerStauts", QStringLiteral("Traffic Manager"));
     form.Add<ComboField>(*managerState_, "dot11TrafficManagerUlistClient", QStringLiteral("Unlisted Clients Traffic"));
@@ -142,12 +171,16 @@ void CTrafficControlPage::BuildManager() {
     downSpeed_ = &add.Add<EditField>(QStringLiteral("Ethernet to Wireless Speed (kbits/sec)"));
     upSpeed_ = &add.Add<EditField>(QStringLiteral("Wireless to Ethernet Speed (kbits/sec)"));
     add.Button(QStringLiteral("Add"), [this] { AddRule(); });
+    Arrange(add, {{ruleName_, clientIp_}, {clientMac_}, {downSpeed_, upSpeed_}});
 
     PageForm& list = Form(QStringLiteral("Traffic Manager Rules"));
     view_ = &list.List(QString());
     for (const char* header : {"Name", "Client Ip", "Client Mac", "Downlink Speed", "Uplink Speed"})
         view_->Column(QString::fromLatin1(header));
     list.Button(QStringLiteral("Del"), [this] { DeleteRule(); });
+    PutInTab(tab, form.Box());
+    PutInTab(tab, add.Box());
+    PutInTab(tab, list.Box(), 1);
 }
 
 void CTrafficControlPage::Refresh() {

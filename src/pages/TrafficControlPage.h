@@ -6,6 +6,7 @@
 
 class ComboField;
 class EditField;
+class QTabWidget;
 
 // The traffic control page: each interface as downlink or uplink with the two
 // bandwidths, the QoS priorities of nine port rules, and the traffic manager
@@ -58,6 +59,7 @@ private:
     PageRequest* remoteAps_ = nullptr;
     PageRequest* apMode_ = nullptr;
 
+    QTabWidget* tabs_ = nullptr;
     ComboField* qosOn_ = nullptr;
     ComboField* managerOn_ = nullptr;
     std::array<QosRow, kQosRules> qos_{};

@@ -1,5 +1,6 @@
 #include "VlanPage.h"
 #include "CellText.h"
+#include "PageGrid.h"
 #include "mib/pages/SchedulePageTables.h"
 #include "mib/pages/VlanPageTables.h"
 #include "platform/MessageBox.h"
@@ -12,6 +13,8 @@
 #include "snmp/SnmpSyntax.h"
 #include "snmp/StatusText.h"
 #include <QComboBox>
+#include <QHeaderView>
+#include <QTreeWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -43,17 +46,6 @@ bool ValidVid(const QString& text, int* vid) {
     return ok && *vid >= 1 && *vid <= 4094;
 }
 
-QWidget* AddTab(QTabWidget* tabs, const QString& title) {
-    auto* tab = new QWidget(tabs);
-    auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(6, 6, 6, 6);
-    tabs->addTab(tab, title);
-    return tab;
-}
-
-void PutInTab(QWidget* tab, QWidget* box, int stretch = 0) {
-    static_cast<QVBoxLayout*>(tab->layout())->addWidget(box, stretch);
-}
 }  // namespace
 
 QString CVlanPage::PortName(int port) {
@@ -89,8 +81,8 @@ CVlanPage::CVlanPage(CMainView* view, const PageRow& row)
     delete_ = &AddRequest(kVlanPortListRefreshVars, kTimeout);
     delete_->ReadOnRefresh = false;
 
-    tabs_ = new QTabWidget(this);
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, tabs_, 1);
+    using namespace PageGrid;
+    tabs_ = AddTabs(this);
     BuildListTab(AddTab(tabs_, QStringLiteral("VLAN List")));
     QWidget* portTab = AddTab(tabs_, QStringLiteral("Port List"));
     PageForm& portForm = Form(QStringLiteral("Port List"));
@@ -136,13 +128,15 @@ void CVlanPage::BuildListTab(QWidget* tab) {
     vlanView_ = &form.List(QString());
     for (const char* header : {"VID", "VLAN Name", "Untag VLAN Ports", "Tag VLAN Ports"})
         vlanView_->Column(QString::fromLatin1(header));
+    vlanView_->View()->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     form.Button(QStringLiteral("Edit"), [this] { EditVlan(); });
     form.Button(QStringLiteral("Del"), [this] { DeleteVlan(); });
     form.Button(QStringLiteral("Save"), [this] { SaveState(); });
-    PutInTab(tab, form.Box(), 1);
+    PageGrid::PutInTab(tab, form.Box(), 1);
 }
 
 void CVlanPage::BuildEditTab(QWidget* tab) {
+    using namespace PageGrid;
     PageForm& form = Form(QStringLiteral("Add/Edit VLAN"));
     vid_ = &form.Add<EditField>(QStringLiteral("VID"));
     vid_->MaxLength(4);
@@ -154,19 +148,30 @@ void CVlanPage::BuildEditTab(QWidget* tab) {
     }
     form.Button(QStringLiteral("Add"), [this] { AddVlan(); });
     form.Button(QStringLiteral("Clear"), [this] { ClearEditor(); });
+    std::vector<std::vector<PageField*>> rows = {{vid_, name_}};
+    for (auto& row : InRows(std::vector<PageField*>(members_.begin(), members_.end()), 3))
+        rows.push_back(row);
+    Arrange(form, rows);
     PutInTab(tab, form.Box());
-    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    EndTab(tab);
 }
 
 void CVlanPage::BuildPvidTab(QWidget* tab) {
+    using namespace PageGrid;
     PageForm& form = Form(QStringLiteral("PVID Setting"));
-    form.Add<ComboField>(*autoAssign_, "dot11PvidAutoAssignStatus", QStringLiteral("PVID Auto Assign Status"));
+    PageField* autoAssign =
+        &form.Add<ComboField>(*autoAssign_, "dot11PvidAutoAssignStatus", QStringLiteral("PVID Auto Assign Status"));
+    std::vector<PageField*> pvids;
     for (int port = 0; port < kPorts; ++port)
-        form.Add<EditField>(*pvid_, QString::fromLatin1(kPvidVariables[port]), PortName(port) + QStringLiteral(" PVID"))
-            .Check(Checks::Range(1, 4094, QString::fromLatin1(kVidRange)));
+        pvids.push_back(&form.Add<EditField>(*pvid_, QString::fromLatin1(kPvidVariables[port]), PortName(port) + QStringLiteral(" PVID"))
+                             .Check(Checks::Range(1, 4094, QString::fromLatin1(kVidRange))));
     form.Button(QStringLiteral("Save"), [this] { SavePvids(); });
+    std::vector<std::vector<PageField*>> rows = {{autoAssign}};
+    for (auto& row : InRows(pvids, 3))
+        rows.push_back(row);
+    Arrange(form, rows);
     PutInTab(tab, form.Box());
-    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    EndTab(tab);
 }
 
 void CVlanPage::Refresh() {
