@@ -36,8 +36,12 @@ public:
     }
     // Faults of the suite's devices (added to the simulator's command line).
     static QStringList ExtraArguments() {
-        // Device 10 refuses the all-day flag of a schedule rule.
-        return {QStringLiteral("--fault"), QStringLiteral("10:") + kRoot + QStringLiteral("3.10.1.2.3:genErr:set")};
+        // Device 10 refuses the all-day flag of a schedule rule; device 9 stops
+        // answering when an account is added; device 11 has no status column in
+        // its account list.
+        return {QStringLiteral("--fault"), QStringLiteral("10:") + kRoot + QStringLiteral("3.10.1.2.3:genErr:set"),
+                QStringLiteral("--fault"), QStringLiteral("9:") + kRoot + QStringLiteral("3.12.1.3:silent:set"),
+                QStringLiteral("--fault"), QStringLiteral("11:") + kRoot + QStringLiteral("3.12.2.1.1.3:noSuchObject:get")};
     }
 
 public:

@@ -124,6 +124,36 @@ TEST_F(RadiusPageTest, AFullListShowsTheDevicesErrorAndKeepsTheList) {
     EXPECT_TRUE(Frame()->isEnabled());
 }
 
+TEST_F(RadiusPageTest, ADeviceThatStopsAnsweringMidActionLeavesThePageUsable) {
+    // Device 9 answers reads but not the set that adds an account.
+    ASSERT_TRUE(Show(9, kLabel, 0.05));
+    EXPECT_EQ(StatusLine(), "Refresh OK!");
+    Set("Name", "frank");
+    Set("Password", "password1");
+    ASSERT_TRUE(Press("Save"));
+    EXPECT_FALSE(status->Contains("Save OK!"));
+    bool timedOut = false;
+    for (const QString& line : status->Texts())
+        timedOut |= line.startsWith("Set: (SNMPClass) SNMP request timed out!");
+    EXPECT_TRUE(timedOut) << status->Texts().join(" | ").toStdString();
+    EXPECT_TRUE(Frame()->isEnabled());
+    EXPECT_EQ(Text("Name"), "frank");
+    // Still usable: the list reads again.
+    page->Refresh();
+    ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
+    EXPECT_EQ(StatusLine(), "Refresh OK!");
+}
+
+TEST_F(RadiusPageTest, RowsWithAMissingColumnAreStillListed) {
+    // Device 11's account list has no status column.
+    ASSERT_TRUE(SetOnDevice(11, {"3.12.1.1.0", "s", "gina", "3.12.1.2.0", "s", "password1", "3.12.1.4.0", "i", "0",
+                                 "3.12.1.3.0", "i", "1"}));
+    ASSERT_TRUE(Show(11, kLabel));
+    ASSERT_EQ(List(kList)->RowCount(), 1);
+    EXPECT_EQ(List(kList)->Rows()[0].value(0), "gina");
+    EXPECT_TRUE(messages->Boxes.empty());
+}
+
 TEST_F(RadiusPageTest, ADeviceThatDoesNotAnswerLeavesThePageUsable) {
     ASSERT_TRUE(Show(kSilent, kLabel, 0.02));
     EXPECT_TRUE(status->Contains("Refresh Error!"));
