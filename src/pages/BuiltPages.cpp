@@ -2,6 +2,7 @@
 #include "ApArrayPage.h"
 #include "InformationPage.h"
 #include "IntrusionPage.h"
+#include "QosPage.h"
 #include "RadiusServerPage.h"
 #include "SchedulePage.h"
 #include "TrafficControlPage.h"
@@ -24,5 +25,6 @@ void Install() {
     PageRegistry::SetFactory("CIntrusionPage", &Make<CIntrusionPage>);
     PageRegistry::SetFactory("CTrafficControlPage", &Make<CTrafficControlPage>);
     PageRegistry::SetFactory("CApArrayPage", &Make<CApArrayPage>);
+    PageRegistry::SetFactory("CQosPage", &Make<CQosPage>);
 }
 }  // namespace BuiltPages

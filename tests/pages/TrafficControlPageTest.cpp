@@ -69,6 +69,18 @@ TEST_F(TrafficPageTest, APortRange80To79IsRefusedAndAllNineRulesAreWritten) {
     ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
     EXPECT_EQ(Text("Rule 9 Port(s)"), "443");
     EXPECT_EQ(Text("Rule 9 Priority"), "Highest Priority");
+    // The QoS rules page, made with the window and never shown, lists them too.
+    CPage* qos = Frame()->View()->PageByLabel("QoS");
+    ASSERT_NE(qos, nullptr);
+    EXPECT_TRUE(qos->isHidden());
+    qos->Refresh();
+    ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
+    const std::vector<QStringList> rules = qos->FindList("QoS Rules")->Rows();
+    ASSERT_EQ(rules.size(), 9u);
+    EXPECT_EQ(rules[0].value(0), "1");
+    EXPECT_EQ(rules[0].value(3), "80-90");
+    EXPECT_EQ(rules[1].value(2), "40");
+    EXPECT_EQ(rules[8], QStringList({"9", "Highest Priority", "0", "443"}));
 }
 
 TEST_F(TrafficPageTest, ADuplicateRuleNameIsRefusedAndSpeedsStayWithinTheBandwidth) {
