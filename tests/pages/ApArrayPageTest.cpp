@@ -46,4 +46,29 @@ TEST_F(ApArrayPageTest, SaveWritesStateRoleNameAndPassword) {
     EXPECT_EQ(Text("Connection Status"), "Connect");
 }
 
+TEST(ApArrayEmptyScan, AScanThatFindsNothingLeavesTheListEmptyAndSaysGetOk) {
+    TestSupport::SimFleet fleet;
+    ASSERT_TRUE(fleet.Start("127.0.116.101", 1, {"--rows", "arrayScan=0"}));
+    ShellTest::MessageLog messages;
+    ShellTiming::SetScale(0.2);
+    WindowSettings settings;
+    settings.DeviceIpAddress = fleet.Address(1);
+    settings.SnmpPort = fleet.Port();
+    ASSERT_TRUE(ManagementWindow::Open(settings));
+    ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
+    ShellTest::StatusLog status(ManagementWindow::Frame());
+    ManagementWindow::Frame()->SwitchByLabel(kLabel);
+    ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
+    CPage* page = ManagementWindow::Frame()->View()->PageByLabel(kLabel);
+    ASSERT_NE(page, nullptr);
+    page->FindButton("Scan")->click();
+    ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
+    EXPECT_EQ(page->FindList("AP Array List")->RowCount(), 0);
+    EXPECT_EQ(ManagementWindow::Frame()->StatusLine(), "Get OK!");
+    EXPECT_TRUE(status.Contains("Scanning!"));
+    EXPECT_TRUE(messages.Boxes.empty());
+    EXPECT_TRUE(ManagementWindow::Close());
+    ShellTiming::SetScale(1.0);
+}
+
 }  // namespace
