@@ -13,6 +13,7 @@
 #include "snmp/StatusText.h"
 #include "snmp/ValueMap.h"
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -84,8 +85,31 @@ CTrafficControlPage::CTrafficControlPage(CMainView* view, const PageRow& row)
     BuildQos();
     BuildManager();
 
-    for (PageRequest* r : {modes_, bandwidth_, qosState_, managerState_, apMode_, ssids_, remoteAps_})
+    for (PageRequest* r : {modes_, bandwidth_, qosState_, managerState_, apMode_})
         r->OnGot = [this](const RequestResult& result) { tally_.Ended(result); };
+    // The SSIDs' names and the remote APs' addresses label the interfaces.
+    ssids_->OnGot = [this](const RequestResult& result) {
+        if (result.Status == 0 && !result.Done) {
+            bool ok = false;
+            const int index = CellText(ssids_->Value("dot11MssidIndex")).toInt(&ok);
+            if (ok && index >= 1 && index <= 8)
+                LabelInterface(index, CellText(ssids_->Value("dot11MssidSsid")));
+            return;
+        }
+        tally_.Ended(result);
+    };
+    remoteAps_->OnGot = [this](const RequestResult& result) {
+        if (result.Status == 0 && !result.Done) {
+            bool ok = false;
+            const int index = CellText(remoteAps_->Value("dot11RemoteApMacAddressIndex")).toInt(&ok);
+            const QString mac = CellText(remoteAps_->Value("dot11RemoteApMacAddressList"));
+            const bool unused = mac.isEmpty() || mac.count(QLatin1Char('0')) == mac.size();
+            if (ok && index >= 1 && index <= 8)
+                LabelInterface(8 + index, unused ? QString() : mac.toUpper());
+            return;
+        }
+        tally_.Ended(result);
+    };
     qosRules_->OnGot = [this](const RequestResult& result) { QosArrived(result); };
     ruleList_->OnGot = [this](const RequestResult& result) {
         if (result.Status == 0 && !result.Done)
@@ -108,12 +132,23 @@ void CTrafficControlPage::BuildLinks() {
     PageField* up = &form.Add<EditField>(*bandwidth_, "dot11UpLinkBandWidth", QStringLiteral("Uplink Bandwidth (Mbits/sec)"))
                          .Check(Checks::Range(1, 150, QString::fromLatin1(kBandwidthRange)));
     form.Button(QStringLiteral("Save"), [this] { SaveLinks(); });
-    std::vector<std::vector<PageField*>> rows = InRows(modes, 3);
+    modeFields_ = modes;
+    std::vector<std::vector<PageField*>> rows = InRows(modes, 2);
     rows.push_back({down});
     rows.push_back({up});
     Arrange(form, rows);
     PutInTab(tab, form.Box());
     EndTab(tab);
+}
+
+void CTrafficControlPage::LabelInterface(int interface, const QString& detail) {
+    const PageField* field = modeFields_.at(static_cast<size_t>(interface));
+    if (QLabel* label = PageGrid::LabelOf(*field))
+    {
+        label->setText(InterfaceLabel(interface) + (detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail)) +
+                       QStringLiteral(" :"));
+        label->setMinimumWidth(label->sizeHint().width());
+    }
 }
 
 void CTrafficControlPage::BuildQos() {

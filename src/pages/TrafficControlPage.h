@@ -34,6 +34,8 @@ private:
     void BuildQos();
     void BuildManager();
     void QosArrived(const RequestResult& result);
+    // Shows the SSID's name or the remote AP's address beside an interface (0 Ethernet, 1-8 SSIDs, 9-16 WDS).
+    void LabelInterface(int interface, const QString& detail);
     void RuleRowArrived();
     void RulesEnded(const RequestResult& result);
     void ReadRules(std::function<void(bool)> then);
@@ -60,6 +62,7 @@ private:
     PageRequest* apMode_ = nullptr;
 
     QTabWidget* tabs_ = nullptr;
+    std::vector<PageField*> modeFields_;
     ComboField* qosOn_ = nullptr;
     ComboField* managerOn_ = nullptr;
     std::array<QosRow, kQosRules> qos_{};
