@@ -143,4 +143,25 @@ TEST_F(TrafficPageTest, EnablingTheManagerWithoutABandwidthIsRefused) {
     EXPECT_EQ(Sets().size(), before);
 }
 
+TEST_F(TrafficPageTest, AFullRuleListShowsTheDevicesErrorAndKeepsTheList) {
+    for (int n = 1; n <= 8; ++n)
+        ASSERT_TRUE(SetOnDevice(5, {"3.9.3.2.1.0", "s", QString("rule%1").arg(n), "3.9.3.2.2.0", "a", "192.168.0.9",
+                                    "3.9.3.2.4.0", "i", "100", "3.9.3.2.6.0", "i", "1"}));
+    ASSERT_TRUE(Show(5, kLabel));
+    ASSERT_EQ(List(kRules)->RowCount(), 8);
+    Set("Name", "ninth");
+    Set("Client IP", "192.168.0.60");
+    Set("Client MAC", "0011223344AA");
+    Set("Ethernet to Wireless Speed (kbits/sec)", "300");
+    ASSERT_TRUE(Press("Add"));
+    EXPECT_FALSE(status->Contains("Save OK!"));
+    bool shown = false;
+    for (const QString& line : status->Texts())
+        shown |= line.startsWith("Set: ") && !line.contains("Ok!");
+    EXPECT_TRUE(shown) << status->Texts().join(" | ").toStdString();
+    EXPECT_EQ(List(kRules)->RowCount(), 8);
+    EXPECT_EQ(Text("Name"), "ninth");   // kept for another try
+    EXPECT_TRUE(Frame()->isEnabled());
+}
+
 }  // namespace
