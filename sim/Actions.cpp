@@ -286,6 +286,19 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
         RadioRules::FollowBand(state);
         return std::string("band ") + (n == 1 ? "5GHz" : "2.4GHz") + ", channels " + RadioRules::ChannelsOf(n == 1);
     }
+    if (Is(def, "dot11VlanStatus") && n == 1) {
+        // VLANs work in the Access Point mode only: the device switches to it.
+        static const OidPath apMode = Oids::MustParse(std::string(Catalogue::EnterpriseRoot) + ".2.1.3.3.1.1.1.28.1");
+        if (DeviceState::Cell* mode = state.Find(apMode); mode && mode->Value.Number != 1) {
+            SetNumber(*mode, 1);
+            if (DeviceState::Cell* status = state.Named("dot11ApModeStatus"))
+                if (const ValueMap* map = MibMaps::ByNumber(3))
+                    if (QString text = map->TextForValue(QStringLiteral("1")); !text.isEmpty())
+                        status->Value.Bytes = text.toStdString();
+            return "VLAN on: AP mode set to Access Point";
+        }
+        return {};
+    }
     if (Is(def, "dot11ApMode")) {
         // The status text follows the mode.
         if (DeviceState::Cell* status = state.Named("dot11ApModeStatus"))

@@ -168,6 +168,8 @@ TEST_F(VlanEditor, EnablingVlanOutsideAccessPointModeWarnsFirst) {
     messages->Answer = MessageBox::AnswerOk;
     ASSERT_TRUE(Press("VLAN List/Save"));
     EXPECT_EQ(Get(5, "3.6.1.1.0"), "1");
+    // The device has switched to the Access Point mode.
+    EXPECT_EQ(Get(5, "2.1.3.3.1.1.1.28.1"), "1");
 }
 
 TEST_F(VlanEditor, AFullListShowsTheDevicesErrorAndKeepsTheList) {
