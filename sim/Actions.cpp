@@ -4,6 +4,8 @@
 #include "FileTransfer.h"
 #include "RadioRules.h"
 #include "ApModeRules.h"
+#include "RogueTypes.h"
+#include "VlanPorts.h"
 #include "SlotLists.h"
 #include "SnmpErrors.h"
 #include "TimeLogRules.h"
@@ -176,11 +178,14 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
     }
     if (const std::string* name = NameIn(def, RefreshTables())) {
         if (n != 1) return {};
+        const auto types = RogueTypes::Kept(state);   // access points keep their types across detections
         for (const std::string& table : RefreshTables().at(*name)) {
             state.RebuildTable(table);
             if (DhcpLeases::IsStaticLeaseTable(table))
                 DhcpLeases::FollowStaticPool(state);
         }
+        RogueTypes::Restore(state, types);
+        VlanPorts::Follow(state);
         Idle(state, oid, def);
         return "refreshed " + RefreshTables().at(*name).front();
     }
@@ -289,6 +294,19 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
     if (ApModeRules::IsChannel(state, def)) {
         ApModeRules::FollowChannel(state);
         return "channel " + std::to_string(n) + ", frequency follows";
+    }
+    if (Is(def, "dot11VlanStatus") && n == 1) {
+        // VLANs work in the Access Point mode only: the device switches to it.
+        static const OidPath apMode = Oids::MustParse(std::string(Catalogue::EnterpriseRoot) + ".2.1.3.3.1.1.1.28.1");
+        if (DeviceState::Cell* mode = state.Find(apMode); mode && mode->Value.Number != 1) {
+            SetNumber(*mode, 1);
+            if (DeviceState::Cell* status = state.Named("dot11ApModeStatus"))
+                if (const ValueMap* map = MibMaps::ByNumber(3))
+                    if (QString text = map->TextForValue(QStringLiteral("1")); !text.isEmpty())
+                        status->Value.Bytes = text.toStdString();
+            return "VLAN on: AP mode set to Access Point";
+        }
+        return {};
     }
     if (Is(def, "dot11ApMode")) {
         // The status text follows the mode.

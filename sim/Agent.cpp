@@ -1,5 +1,6 @@
 #include "Agent.h"
 #include "RangeDeletion.h"
+#include "RogueTypes.h"
 #include "SnmpErrors.h"
 #include "TraceLog.h"
 #include "snmp/SnmpSyntax.h"
@@ -382,6 +383,13 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                     status = SnmpErrors::NoAccess;
                 else
                     status = RangeDeletion::Check(SimValue::Integer(SnmpSyntax::Integer, *r->requestvb->val.integer));
+            } else if (int command = cell ? 0 : RogueTypes::CommandOf(oid)) {
+                if (!MayWrite(*device, reqinfo->asp->pdu))
+                    status = SnmpErrors::NoAccess;
+                else if (r->requestvb->type != ASN_INTEGER)
+                    status = SnmpErrors::WrongType;
+                else
+                    status = RogueTypes::Check(*device, command, SimValue::Integer(SnmpSyntax::Integer, *r->requestvb->val.integer));
             } else if (!cell)
                 status = NoSuchInstance(state, oid) ? SnmpErrors::NoCreation : SnmpErrors::NotWritable;
             else if (!MayWrite(*device, reqinfo->asp->pdu))
@@ -433,6 +441,8 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
                 } else if (int row = RangeDeletion::RowOf(PathOf(r->requestvb->name, r->requestvb->name_length))) {
                     device->Log().Add(DeviceLog::Priority::Info, RangeDeletion::Delete(*device, row));   // the range deletion
                 }
+                if (int command = RogueTypes::CommandOf(PathOf(r->requestvb->name, r->requestvb->name_length)))
+                    device->Log().Add(DeviceLog::Priority::Info, RogueTypes::Apply(*device, command, *r->requestvb->val.integer));
                 continue;
             }
             DeviceState::Cell* cell = state.Find(undo->Oid);

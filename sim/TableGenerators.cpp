@@ -71,8 +71,18 @@ const char* kPortNames[] = {"Mgmt", "LAN", "Primary", "M-SSID1", "M-SSID2", "M-S
 SimValue GeneratedCell(const Shape& shape, const VarDef& column, int n, const DeviceIdentity& id, uint32_t seed) {
     const std::string& name = column.Name;
     const std::string table = shape.Name;
-    uint32_t r = Mix(seed * 7919U + static_cast<uint32_t>(n) * 104729U + static_cast<uint32_t>(id.Index) * 31U);
+    // The access points around the device are the same at every detection.
+    const uint32_t rowSeed = table == "rogueSurvey" ? 0U : seed;
+    uint32_t r = Mix(rowSeed * 7919U + static_cast<uint32_t>(n) * 104729U + static_cast<uint32_t>(id.Index) * 31U);
     int32_t syntax = column.Syntax;
+    // The first member of the device's array is the device itself.
+    if (table == "apArrayMembers" && n == 1 && syntax == SnmpSyntax::MacAddress)
+        return SimValue::Octets(syntax, id.MacBytes);
+    if (table == "apArrayMembers" && n == 1 && syntax == SnmpSyntax::IpAddress) {
+        SimValue own;
+        if (SimValue::FromText(syntax, id.Address, own))
+            return own;
+    }
     if (Has(name, "Index") || name == "Index" || name == "ID")
         return syntax == SnmpSyntax::DisplayString ? SimValue::Octets(syntax, n == 1 ? "Primary SSID" : "multi-ssid" + std::to_string(n - 1))
                                                    : SimValue::Integer(syntax, n);

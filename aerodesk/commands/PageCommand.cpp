@@ -27,6 +27,7 @@ const ActionOption kActions[] = {
     {"set", "set", true},        {"check", "check", false}, {"uncheck", "uncheck", false},
     {"select", "select", true},  {"tick", "tick", true},    {"press", "press", false},
     {"answer", "answer", false}, {"file", "file", false},
+    {"tab", "tab", false},
 };
 
 const ActionOption* FindAction(const QString& option) {
@@ -127,6 +128,7 @@ public:
             "  --check FIELD, --uncheck FIELD   tick or clear a check box\n"
             "  --select \"LIST=ROW\"   click row ROW (from 0) of a list; --tick \"LIST=ROW\" clicks its check box\n"
             "  --press BUTTON        click a button (\"GROUP/BUTTON\" where a page repeats one)\n"
+            "  --tab TITLE           click the page's tab TITLE (its controls are shown)\n"
             "  --answer ok|cancel|yes|no   the answer to every later question box (default ok/yes)\n"
             "  --file PATH           the answer to the next file dialog\n"
             "FIELD is the label as shown, without a trailing ':' (\"GROUP/LABEL\" where two share it); --list names "

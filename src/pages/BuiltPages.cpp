@@ -1,5 +1,6 @@
 #include "BuiltPages.h"
 #include "AdminPage.h"
+#include "ApArrayPage.h"
 #include "ClientInfoPage.h"
 #include "DateTimePage.h"
 #include "DeviceInfoPage.h"
@@ -7,11 +8,17 @@
 #include "FilterPage.h"
 #include "GroupingPage.h"
 #include "InformationPage.h"
+#include "IntrusionPage.h"
 #include "LanPage.h"
 #include "LogPage.h"
 #include "MultiSsidPage.h"
 #include "PerformancePage.h"
+#include "QosPage.h"
+#include "RadiusServerPage.h"
+#include "SchedulePage.h"
 #include "StatsPage.h"
+#include "TrafficControlPage.h"
+#include "VlanPage.h"
 #include "WdsInfoPage.h"
 #include "WirelessPage.h"
 #include "shell/PageRegistry.h"
@@ -46,5 +53,12 @@ void Install() {
     PageRegistry::SetFactory("CStatsPage", &Make<CStatsPage>);
     PageRegistry::SetFactory("CClientInfoPage", &Make<CClientInfoPage>);
     PageRegistry::SetFactory("CWdsInfoPage", &Make<CWdsInfoPage>);
+    PageRegistry::SetFactory("CSchedulePage", &Make<CSchedulePage>);
+    PageRegistry::SetFactory("CVlanPage", &Make<CVlanPage>);
+    PageRegistry::SetFactory("CRadiusServerPage", &Make<CRadiusServerPage>);
+    PageRegistry::SetFactory("CIntrusionPage", &Make<CIntrusionPage>);
+    PageRegistry::SetFactory("CTrafficControlPage", &Make<CTrafficControlPage>);
+    PageRegistry::SetFactory("CApArrayPage", &Make<CApArrayPage>);
+    PageRegistry::SetFactory("CQosPage", &Make<CQosPage>);
 }
 }  // namespace BuiltPages

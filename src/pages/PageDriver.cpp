@@ -1,4 +1,5 @@
 #include "PageDriver.h"
+#include <QTabWidget>
 #include "ManagementWindow.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -119,6 +120,17 @@ QString ReachError() {
     }
 }
 
+// The tab control of the page that has a tab titled `title`, and its index.
+std::pair<QTabWidget*, int> TabOf(const CPage* page, const QString& title) {
+    for (QTabWidget* tabs : page->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == title)
+                return {tabs, i};
+        }
+    }
+    return {nullptr, -1};
+}
+
 QString Resolve(CPage* page, Step& step) {
     const QString pageLabel = QString::fromLatin1(page->Row().Label);
     if (step.Kind == QLatin1String("set") || step.Kind == QLatin1String("check") ||
@@ -142,6 +154,9 @@ QString Resolve(CPage* page, Step& step) {
         static const QStringList answers = {"ok", "cancel", "yes", "no"};
         if (!answers.contains(step.Value))
             return QStringLiteral("bad answer \"%1\" (ok, cancel, yes or no)").arg(step.Value);
+    } else if (step.Kind == QLatin1String("tab")) {
+        if (!TabOf(page, step.Target).first)
+            return QStringLiteral("unknown tab \"%1\" on page \"%2\"").arg(step.Target, pageLabel);
     } else if (step.Kind != QLatin1String("file")) {
         return QStringLiteral("unknown action \"%1\"").arg(step.Kind);
     }
@@ -164,6 +179,15 @@ QString Perform(CPage* page, Step& step, Answerer& answerer) {
     }
     if (step.Kind == QLatin1String("file")) {
         answerer.AddFile(step.Value);
+        return {};
+    }
+    if (step.Kind == QLatin1String("tab")) {
+        // A click on the tab: its page of controls is shown.
+        const auto [tabs, index] = TabOf(page, step.Target);
+        const QString why = Reachable(tabs, page, QStringLiteral("tab \"%1\"").arg(step.Target));
+        if (!why.isEmpty())
+            return why;
+        tabs->setCurrentIndex(index);
         return {};
     }
     if (step.Field) {

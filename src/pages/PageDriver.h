@@ -9,6 +9,7 @@
 // Script: {"page": LABEL, "list": bool, "actions": [{"do": KIND, "target": NAME, "value": TEXT}, ...]}
 // with KIND one of set (target FIELD, value text), check, uncheck (target
 // FIELD), select, tick (target LIST, value row from 0), press (target BUTTON),
+// tab (target the title of a tab of the page: it is clicked),
 // answer (value ok|cancel|yes|no, for every later question box), file (value
 // PATH, for the next file dialog).
 //

@@ -1,6 +1,7 @@
 // The window's entry points: open once, show, close refused while busy, and
 // pages rendered to image files.
 #include "PagesFixture.h"
+#include "shell/PageRegistry.h"
 #include <set>
 #include <QApplication>
 #include <QDir>

@@ -10,6 +10,7 @@
 #include "pages/BuiltPages.h"
 #include "pages/ManagementWindow.h"
 #include "pages/PageDriver.h"
+#include "shell/PageRegistry.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "shell/EditField.h"
@@ -217,9 +218,19 @@ TEST_F(PageDriverTest, ListingNamesThePagesAndAPagesDeclarations) {
         if (v.toObject().value("built").toBool())
             built << v.toObject().value("label").toString();
     }
+    ASSERT_FALSE(built.isEmpty());
+    EXPECT_EQ(built.first(), "Information");
     for (const char* label : {"Information", "Wireless", "LAN", "Multi-SSID", "Configuration File", "Date and Time",
-                              "Device Information", "Stats", "Client Information", "WDS Information", "Log"})
+                              "Device Information", "Stats", "Client Information", "WDS Information", "Log",
+                              "Schedule", "VLAN", "Traffic Control"})
         EXPECT_TRUE(built.contains(label)) << label;
+    for (const QJsonValue& v : pages.value("pages").toArray()) {
+        const QJsonObject page = v.toObject();
+        const PageRow* row = PageRegistry::FindByLabel(page.value("label").toString());
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(page.value("built").toBool(), PageRegistry::Factory(row->PageClass) != nullptr)
+            << page.value("label").toString().toStdString();
+    }
     const QJsonObject lan = PageDriver::List("LAN");
     QStringList fields, buttons;
     for (const QJsonValue& v : lan.value("fields").toArray())
