@@ -1,5 +1,8 @@
 #include "BuiltPages.h"
+#include "ConfigFilePage.h"
+#include "FirmwarePage.h"
 #include "InformationPage.h"
+#include "SystemPage.h"
 #include "shell/PageRegistry.h"
 
 namespace BuiltPages {
@@ -10,5 +13,10 @@ CPage* Make(CMainView* view, const PageRow& row) {
 }
 }  // namespace
 
-void Install() { PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>); }
+void Install() {
+    PageRegistry::SetFactory("CInformationPage", &Make<CInformationPage>);
+    PageRegistry::SetFactory("CFirmwarePage", &Make<CFirmwarePage>);
+    PageRegistry::SetFactory("CConfigFilePage", &Make<CConfigFilePage>);
+    PageRegistry::SetFactory("CSystemPage", &Make<CSystemPage>);
+}
 }  // namespace BuiltPages
