@@ -10,7 +10,7 @@ CConfigFilePage::CConfigFilePage(CMainView* view, const PageRow& row) : CTransfe
     PageForm& update = Form(QStringLiteral("Update Configuration File"));
     updatePath_ = &update.Add<EditField>(QStringLiteral("Update File"));
     FormRows::ButtonAfter(*this, update, *updatePath_, update.Title(), QStringLiteral("Browse"),
-                          [this] { Browse(*updatePath_, QString::fromLatin1(OpenFilter)); });
+                          [this] { Browse(*updatePath_, FileRules::NameFilter(QString::fromLatin1(OpenFilter))); });
     FormRows::ButtonAfter(*this, update, *updatePath_, update.Title(), QStringLiteral("Update"),
                           [this] { Upload(FileRules::Kind::Configuration, *updatePath_); });
     download_ = &Form(DownloadCaption());

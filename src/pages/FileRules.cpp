@@ -33,4 +33,20 @@ QString DownloadPath(const QString& path) {
     return path + QStringLiteral(".dcf");
 }
 
+QString NameFilter(const QString& classic) {
+    const QStringList parts = classic.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString text = parts[i].trimmed();
+        const QString patterns = parts[i + 1].trimmed();
+        if (text.isEmpty() && patterns.isEmpty())
+            continue;
+        // The text names its patterns where it carries them in parentheses.
+        const qsizetype open = text.indexOf(QLatin1Char('('));
+        const QString label = open < 0 ? text : text.left(open).trimmed();
+        filters << (label.isEmpty() ? patterns : label) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
 }  // namespace FileRules

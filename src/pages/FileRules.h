@@ -18,4 +18,8 @@ bool Accepts(Kind kind, const QString& fileName);
 // ".dcf" appended otherwise.
 QString DownloadPath(const QString& path);
 
+// A classic filter ("Text(*.x)|*.x|...||") as the name filter that the
+// module's file dialogs take ("Text(*.x);;..."); "" stays "".
+QString NameFilter(const QString& classic);
+
 }  // namespace FileRules

@@ -14,7 +14,7 @@ constexpr int32_t kVersionTimeout = 500;
 }  // namespace
 
 CFirmwarePage::CFirmwarePage(CMainView* view, const PageRow& row) : CTransferPage(view, row) {
-    const QString openFilter = QString::fromLatin1(OpenFilter);
+    const QString openFilter = FileRules::NameFilter(QString::fromLatin1(OpenFilter));
     firmware_ = &Form(QString::fromLatin1(LocalFirmwareCaption));
     // What the device runs now, read on every refresh.
     PageRequest& version = AddRequest(kFirmwareVersionVars, kVersionTimeout);

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "shell/ComboField.h"
 #include "shell/MainFrame.h"
+#include "shell/MainView.h"
 #include "shell/PageWait.h"
 #include "shell/ShellTiming.h"
 #include "shell/WaitDialog.h"

@@ -1,9 +1,9 @@
 #pragma once
 #include "shell/Page.h"
+#include "shell/WaitDialog.h"
 #include <QPointer>
 #include <QTimer>
 
-class CWaitDialog;
 class ComboField;
 
 // The common ground of the maintenance pages: the restart request with its

@@ -199,7 +199,7 @@ void CTransferPage::RebootAnswered(const RequestResult& result) {
 void CTransferPage::Download(EditField& path) {
     QString file;
     if (HostHasFtpServer()) {
-        file = FileDialog::SaveFile(QStringLiteral("Save As"), Text(SaveFilter), FileRules::FileName(path.Text()));
+        file = FileDialog::SaveFile(QStringLiteral("Save As"), FileRules::NameFilter(Text(SaveFilter)), FileRules::FileName(path.Text()));
         if (file.isEmpty())
             return;
     } else {
