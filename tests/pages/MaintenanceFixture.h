@@ -26,19 +26,24 @@
 #include <gtest/gtest.h>
 #include <map>
 
+// Failure messages show lists of texts as texts.
+inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '[' << texts.join(" | ").toStdString() << ']'; }
+
 namespace MaintenanceTest {
 
+// The device's scalars as the pages send them (with ".0").
+
 inline const QString kE = QStringLiteral("1.3.6.1.4.1.171.10.37.36");
-inline const QString kServerOid = kE + ".4.3.3.1";
-inline const QString kUserOid = kE + ".4.3.3.3";
-inline const QString kPasswordOid = kE + ".4.3.3.4";
-inline const QString kRemoteNameOid = kE + ".4.3.3.5";
-inline const QString kFtpCommandOid = kE + ".4.3.3.7";
-inline const QString kUpgradeOid = kE + ".4.3.3.8";
-inline const QString kRestartOid = kE + ".4.2.1";
-inline const QString kFactoryOid = kE + ".4.2.2";
-inline const QString kDiscardOid = kE + ".4.3.4";
-inline const QString kLanguageClearOid = kE + ".4.2.5";
+inline const QString kServerOid = kE + ".4.3.3.1.0";
+inline const QString kUserOid = kE + ".4.3.3.3.0";
+inline const QString kPasswordOid = kE + ".4.3.3.4.0";
+inline const QString kRemoteNameOid = kE + ".4.3.3.5.0";
+inline const QString kFtpCommandOid = kE + ".4.3.3.7.0";
+inline const QString kUpgradeOid = kE + ".4.3.3.8.0";
+inline const QString kRestartOid = kE + ".4.2.1.0";
+inline const QString kFactoryOid = kE + ".4.2.2.0";
+inline const QString kDiscardOid = kE + ".4.3.4.0";
+inline const QString kLanguageClearOid = kE + ".4.2.5.0";
 inline const QString kVersionOid = kE + ".5.1.1.0";
 inline const QString kSysNameOid = QStringLiteral("1.3.6.1.2.1.1.5.0");
 
@@ -142,13 +147,19 @@ protected:
     static std::vector<PageTest::SetRequest> AllSets(int device) {
         return PageTest::SetsIn(sim_->PrivateFile("trace.tsv"), sim_->Address(device));
     }
-    // The sets the device received, a retransmission (the same set again
-    // right after it) counted once.
-    static std::vector<PageTest::SetRequest> Sets(int device = kLive) {
+    // Where the device's sets stand now.
+    static size_t Mark(int device = kLive) { return AllSets(device).size(); }
+    // The sets the device received since `mark`, each one once in the order
+    // it first came: a retransmission (a request's retry) adds nothing.
+    static std::vector<PageTest::SetRequest> SetsSince(size_t mark, int device = kLive) {
+        const auto all = AllSets(device);
         std::vector<PageTest::SetRequest> sets;
-        for (const PageTest::SetRequest& set : AllSets(device)) {
-            if (sets.empty() || sets.back().Varbinds != set.Varbinds)
-                sets.push_back(set);
+        for (size_t i = mark; i < all.size(); ++i) {
+            bool seen = false;
+            for (const auto& set : sets)
+                seen |= set.Varbinds == all[i].Varbinds;
+            if (!seen)
+                sets.push_back(all[i]);
         }
         return sets;
     }
@@ -160,12 +171,11 @@ protected:
         }
         return {};
     }
-    // Every set after the first `from`, as their OIDs with values.
-    static QStringList SentSince(size_t from, int device = kLive) {
+    // The sets since `mark`, one line each, for failure messages.
+    static QStringList SentSince(size_t mark, int device = kLive) {
         QStringList sent;
-        const auto sets = Sets(device);
-        for (size_t i = from; i < sets.size(); ++i)
-            sent << sets[i].Varbinds.join(QLatin1Char(' '));
+        for (const auto& set : SetsSince(mark, device))
+            sent << set.Varbinds.join(QLatin1Char(' '));
         return sent;
     }
     static QString Read(const QString& oid, int32_t syntax, int device = kLive) {

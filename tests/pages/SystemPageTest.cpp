@@ -16,17 +16,17 @@ protected:
 
 TEST_F(SystemPageTest, RestartAsksThenRestartsTheDevice) {
     ASSERT_TRUE(Open(kLive, kLabel));
-    const size_t before = Sets().size();
+    const size_t before = Mark();
     messages->Answer = MessageBox::AnswerCancel;
     ASSERT_TRUE(Press("Restart"));
-    EXPECT_EQ(Sets().size(), before);
+    EXPECT_EQ(SetsSince(before).size(), 0u);
     messages->Answer = MessageBox::AnswerOk;
     ASSERT_TRUE(Press("Restart"));
     ASSERT_EQ(messages->Boxes.size(), 2u);
     EXPECT_EQ(messages->Boxes[1].Text, "Device will reboot, continue?");
     EXPECT_EQ(messages->Boxes[1].Caption, "Warning");
-    const auto sets = Sets();
-    ASSERT_EQ(sets.size(), before + 1);
+    const auto sets = SetsSince(before);
+    ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets.back().Varbinds, QStringList{kRestartOid + "=1"});
     EXPECT_TRUE(DeviceSaid("restart: silent for"));
     EXPECT_TRUE(Settled());
@@ -34,7 +34,7 @@ TEST_F(SystemPageTest, RestartAsksThenRestartsTheDevice) {
 
 TEST_F(SystemPageTest, DiscardChangesFromTheMenuRestartsTheDevice) {
     ASSERT_TRUE(Open(kLive, kLabel));
-    const size_t before = Sets().size();
+    const size_t before = Mark();
     ASSERT_TRUE(frame->Command(PageRegistry::CmdDiscardChanges));
     EXPECT_FALSE(frame->isEnabled());
     ASSERT_NE(page->WaitDialog(), nullptr);
@@ -42,8 +42,8 @@ TEST_F(SystemPageTest, DiscardChangesFromTheMenuRestartsTheDevice) {
     ASSERT_TRUE(ManagementWindow::WaitIdle(60000));
     EXPECT_EQ(messages->Texts(), QStringList{"Device will reboot, continue?"});
     EXPECT_EQ(RequestedMs("close"), CMaintenancePage::kRebootWaitMs);
-    const auto sets = Sets();
-    ASSERT_EQ(sets.size(), before + 1);
+    const auto sets = SetsSince(before);
+    ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets.back().Varbinds, QStringList{kRestartOid + "=1"});
     EXPECT_TRUE(Settled());
 }
@@ -52,17 +52,17 @@ TEST_F(SystemPageTest, DiscardReturnsTheDeviceToItsAppliedSettings) {
     ASSERT_TRUE(Open(kLive, kLabel));
     const QString applied = Read(kSysNameOid, SnmpSyntax::DisplayString);
     Write(kSysNameOid, SnmpSyntax::DisplayString, "not-yet-applied");
-    const size_t before = Sets().size();
+    const size_t before = Mark();
     messages->Answer = MessageBox::AnswerCancel;
     ASSERT_TRUE(Press("Discard"));
     EXPECT_EQ(messages->Texts(), QStringList{"All of your changes will be discarded, continue?"});
-    EXPECT_EQ(Sets().size(), before);
+    EXPECT_EQ(SetsSince(before).size(), 0u);
     EXPECT_EQ(Read(kSysNameOid, SnmpSyntax::DisplayString), "not-yet-applied");
     messages->Answer = MessageBox::AnswerOk;
     ASSERT_TRUE(Press("Discard"));
     EXPECT_EQ(status->Texts().last(), "Discard changes success.");
-    const auto sets = Sets();
-    ASSERT_EQ(sets.size(), before + 1);
+    const auto sets = SetsSince(before);
+    ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets.back().Varbinds, QStringList{kDiscardOid + "=1"});
     EXPECT_EQ(Read(kSysNameOid, SnmpSyntax::DisplayString), applied);
 }
@@ -77,13 +77,13 @@ TEST_F(SystemPageTest, ADiscardTheDeviceRefusesSaysSo) {
 TEST_F(SystemPageTest, RestoreResetsTheDeviceThenRestartsIt) {
     ASSERT_TRUE(Open(kLive, kLabel));
     Write(kSysNameOid, SnmpSyntax::DisplayString, "before-reset");
-    const size_t before = Sets().size();
+    const size_t before = Mark();
     ASSERT_TRUE(Press("Restore"));
     EXPECT_EQ(messages->Texts(), QStringList{"Device will reboot and module will be disconnected, continue?"});
-    const auto sets = Sets();
-    ASSERT_EQ(sets.size(), before + 2) << SentSince(before).join("\n").toStdString();
-    EXPECT_EQ(sets[before].Varbinds, QStringList{kFactoryOid + "=1"});
-    EXPECT_EQ(sets[before + 1].Varbinds, QStringList{kRestartOid + "=1"});
+    const auto sets = SetsSince(before);
+    ASSERT_EQ(sets.size(), 2u) << SentSince(before).join("\n").toStdString();
+    EXPECT_EQ(sets[0].Varbinds, QStringList{kFactoryOid + "=1"});
+    EXPECT_EQ(sets[1].Varbinds, QStringList{kRestartOid + "=1"});
     EXPECT_EQ(RequestedMs("restart"), CMaintenancePage::kRestartDelayMs);
     EXPECT_TRUE(ShellTest::PumpUntil(
         [] {
@@ -110,15 +110,15 @@ TEST_F(SystemPageTest, ClearRemovesTheLanguagePackAfterTheQuestion) {
     page = dynamic_cast<CMaintenancePage*>(frame->View()->PageByLabel(kLabel));
     ASSERT_NE(page, nullptr);
     messages->Boxes.clear();
-    const size_t before = Sets().size();
+    const size_t before = Mark();
     messages->Answer = MessageBox::AnswerCancel;
     ASSERT_TRUE(Press("Clear"));
-    EXPECT_EQ(Sets().size(), before);
+    EXPECT_EQ(SetsSince(before).size(), 0u);
     messages->Answer = MessageBox::AnswerOk;
     ASSERT_TRUE(Press("Clear"));
     EXPECT_EQ(messages->Texts(), (QStringList{"Clear the language pack?", "Clear the language pack?"}));
-    const auto sets = Sets();
-    ASSERT_EQ(sets.size(), before + 1);
+    const auto sets = SetsSince(before);
+    ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets.back().Varbinds, QStringList{kLanguageClearOid + "=1"});
     EXPECT_TRUE(DeviceSaid("language pack Francais cleared"));
 }
