@@ -61,8 +61,9 @@ TEST_F(FirmwarePageTest, FirmwareUploadInstallsTheImageAndTheDeviceRunsItAfterIt
     EXPECT_EQ(RequestedMs("close"), CTransferPage::kFirmwareRebootMs);
     EXPECT_TRUE(Settled());
     EXPECT_EQ(page->FindField("Upload Firmware From File")->Text(), "");
-    // A device that restarted by itself does not answer the page's restart:
-    // no failure line follows the success.
+    // A device that restarted by itself does not answer the page's restart
+    // (it stays silent longer than the restart request waits): no failure
+    // line follows the success.
     EXPECT_EQ(status->Texts().last(), "Upgrade firmware success.") << status->Texts().join(" | ").toStdString();
     // A refresh shows what the device now runs.
     page->Refresh();

@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString kDevice = QStringLiteral("127.0.13.60");
+const QString kDevice = QStringLiteral("127.0.113.60");
 
 class MaintenanceCommand : public testing::Test {
 public:

@@ -64,9 +64,9 @@ public:
         sim_ = std::make_unique<TestSupport::SimFleet>();
         const QString silentFtp = QStringLiteral("%1:%2:silent:set").arg(kStopsAnswering).arg(kFtpCommandOid);
         const QString refusedDiscard = QStringLiteral("%1:%2:genErr:set").arg(kRefusesDiscard).arg(kDiscardOid);
-        ASSERT_TRUE(sim_->Start(QStringLiteral("127.0.13.1"), 3,
+        ASSERT_TRUE(sim_->Start(QStringLiteral("127.0.113.1"), 3,
                                 {"--trace", sim_->PrivateFile("trace.tsv"), "--verbose", "--ftp-port",
-                                 QString::number(ftp_->Port()), "--restart-time", "300", "--reset-time", "300",
+                                 QString::number(ftp_->Port()), "--restart-time", "1000", "--reset-time", "300",
                                  "--transfer-timeout", "10", "--fault", silentFtp, "--fault", refusedDiscard}))
             << sim_->Output();
     }
@@ -131,10 +131,16 @@ protected:
         QString why;
         return field && field->Enter(text, &why);
     }
-    // The page is usable again: no wait, the frame enabled, no wait dialog.
+    // The page is usable again: no wait, the frame enabled, no wait dialog
+    // shown (a closed one may await its deletion).
     bool Settled() const {
-        return !page->Waiting() && !page->IsBusy() && frame->isEnabled() && page->WaitDialog() == nullptr &&
-               frame->findChildren<CWaitDialog*>().isEmpty();
+        if (page->Waiting() || page->IsBusy() || !frame->isEnabled() || page->WaitDialog() != nullptr)
+            return false;
+        for (const CWaitDialog* dialog : frame->findChildren<CWaitDialog*>()) {
+            if (dialog->isVisible())
+                return false;
+        }
+        return true;
     }
 
     static QString File(const QString& name, const QByteArray& data) {

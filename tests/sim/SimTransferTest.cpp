@@ -300,7 +300,7 @@ TEST_F(SimTransfer, sim_UpgradeQueueRebootComesAfterTheInstall) {
 }
 
 TEST_F(SimTransfer, sim_LanguagePackIsInstalledBesideTheFirmwareAndCleared) {
-    StartOurServers("127.0.13.40");
+    StartOurServers("127.0.113.40");
     const std::string version = Get(kE + ".5.1.1.0");
     WriteFile(home + "/lang.bin", "language=Espanol\n" + QByteArray(3000, 'e'));
     FtpSettings("fwuser", "fwpass", "lang.bin");
@@ -318,7 +318,7 @@ TEST_F(SimTransfer, sim_LanguagePackIsInstalledBesideTheFirmwareAndCleared) {
 }
 
 TEST_F(SimTransfer, sim_AnEmptyFirmwareImageIsRefused) {
-    StartOurServers("127.0.13.41");
+    StartOurServers("127.0.113.41");
     const std::string version = Get(kE + ".5.1.1.0");
     WriteFile(home + "/empty.bin", "");
     FtpSettings("fwuser", "fwpass", "empty.bin");
