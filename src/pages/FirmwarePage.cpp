@@ -25,6 +25,7 @@ CFirmwarePage::CFirmwarePage(CMainView* view, const PageRow& row) : CTransferPag
     ssl_ = &Form(QString::fromLatin1(LocalSslCaption));
     PathRow(*ssl_, "Upload Certificate From File:", "Certificate", FileRules::Kind::Certificate, openFilter);
     PathRow(*ssl_, "Upload Key From File :", "Key", FileRules::Kind::Key, QString());
+    FormRows::AlignLabels({firmware_, ssl_});
     ShowCaptions();
 }
 

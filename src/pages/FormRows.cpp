@@ -49,4 +49,19 @@ QPushButton* TextRow(CPage& page, PageForm& form, const QString& text, const QSt
     return button;
 }
 
+void AlignLabels(const std::vector<PageForm*>& forms) {
+    int widest = 0;
+    for (PageForm* form : forms) {
+        QGridLayout* grid = GridOf(*form);
+        for (int row = 0; grid && row < grid->rowCount(); ++row) {
+            if (QLayoutItem* item = grid->itemAtPosition(row, 0); item && item->widget())
+                widest = qMax(widest, item->widget()->sizeHint().width());
+        }
+    }
+    for (PageForm* form : forms) {
+        if (QGridLayout* grid = GridOf(*form))
+            grid->setColumnMinimumWidth(0, widest);
+    }
+}
+
 }  // namespace FormRows

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <vector>
 
 class CPage;
 class PageField;
@@ -18,5 +19,9 @@ QPushButton* ButtonAfter(CPage& page, PageForm& form, const PageField& field, co
 // A row of `text` and a button at its end.
 QPushButton* TextRow(CPage& page, PageForm& form, const QString& text, const QString& buttonText,
                      std::function<void()> onClick);
+
+// Gives the label column of each form the width of the widest label among
+// them, so that the controls of the groups line up.
+void AlignLabels(const std::vector<PageForm*>& forms);
 
 }  // namespace FormRows
