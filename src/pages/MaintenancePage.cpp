@@ -64,12 +64,17 @@ void CMaintenancePage::Close() {
     Closed();
 }
 
-bool CMaintenancePage::WriteRestart(PageRequest::Handler onSet) {
+bool CMaintenancePage::WriteRestart(PageRequest::Handler onSet, bool once) {
     restartChoice_->SetText(QStringLiteral("reboot"));
     restart_->SetAccess(QStringLiteral("deviceRestart"), SnmpAccess::ReadWrite);
     restart_->SetAccess(QStringLiteral("deviceFactoryDefault"), SnmpAccess::Invalid);
     restart_->OnSet = std::move(onSet);
-    return restart_->StartWrite();
+    const int32_t retries = restart_->Retries;
+    if (once)
+        restart_->Retries = 0;   // the set takes the target as it is now
+    const bool sent = restart_->StartWrite();
+    restart_->Retries = retries;
+    return sent;
 }
 
 void CMaintenancePage::Restart() {

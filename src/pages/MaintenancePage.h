@@ -39,8 +39,9 @@ protected:
     // The close timer: the wait ends `milliseconds` from now.
     void CloseAfter(int milliseconds);
     // Sends deviceRestart "reboot" alone; `onSet` receives the answer
-    // (without one the engine's message is posted).
-    bool WriteRestart(PageRequest::Handler onSet = {});
+    // (without one the engine's message is posted). `once`: without the
+    // request's retries.
+    bool WriteRestart(PageRequest::Handler onSet = {}, bool once = false);
     // What ending the wait does besides (the transfer pages clear the path).
     virtual void Closed() {}
 

@@ -173,7 +173,9 @@ void CTransferPage::UpgradeAnswered(const RequestResult& result) {
         const bool firmware = kind_ != FileRules::Kind::Configuration;
         PostStatus(Text(firmware ? FirmwareOk : ConfigurationOk));
         SetWaitLine(Text(DeviceReboot));
-        WriteRestart([this](const RequestResult& answer) { RebootAnswered(answer); });
+        // Sent once: a retry could reach a device that restarted by itself
+        // and has just come back, and restart it a second time.
+        WriteRestart([this](const RequestResult& answer) { RebootAnswered(answer); }, true);
         CloseAfter(firmware ? kFirmwareRebootMs : kConfigurationRebootMs);
         return;
     }

@@ -34,6 +34,7 @@ TEST_F(FirmwarePageTest, FirmwareUploadInstallsTheImageAndTheDeviceRunsItAfterIt
     ASSERT_TRUE(Open(kLive, kLabel));
     EXPECT_EQ(page->TextOf("systemFirmwareVersion"), Read(kVersionOid, SnmpSyntax::DisplayString));
     const QString image = File("nxa-7310.bin", "NXA-7310 image\nversion=2.31\n" + QByteArray(50000, 'f'));
+    const qsizetype restarts = sim_->DeviceLines(kLive).filter("restart: silent for").size();
     const size_t before = Mark();
     ASSERT_TRUE(SetField("Upload Firmware From File", image));
     ASSERT_TRUE(Press("Firmware/UpLoad"));
@@ -65,6 +66,9 @@ TEST_F(FirmwarePageTest, FirmwareUploadInstallsTheImageAndTheDeviceRunsItAfterIt
     // (it stays silent longer than the restart request waits): no failure
     // line follows the success.
     EXPECT_EQ(status->Texts().last(), "Upgrade firmware success.") << status->Texts().join(" | ").toStdString();
+    // Nor is the restart sent again once the device is back: it restarted once, by itself.
+    EXPECT_EQ(AllSets(kLive).back().Varbinds, QStringList{kRestartOid + "=1"});
+    EXPECT_EQ(sim_->DeviceLines(kLive).filter("restart: silent for").size(), restarts);
     // A refresh shows what the device now runs.
     page->Refresh();
     ASSERT_TRUE(ManagementWindow::WaitIdle(30000));
