@@ -165,6 +165,13 @@ std::string Actions::Apply(Device& device, const OidPath& oid, const VarDef& def
         Idle(state, oid, def);
         return "changes discarded";
     }
+    if (Is(def, "languagePackClear") && n == 1) {
+        std::string line = device.LanguagePack.empty() ? "language pack clear: none installed"
+                                                       : "language pack " + device.LanguagePack + " cleared";
+        device.LanguagePack.clear();
+        Idle(state, oid, def);
+        return line;
+    }
     if (Is(def, "languagePackClear") || Is(def, "systemLogClearLocalLog")) {
         if (n != 1) return {};
         if (Is(def, "systemLogClearLocalLog"))

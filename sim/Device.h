@@ -28,6 +28,7 @@ public:
     bool Answering() const { return !faults_.Silent && std::chrono::steady_clock::now() >= silentUntil_; }
 
     bool Dirty = false;   // changed since the state file was written
+    std::string LanguagePack;   // the installed language pack's name, "" when none
 
 private:
     DeviceState state_;

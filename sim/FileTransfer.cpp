@@ -2,6 +2,7 @@
 #include "BackupFile.h"
 #include "CurlClient.h"
 #include "Device.h"
+#include "LanguagePack.h"
 #include <arpa/inet.h>
 #include <cstdio>
 #include <sstream>
@@ -200,6 +201,15 @@ FileTransfer::Started FileTransfer::UpgradeCommand(Device& device, int command) 
                 return Logged(DeviceLog::Priority::Info, "configuration saved");
             return Logged(DeviceLog::Priority::Error, "upgrade command without a downloaded file");
         }
+        if (command == kFirmware && file.empty())
+            return Logged(DeviceLog::Priority::Error, "firmware update refused: the image is empty");
+        if (command == kFirmware && !LanguagePack::NameOf(file).empty())
+            return [file](Device& d, int) -> Outcome {
+                d.LanguagePack = LanguagePack::NameOf(file);
+                std::string line = "language pack " + d.LanguagePack + " installed";
+                d.Log().Add(DeviceLog::Priority::Notice, line);
+                return {line + " (" + std::to_string(file.size()) + " bytes)"};
+            };
         if (command == kFirmware)
             return [file](Device& d, int restartMs) -> Outcome {
                 std::string version = FirmwareVersionOf(file, d.State().Identity().Firmware);

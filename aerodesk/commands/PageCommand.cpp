@@ -3,10 +3,13 @@
 #include "Command.h"
 #include "CommandRegistry.h"
 #include "DeviceOptions.h"
+#include "HostFtp.h"
 #include "HostSession.h"
+#include "servers/FtpServer.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -137,6 +140,10 @@ public:
         options_.AddTo(parser);
         parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("The page's navigation label, e.g. \"Information\"."));
         parser.addOption({QStringLiteral("list"), QStringLiteral("List the pages, or with PAGE its fields, lists and buttons.")});
+        parser.addOption({QStringLiteral("ftp-port"),
+                          QStringLiteral("Give the module the host's FTP server on 127.0.0.1 at this port, for the "
+                                         "maintenance pages' transfers (devices are told the station's address)."),
+                          QStringLiteral("PORT")});
         rest[0] = QStringLiteral("aerodesk page");
         if (!parser.parse(rest)) {
             std::fprintf(stderr, "aerodesk page: %s\n", qPrintable(parser.errorText()));
@@ -170,6 +177,19 @@ public:
             std::fprintf(stderr, "aerodesk: %s\n", qPrintable(session.Error()));
             return 3;
         }
+        // The host's FTP server, serving the folder of each file a page sends.
+        HostFtp ftp;
+        if (parser.isSet(QStringLiteral("ftp-port"))) {
+            bool ok = false;
+            const uint port = parser.value(QStringLiteral("ftp-port")).toUInt(&ok);
+            if (!ok || port > 65535 || !ftp.Start(QStringLiteral("127.0.0.1"), static_cast<quint16>(port), QDir::currentPath())) {
+                std::fprintf(stderr, "aerodesk page: %s\n",
+                             ok && port <= 65535 ? qPrintable(ftp.Error()) : "--ftp-port takes a port number");
+                return 2;
+            }
+            ftp.Server()->SetAdvertisedAddress(QStringLiteral("127.0.0.1"));
+            session.Module().SetFtpServer(ftp.Server());
+        }
         auto drive = reinterpret_cast<DrivePage>(session.Module().Symbol("PlugDrivePage"));
         if (!drive) {
             std::fprintf(stderr, "aerodesk page: the module cannot drive its pages\n");
@@ -193,6 +213,8 @@ public:
             std::fflush(stderr);
             std::_Exit(rc == 0 ? 1 : rc);
         }
+        if (ftp.Server()->IsListening())
+            session.Module().SetFtpServer(nullptr);   // the server goes before the module
         return rc;
     }
 

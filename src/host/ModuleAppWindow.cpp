@@ -3,6 +3,7 @@
 #include "ModuleApp.h"
 #include "ModuleSettings.h"
 #include "pages/ManagementWindow.h"
+#include "pages/TransferHost.h"
 #include "shell/DeviceSettings.h"
 #include <QApplication>
 #include <QCoreApplication>
@@ -21,6 +22,12 @@ WindowSettings CurrentWindowSettings() {
     w.SnmpTimeout = s.SnmpTimeout;
     return w;
 }
+
+// The maintenance pages' FTP server or remote account, as the host set them last.
+TransferHost CurrentTransferHost() {
+    const ModuleSettings& s = ModuleSettings::Instance();
+    return {s.HostFtpServer, s.UseFtpMethod, s.FtpUserName, s.FtpPassword, s.RemoteFtpIpAddress};
+}
 }  // namespace
 
 void ModuleApp::OpenWindow() {
@@ -28,6 +35,7 @@ void ModuleApp::OpenWindow() {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return;
     DeviceSettings::SetSource(&CurrentWindowSettings);
+    TransferHost::SetSource(&CurrentTransferHost);
     ManagementWindow::Open(CurrentWindowSettings());
 }
 

@@ -2,10 +2,12 @@
 #include "AdminPage.h"
 #include "ApArrayPage.h"
 #include "ClientInfoPage.h"
+#include "ConfigFilePage.h"
 #include "DateTimePage.h"
 #include "DeviceInfoPage.h"
 #include "DhcpServerPage.h"
 #include "FilterPage.h"
+#include "FirmwarePage.h"
 #include "GroupingPage.h"
 #include "InformationPage.h"
 #include "IntrusionPage.h"
@@ -17,6 +19,7 @@
 #include "RadiusServerPage.h"
 #include "SchedulePage.h"
 #include "StatsPage.h"
+#include "SystemPage.h"
 #include "TrafficControlPage.h"
 #include "VlanPage.h"
 #include "WdsInfoPage.h"
@@ -60,5 +63,8 @@ void Install() {
     PageRegistry::SetFactory("CTrafficControlPage", &Make<CTrafficControlPage>);
     PageRegistry::SetFactory("CApArrayPage", &Make<CApArrayPage>);
     PageRegistry::SetFactory("CQosPage", &Make<CQosPage>);
+    PageRegistry::SetFactory("CFirmwarePage", &Make<CFirmwarePage>);
+    PageRegistry::SetFactory("CConfigFilePage", &Make<CConfigFilePage>);
+    PageRegistry::SetFactory("CSystemPage", &Make<CSystemPage>);
 }
 }  // namespace BuiltPages

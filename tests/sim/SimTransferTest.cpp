@@ -298,3 +298,33 @@ TEST_F(SimTransfer, sim_UpgradeQueueRebootComesAfterTheInstall) {
     EXPECT_LT(log.indexOf("firmware 5.5 installed"), log.indexOf("restart by the upgrade command"));
     EXPECT_NE(Get(kE + ".5.1.1.0").find("5.5"), std::string::npos);
 }
+
+TEST_F(SimTransfer, sim_LanguagePackIsInstalledBesideTheFirmwareAndCleared) {
+    StartOurServers("127.0.113.40");
+    const std::string version = Get(kE + ".5.1.1.0");
+    WriteFile(home + "/lang.bin", "language=Espanol\n" + QByteArray(3000, 'e'));
+    FtpSettings("fwuser", "fwpass", "lang.bin");
+    Set(kE + ".4.3.3.7 i 2");
+    std::string out = Set(kE + ".4.3.3.8 i 1");
+    EXPECT_NE(out.find("4.3.3.8 = INTEGER: 1"), std::string::npos) << out;
+    // No restart of its own: the device answers at once, with its firmware unchanged.
+    EXPECT_EQ(Get(kE + ".5.1.1.0"), version);
+    Set(kE + ".4.2.5 i 1");
+    Set(kE + ".4.2.5 i 1");
+    QByteArray log = DeviceLog();
+    EXPECT_TRUE(log.contains("language pack Espanol installed")) << log.toStdString();
+    EXPECT_TRUE(log.contains("language pack Espanol cleared")) << log.toStdString();
+    EXPECT_TRUE(log.contains("language pack clear: none installed")) << log.toStdString();
+}
+
+TEST_F(SimTransfer, sim_AnEmptyFirmwareImageIsRefused) {
+    StartOurServers("127.0.113.41");
+    const std::string version = Get(kE + ".5.1.1.0");
+    WriteFile(home + "/empty.bin", "");
+    FtpSettings("fwuser", "fwpass", "empty.bin");
+    Set(kE + ".4.3.3.7 i 2");
+    std::string out = Set(kE + ".4.3.3.8 i 1");
+    EXPECT_NE(out.find("genErr"), std::string::npos) << out;
+    EXPECT_EQ(Get(kE + ".5.1.1.0"), version);
+    EXPECT_TRUE(DeviceLog().contains("firmware update refused: the image is empty"));
+}
