@@ -19,8 +19,9 @@ bool HostFtp::Start(const QString& address, quint16 port, const QString& home) {
         return false;
     }
     server_->SetMaxUploadSize(kMaxUpload);
-    // Simulated devices all connect from the loopback address; real devices
-    // each have their own, and none may take every session.
+    // Real devices each have their own address, and none may take every
+    // session. Simulated ones may share one (nxa-sim --port-step), so on a
+    // loopback address only the total applies.
     if (!QHostAddress(address).isLoopback())
         server_->SetMaxSessionsPerClient(kSessionsPerDevice);
     if (!server_->Listen(QHostAddress(address), port)) {
