@@ -11,7 +11,9 @@ class TftpTransfer;
 // A TFTP server (RFC 1350) that takes write requests in octet and netascii
 // mode and stores every received file under the one local path it was given,
 // whatever name the client asks for. Read requests are answered with an
-// error. Runs on the event loop of the thread that owns it.
+// error. The owner may narrow what it lets in to the one file its operation
+// waits for (name, sender, size). Runs on the event loop of the thread that
+// owns it.
 class ZrTFTPServer : public QObject {
     Q_OBJECT
 public:
@@ -49,7 +51,8 @@ public:
     // be opened.
     bool Run(const QString& localPath, quint16 port = 69);
     // Run for one operation: only `expectedName` from `peer` is let in, and
-    // the port closes once that file is stored.
+    // the port closes once that file is stored. These settings stay in force
+    // for later calls of the plain Run.
     bool Run(const QString& localPath, quint16 port, const QString& expectedName, const QHostAddress& peer);
     // Stops serving and ends every transfer; unfinished files are discarded.
     void Stop();
