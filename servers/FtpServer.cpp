@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 FtpServer::FtpServer(QObject* parent) : QObject(parent), listener_(new QTcpServer(this)) {
     connect(listener_, &QTcpServer::newConnection, this, &FtpServer::OnNewConnection);
@@ -50,18 +51,50 @@ QString FtpServer::ErrorString() const {
     return listener_->errorString();
 }
 
+namespace {
+
+// IPv4 clients may arrive as IPv4-mapped IPv6 addresses on a dual-stack socket.
+QString ClientKey(const QHostAddress& address) {
+    bool ok = false;
+    const quint32 v4 = address.toIPv4Address(&ok);
+    return ok ? QHostAddress(v4).toString() : address.toString();
+}
+
+void TurnAway(QTcpSocket* socket, const char* reply) {
+    socket->write(reply);
+    QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    socket->disconnectFromHost();
+    // A client that never reads must not keep the socket.
+    QTimer::singleShot(5000, socket, [socket] { socket->abort(); socket->deleteLater(); });
+}
+
+}  // namespace
+
+int FtpServer::SessionsFrom(const QHostAddress& address) const {
+    return perClient_.value(ClientKey(address));
+}
+
 void FtpServer::OnNewConnection() {
     while (listener_->hasPendingConnections()) {
         QTcpSocket* socket = listener_->nextPendingConnection();
+        const QString client = ClientKey(socket->peerAddress());
         if (sessionCount_ >= maxSessions_) {
-            socket->write("421 Too many connections; try again later.\r\n");
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromHost();
+            TurnAway(socket, "421 Too many connections; try again later.\r\n");
+            continue;
+        }
+        if (maxPerClient_ > 0 && perClient_.value(client) >= maxPerClient_) {
+            emit LogMessage(QStringLiteral("[%1] connection refused: too many from this address").arg(client));
+            TurnAway(socket, "421 Too many connections from your address; try again later.\r\n");
             continue;
         }
         auto* session = new FtpSession(socket, this);
         ++sessionCount_;
-        connect(session, &QObject::destroyed, this, [this] { --sessionCount_; });
+        ++perClient_[client];
+        connect(session, &QObject::destroyed, this, [this, client] {
+            --sessionCount_;
+            if (--perClient_[client] <= 0)
+                perClient_.remove(client);
+        });
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QHostAddress>
 #include <QMutex>
 #include <QObject>
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -51,6 +52,25 @@ public:
     // Sessions at once; further connections are told 421 and closed. Default 64.
     void SetMaxSessions(int count) { maxSessions_ = count; }
     int SessionCount() const { return sessionCount_; }
+    int MaxSessions() const { return maxSessions_; }
+    // Sessions at once from one address; further connections from it are
+    // told 421 and closed, so one client cannot take every session.
+    // Default 0: no limit besides the total.
+    void SetMaxSessionsPerClient(int count) { maxPerClient_ = count; }
+    int MaxSessionsPerClient() const { return maxPerClient_; }
+    int SessionsFrom(const QHostAddress& address) const;
+    // Largest upload kept, in bytes; an upload that goes beyond it is cut off
+    // with 552 and discarded. Default 0: no limit.
+    void SetMaxUploadSize(qint64 bytes) { maxUpload_ = bytes; }
+    qint64 MaxUploadSize() const { return maxUpload_; }
+    // A connection that has not logged in within this time is closed with
+    // 421. Default 60 s; 0: only the idle time-out.
+    void SetLoginTimeout(int msecs) { loginTimeoutMs_ = msecs; }
+    int LoginTimeout() const { return loginTimeoutMs_; }
+    // Rejected commands (500-504, 530) in a row before the connection is
+    // closed with 421. Default 20; 0: no limit.
+    void SetMaxBadCommands(int count) { maxBadCommands_ = count; }
+    int MaxBadCommands() const { return maxBadCommands_; }
 
     // Checks a login. On success fills the account (anonymous logins get the
     // anonymous folder, read-only).
@@ -84,4 +104,9 @@ private:
     int maxLineLength_ = 1024;
     int maxSessions_ = 64;
     int sessionCount_ = 0;
+    int maxPerClient_ = 0;
+    qint64 maxUpload_ = 0;
+    int loginTimeoutMs_ = 60000;
+    int maxBadCommands_ = 20;
+    QHash<QString, int> perClient_;  // open sessions by client address
 };

@@ -68,6 +68,18 @@ FtpSession::FtpSession(QTcpSocket* control, FtpServer* server)
         if (transfer_ != Transfer::None && !begun_)
             FinishTransfer(425, QStringLiteral("Can't open data connection."), false);
     });
+    // A connection that never logs in must not hold a session for the whole
+    // idle time: a flood of them would keep real clients out.
+    loginTimer_.setSingleShot(true);
+    connect(&loginTimer_, &QTimer::timeout, this, [this] {
+        if (loggedIn_ || closing_)
+            return;
+        Log(QStringLiteral("no login in time"));
+        Reply(421, QStringLiteral("Login time-out; closing the connection."));
+        CloseAfterReply();
+    });
+    if (server_->LoginTimeout() > 0)
+        loginTimer_.start(server_->LoginTimeout());
     connect(control_, &QTcpSocket::readyRead, this, &FtpSession::OnControlReadyRead);
     connect(control_, &QTcpSocket::disconnected, this, &FtpSession::Shutdown);
     Log(QStringLiteral("connected from %1").arg(Plain(control_->peerAddress()).toString()));
@@ -94,6 +106,7 @@ void FtpSession::Shutdown() {
     closing_ = true;
     idleTimer_.stop();
     dataTimer_.stop();
+    loginTimer_.stop();
     if (transfer_ == Transfer::Store)
         Log(QStringLiteral("upload of %1 discarded (%2 bytes; connection lost)").arg(transferName_).arg(bytes_));
     else if (transfer_ != Transfer::None)
@@ -131,6 +144,24 @@ void FtpSession::Reply(int code, const QString& text) {
     QByteArray line = text.toUtf8();
     line.replace('\r', ' ').replace('\n', ' ');
     ReplyRaw(QByteArray::number(code) + ' ' + line + "\r\n");
+    CountBadCommand(code);
+}
+
+void FtpSession::CountBadCommand(int code) {
+    // A client that sends nothing but garbage is sent away instead of being
+    // answered for as long as it likes.
+    const bool bad = (code >= 500 && code <= 504) || code == 530;
+    if (!bad) {
+        if (code < 400)
+            badCommands_ = 0;
+        return;
+    }
+    const int limit = server_->MaxBadCommands();
+    if (closing_ || limit <= 0 || ++badCommands_ < limit)
+        return;
+    Log(QStringLiteral("too many rejected commands"));
+    ReplyRaw("421 Too many rejected commands; closing the connection.\r\n");
+    CloseAfterReply();
 }
 
 void FtpSession::CloseAfterReply() {
@@ -315,6 +346,7 @@ void FtpSession::DoPass(const QString& argument) {
     cwd_ = QStringLiteral("/");
     loggedIn_ = true;
     failedLogins_ = 0;
+    loginTimer_.stop();
     Reply(230, QStringLiteral("User %1 logged in.").arg(user));
 }
 
@@ -662,6 +694,12 @@ void FtpSession::OnDataReadyRead() {
     if (chunk.isEmpty())
         return;
     bytes_ += chunk.size();
+    const qint64 cap = server_->MaxUploadSize();
+    if (cap > 0 && bytes_ > cap) {
+        Log(QStringLiteral("upload of %1 is larger than %2 bytes").arg(transferName_).arg(cap));
+        FinishTransfer(552, QStringLiteral("Upload larger than %1 bytes; file discarded.").arg(cap), false);
+        return;
+    }
     if (ascii_) {
         // CRLF becomes LF; a CR at the end of a chunk waits for the next one.
         QByteArray out;

@@ -34,6 +34,7 @@ private:
     void Execute(const QByteArray& verb, const QString& argument);
     void Reply(int code, const QString& text);
     void ReplyRaw(const QByteArray& text);
+    void CountBadCommand(int code);
     void CloseAfterReply();
     void Touch();
     void OnIdleTimeout();
@@ -71,6 +72,8 @@ private:
     FtpServer* server_;
     QTimer idleTimer_;
     QTimer dataTimer_;
+    QTimer loginTimer_;
+    int badCommands_ = 0;  // rejected commands in a row
     QByteArray input_;
     bool closing_ = false;
     bool ended_ = false;

@@ -126,6 +126,10 @@ void TftpTransfer::OnData(const QByteArray& packet) {
     if (state_ == State::Dallying)
         return;
     const QByteArray payload = TftpPacket::PayloadOf(packet);
+    if (settings_.MaxBytes > 0 && bytes_ + payload.size() > settings_.MaxBytes) {
+        Fail(TftpPacket::DiskFull, QStringLiteral("File too large."), true);
+        return;
+    }
     const QByteArray bytes = settings_.Netascii ? decoder_.Feed(payload) : payload;
     if (file_->write(bytes) != bytes.size()) {
         Fail(TftpPacket::DiskFull, QStringLiteral("Cannot write the file."), true);

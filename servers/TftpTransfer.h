@@ -25,6 +25,7 @@ public:
         bool Netascii = false;
         int TimeoutMs = 5000;
         int Retries = 3;
+        qint64 MaxBytes = 0;  // 0: no limit
     };
     // Returns true when the owner wants the transfer cancelled.
     using Notify = std::function<bool(const ZrTFTPMsg&)>;

@@ -42,6 +42,14 @@ int ZrTFTPServer::ActiveTransfers() const {
                                           [](const TftpTransfer* t) { return !t->IsDone(); }));
 }
 
+bool ZrTFTPServer::Run(const QString& localPath, quint16 port, const QString& expectedName,
+                       const QHostAddress& peer) {
+    expectedName_ = expectedName;
+    allowedPeer_ = peer;
+    stopAfterFile_ = true;
+    return Run(localPath, port);
+}
+
 bool ZrTFTPServer::Run(const QString& localPath, quint16 port) {
     localPath_ = localPath;
     if (socket_ && (port == requestedPort_ || port == socket_->localPort()) &&
@@ -65,12 +73,16 @@ bool ZrTFTPServer::Run(const QString& localPath, quint16 port) {
     return true;
 }
 
-void ZrTFTPServer::Stop() {
+void ZrTFTPServer::CloseSocket() {
     if (socket_) {
         socket_->close();
-        delete socket_;
+        socket_->deleteLater();
         socket_ = nullptr;
     }
+}
+
+void ZrTFTPServer::Stop() {
+    CloseSocket();
     const std::vector<TftpTransfer*> transfers = std::move(transfers_);
     transfers_.clear();
     for (TftpTransfer* transfer : transfers) {
@@ -84,7 +96,27 @@ bool ZrTFTPServer::Notify(const ZrTFTPMsg& message) {
     bool cancel = false;
     if (callback_)
         callback_(message, cancel);
+    // The file the operation waited for is in: nothing more is let in. The
+    // transfer itself stays to acknowledge its last block again if need be.
+    if (message.Kind == ZrTFTPMsg::Completed && stopAfterFile_)
+        CloseSocket();
     return cancel;
+}
+
+bool ZrTFTPServer::NameExpected(const QString& name) const {
+    if (expectedName_.isEmpty())
+        return true;
+    const auto bare = [](QString n) {
+        while (n.startsWith(QLatin1Char('/')))
+            n.remove(0, 1);
+        return n;
+    };
+    return bare(name) == bare(expectedName_);
+}
+
+void ZrTFTPServer::Refuse(quint16 code, const QString& text, const QHostAddress& peer, quint16 port) {
+    SendError(code, text, peer, port);
+    emit RequestRefused(peer.toString(), text);
 }
 
 void ZrTFTPServer::SendError(quint16 code, const QString& text, const QHostAddress& peer, quint16 port) {
@@ -107,16 +139,25 @@ void ZrTFTPServer::OnRequest(const QByteArray& packet, const QHostAddress& peer,
     const quint16 opcode = TftpPacket::OpcodeOf(packet);
     if (opcode == TftpPacket::Error)
         return;  // never answer an error, or two servers could bounce them forever
+    // Only the device the operation asked may send; others learn nothing more.
+    if (!allowedPeer_.isNull() && !peer.isEqual(allowedPeer_, QHostAddress::TolerantConversion)) {
+        Refuse(TftpPacket::AccessViolation, QStringLiteral("Access denied."), peer, port);
+        return;
+    }
     if (!TftpPacket::ParseRequest(packet, request)) {
-        SendError(TftpPacket::IllegalOperation, QStringLiteral("Illegal TFTP operation."), peer, port);
+        Refuse(TftpPacket::IllegalOperation, QStringLiteral("Illegal TFTP operation."), peer, port);
         return;
     }
     if (request.Opcode == TftpPacket::Rrq) {
-        SendError(TftpPacket::AccessViolation, QStringLiteral("Only write requests are served."), peer, port);
+        Refuse(TftpPacket::AccessViolation, QStringLiteral("Only write requests are served."), peer, port);
         return;
     }
     if (request.Mode != QLatin1String("octet") && request.Mode != QLatin1String("netascii")) {
-        SendError(TftpPacket::IllegalOperation, QStringLiteral("Unsupported transfer mode."), peer, port);
+        Refuse(TftpPacket::IllegalOperation, QStringLiteral("Unsupported transfer mode."), peer, port);
+        return;
+    }
+    if (!NameExpected(request.FileName)) {
+        Refuse(TftpPacket::AccessViolation, QStringLiteral("Unexpected file name."), peer, port);
         return;
     }
     for (TftpTransfer* transfer : transfers_) {
@@ -126,7 +167,7 @@ void ZrTFTPServer::OnRequest(const QByteArray& packet, const QHostAddress& peer,
         }
     }
     if (static_cast<size_t>(ActiveTransfers()) >= kMaxTransfers) {
-        SendError(TftpPacket::NotDefined, QStringLiteral("Server busy."), peer, port);
+        Refuse(TftpPacket::NotDefined, QStringLiteral("Server busy."), peer, port);
         return;
     }
     TftpTransfer::Settings settings;
@@ -138,6 +179,7 @@ void ZrTFTPServer::OnRequest(const QByteArray& packet, const QHostAddress& peer,
     settings.Netascii = request.Mode == QLatin1String("netascii");
     settings.TimeoutMs = timeoutMs_;
     settings.Retries = retries_;
+    settings.MaxBytes = maxFileSize_;
     auto* transfer = new TftpTransfer(settings, [this](const ZrTFTPMsg& m) { return Notify(m); }, this);
     // Queued, with the transfer as context: it is deleted only after its own
     // signal handling is over, and a transfer that Stop() deleted is never seen.

@@ -46,6 +46,9 @@ Handle Open(const std::string& url, const CurlClient::Server& server) {
     if (!curl)
         return curl;
     curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
+    // A real device's transfers come from its own address; servers may check it.
+    if (!server.From.empty())
+        curl_easy_setopt(curl.get(), CURLOPT_INTERFACE, ("host!" + server.From).c_str());
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(std::min(server.TimeoutMs, 10000)));
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, static_cast<long>(server.TimeoutMs));

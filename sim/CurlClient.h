@@ -12,6 +12,7 @@ public:
         std::string User, Password;
         int TimeoutMs = 30000;
         const std::atomic<bool>* Cancel = nullptr;   // when it becomes true the transfer ends
+        std::string From;      // local address to send from (the device's own), or empty
     };
 
     static void GlobalInit();   // once, before any thread uses curl

@@ -130,7 +130,8 @@ FileTransfer::Started FileTransfer::FtpCommand(Device& device, int command) {
         std::string line = "ftp refused: " + target.Address + " is not a loopback address";
         return {line, Queue(device, [line]() -> Effect { return Logged(DeviceLog::Priority::Error, line); })};
     }
-    CurlClient::Server server{target.Address, settings_.FtpPort, target.User, target.Password, settings_.TimeoutMs, &stopping_};
+    CurlClient::Server server{target.Address, settings_.FtpPort, target.User, target.Password, settings_.TimeoutMs, &stopping_,
+                              device.Identity().Address};
     if (command == 2) {
         int job = Queue(device, [this, &device, server, target, where]() -> Effect {
             std::string data, error;
@@ -248,7 +249,8 @@ FileTransfer::Started FileTransfer::SendLog(Device& device) {
         std::string line = "tftp refused: " + address + " is not a loopback address";
         return {line, Queue(device, [line]() -> Effect { return Logged(DeviceLog::Priority::Error, line); })};
     }
-    CurlClient::Server server{address, settings_.TftpPort, {}, {}, settings_.TimeoutMs, &stopping_};
+    CurlClient::Server server{address, settings_.TftpPort, {}, {}, settings_.TimeoutMs, &stopping_,
+                              device.Identity().Address};
     std::string text = device.Log().Text();
     const std::string where = Where(address, name);
     int job = Queue(device, [server, name, text, where]() -> Effect {

@@ -51,8 +51,25 @@ int main(int argc, char** argv) {
     const QCommandLineOption tftpPort(QStringLiteral("tftp-port"),
                                       QStringLiteral("TFTP port; 0 picks a free one (default 69)."), QStringLiteral("N"),
                                       QStringLiteral("69"));
+    const QCommandLineOption maxSessions(QStringLiteral("max-sessions"),
+                                         QStringLiteral("FTP sessions at once (default 64)."), QStringLiteral("N"),
+                                         QStringLiteral("64"));
+    const QCommandLineOption perClient(QStringLiteral("max-per-client"),
+                                       QStringLiteral("FTP sessions at once from one address (default 8; 0: no limit)."),
+                                       QStringLiteral("N"), QStringLiteral("8"));
+    const QCommandLineOption maxUpload(QStringLiteral("max-upload"),
+                                       QStringLiteral("Largest FTP upload kept, in bytes (default 0: no limit)."),
+                                       QStringLiteral("BYTES"), QStringLiteral("0"));
+    const QCommandLineOption tftpName(QStringLiteral("tftp-name"),
+                                      QStringLiteral("Take TFTP writes only of this file name."), QStringLiteral("NAME"));
+    const QCommandLineOption tftpPeer(QStringLiteral("tftp-peer"),
+                                      QStringLiteral("Take TFTP writes only from this address."), QStringLiteral("ADDR"));
+    const QCommandLineOption tftpMax(QStringLiteral("tftp-max-size"),
+                                     QStringLiteral("Largest TFTP file taken, in bytes (default 67108864; 0: no limit)."),
+                                     QStringLiteral("BYTES"), QStringLiteral("67108864"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Print every command."));
-    parser.addOptions({listen, port, user, password, home, anonymous, idle, tftpFile, tftpPort, verbose});
+    parser.addOptions({listen, port, user, password, home, anonymous, idle, maxSessions, perClient, maxUpload,
+                       tftpFile, tftpPort, tftpName, tftpPeer, tftpMax, verbose});
     parser.process(app);
 
     const QHostAddress address(parser.value(listen));
@@ -77,6 +94,22 @@ int main(int argc, char** argv) {
         return 2;
     }
     server.SetIdleTimeout(parser.value(idle).toInt() * 1000);
+    bool limitsOk = true;
+    const auto number = [&](const QCommandLineOption& option) {
+        bool ok = false;
+        const qlonglong n = parser.value(option).toLongLong(&ok);
+        limitsOk &= ok && n >= 0;
+        return n;
+    };
+    server.SetMaxSessions(static_cast<int>(number(maxSessions)));
+    server.SetMaxSessionsPerClient(static_cast<int>(number(perClient)));
+    server.SetMaxUploadSize(number(maxUpload));
+    const qint64 tftpMaxSize = number(tftpMax);
+    const QHostAddress tftpFrom(parser.value(tftpPeer));
+    if (!limitsOk || (parser.isSet(tftpPeer) && tftpFrom.isNull())) {
+        err << "nxa-ftpd: bad --max-sessions, --max-per-client, --max-upload, --tftp-max-size or --tftp-peer\n";
+        return 2;
+    }
     if (parser.isSet(verbose)) {
         QObject::connect(&server, &FtpServer::LogMessage, &app, [&out](const QString& text) {
             out << text << Qt::endl;
@@ -91,12 +124,18 @@ int main(int argc, char** argv) {
     ZrTFTPServer tftp;
     if (parser.isSet(tftpFile)) {
         tftp.SetListenAddress(address);
+        tftp.SetExpectedName(parser.value(tftpName));
+        tftp.SetAllowedPeer(tftpFrom);
+        tftp.SetMaxFileSize(tftpMaxSize);
         tftp.SetTransferringMsgCallback([&out](const ZrTFTPMsg& m, bool&) {
             if (m.Kind == ZrTFTPMsg::Completed)
                 out << "tftp stored " << m.Bytes << " bytes from " << m.PeerAddress << " in " << m.LocalPath
                     << Qt::endl;
             else if (m.Kind == ZrTFTPMsg::Failed)
                 out << "tftp transfer from " << m.PeerAddress << " failed: " << m.Text << Qt::endl;
+        });
+        QObject::connect(&tftp, &ZrTFTPServer::RequestRefused, &app, [&out](const QString& peer, const QString& why) {
+            out << "tftp request from " << peer << " refused: " << why << Qt::endl;
         });
         if (!tftp.Run(parser.value(tftpFile), static_cast<quint16>(parser.value(tftpPort).toUInt()))) {
             err << "nxa-ftpd: cannot open the TFTP port: " << tftp.ErrorString() << "\n";

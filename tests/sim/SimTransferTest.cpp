@@ -57,10 +57,12 @@ protected:
     }
 
     // Our FTP server with its TFTP server; the simulator pointed at both.
-    void StartOurServers(const std::string& simAddress) {
-        ftpd = std::make_unique<ChildProcess>(std::vector<std::string>{
+    void StartOurServers(const std::string& simAddress, const std::vector<std::string>& ftpdExtra = {}) {
+        std::vector<std::string> ftpdArgs{
             NXA_FTPD_BINARY, "--listen", "127.0.0.1", "--port", "0", "--user", "fwuser", "--password", "fwpass",
-            "--home", home.toStdString(), "--tftp-file", logFile.toStdString(), "--tftp-port", "0"});
+            "--home", home.toStdString(), "--tftp-file", logFile.toStdString(), "--tftp-port", "0"};
+        ftpdArgs.insert(ftpdArgs.end(), ftpdExtra.begin(), ftpdExtra.end());
+        ftpd = std::make_unique<ChildProcess>(ftpdArgs);
         ASSERT_TRUE(ftpd->WaitForOutput("tftp listening", 20)) << ftpd->Output();
         ftpPort = PortAfter(ftpd->Output(), "ftp");
         tftpPort = PortAfter(ftpd->Output(), "tftp");
@@ -327,4 +329,27 @@ TEST_F(SimTransfer, sim_AnEmptyFirmwareImageIsRefused) {
     EXPECT_NE(out.find("genErr"), std::string::npos) << out;
     EXPECT_EQ(Get(kE + ".5.1.1.0"), version);
     EXPECT_TRUE(DeviceLog().contains("firmware update refused: the image is empty"));
+}
+
+// A device's transfers come from its own address, so a server that lets in
+// only the device it asked can tell it from any other.
+TEST_F(SimTransfer, sim_TransfersComeFromTheDevicesOwnAddress) {
+    StartOurServers("127.0.11.9", {"--verbose", "--tftp-peer", "127.0.11.9", "--tftp-name", "device.log"});
+    QByteArray log = DeviceLog();
+    EXPECT_TRUE(log.contains("system started")) << log.toStdString();
+    WriteFile(home + "/fw.bin", "version=3.1\n");
+    FtpSettings("fwuser", "fwpass", "fw.bin");
+    Set(kE + ".4.3.3.7 i 2");
+    EXPECT_TRUE(Eventually([&] { return ftpd->Output().find("[127.0.11.9:") != std::string::npos; })) << ftpd->Output();
+    EXPECT_EQ(ftpd->Output().find("[127.0.0.1:"), std::string::npos) << ftpd->Output();
+}
+
+TEST_F(SimTransfer, sim_AServerWaitingForAnotherDeviceRefusesTheLog) {
+    StartOurServers("127.0.11.10", {"--tftp-peer", "127.0.11.99"});
+    ASSERT_FALSE(QFile::exists(logFile));
+    Set(kE + ".5.4.4 a 127.0.0.1 " + kE + ".5.4.5 s device.log " + kE + ".5.4.6 i 1");
+    EXPECT_TRUE(Eventually([&] {
+        return ftpd->Output().find("tftp request from 127.0.11.10 refused: Access denied.") != std::string::npos;
+    })) << ftpd->Output();
+    EXPECT_FALSE(QFile::exists(logFile));
 }
