@@ -127,7 +127,7 @@ void CLogPage::FetchLog() {
         return;
     PostStatus(QStringLiteral("Refresh..."));
     QString error;
-    if (!receiver_.Listen(&error)) {
+    if (!receiver_.Listen(&error, QString::fromLatin1(kFileName), DeviceSettings::Current().DeviceIpAddress)) {
         PostStatus(error);
         return;
     }

@@ -1,6 +1,7 @@
 #include "LogReceiver.h"
 #include "platform/ModulePaths.h"
 #include "servers/ZrTFTPServer.h"
+#include <QHostAddress>
 #include "shell/ShellTexts.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -27,7 +28,7 @@ quint16 LogReceiver::Port() {
     return ok && port > 0 && port < 65536 ? static_cast<quint16>(port) : 69;
 }
 
-bool LogReceiver::Listen(QString* error) {
+bool LogReceiver::Listen(QString* error, const QString& expectedName, const QString& device) {
     Stop();
     outcome_ = Outcome::None;
     failure_.clear();
@@ -35,7 +36,10 @@ bool LogReceiver::Listen(QString* error) {
     QDir().mkpath(folder);
     received_ = QStringLiteral("%1/LogFile.RD.%2.%3").arg(folder).arg(QCoreApplication::applicationPid()).arg(++fetches_);
     QFile::remove(received_);
-    if (!server_->Run(received_, Port())) {
+    // Nothing but the one file from the one device; the port closes once it
+    // is stored.
+    server_->SetStopAfterFile(true);
+    if (!server_->Run(received_, Port(), expectedName, QHostAddress(device))) {
         if (error)
             *error = QStringLiteral("The TFTP server cannot start on port %1: %2").arg(Port()).arg(server_->ErrorString());
         return false;

@@ -22,8 +22,10 @@ public:
     explicit LogReceiver(QObject* owner = nullptr);
     ~LogReceiver() override;
 
-    // Starts serving on Port(); false with the reason when it cannot.
-    bool Listen(QString* error);
+    // Starts serving on Port() for one file: only `expectedName` (any name
+    // when empty) and only from `device` (anyone when empty); false with the
+    // reason when it cannot.
+    bool Listen(QString* error, const QString& expectedName = {}, const QString& device = {});
     // The transfer is to end within `ms` (a wait that has an outcome already ends at once).
     void ExpectWithin(int ms);
     // Stops serving; a transfer still going is discarded.

@@ -253,4 +253,38 @@ TEST(LogReceiverTest, ARealTransferArrivesAndAnOversizedOneIsCancelled) {
     qunsetenv("NXA_TFTP_PORT");
 }
 
+// The server takes only the file the page asked for, and only from the
+// device: another name, or the right name from another address, is refused
+// and nothing is received.
+TEST(LogReceiverTest, OnlyTheAskedFileFromTheDeviceIsTaken) {
+    const uint16_t port = TestSupport::FreeUdpPort("127.0.0.1");
+    qputenv("NXA_TFTP_PORT", QByteArray::number(port));
+    QTemporaryDir dir;
+    QFile file(dir.filePath("upload"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2009-03-05 14:07:09 [notice] system started\r\n");
+    file.close();
+    auto send = [&](const QString& name, const QString& from) {
+        QProcess curl;
+        curl.start("curl", {"-s", "--max-time", "20", "--interface", from, "-T", file.fileName(),
+                            QStringLiteral("tftp://127.0.0.1:%1/%2").arg(port).arg(name)});
+        EXPECT_TRUE(ShellTest::PumpUntil([&] { return curl.state() == QProcess::NotRunning; }, 30000));
+        return curl.exitCode();
+    };
+    LogReceiver receiver;
+    std::vector<LogReceiver::Outcome> ended;
+    receiver.Ended = [&](LogReceiver::Outcome o) { ended.push_back(o); };
+    QString error;
+    ASSERT_TRUE(receiver.Listen(&error, QStringLiteral("LogFile.RD"), QStringLiteral("127.0.0.1"))) << error.toStdString();
+    EXPECT_NE(send(QStringLiteral("Other.RD"), QStringLiteral("127.0.0.1")), 0);
+    EXPECT_NE(send(QStringLiteral("LogFile.RD"), QStringLiteral("127.0.0.2")), 0);
+    EXPECT_FALSE(QFile::exists(receiver.ReceivedPath()));
+    EXPECT_TRUE(ended.empty());
+    EXPECT_EQ(send(QStringLiteral("LogFile.RD"), QStringLiteral("127.0.0.1")), 0);
+    ASSERT_TRUE(ShellTest::PumpUntil([&] { return !ended.empty(); }, 10000));
+    EXPECT_EQ(ended, std::vector<LogReceiver::Outcome>{LogReceiver::Outcome::Arrived});
+    receiver.Stop();
+    qunsetenv("NXA_TFTP_PORT");
+}
+
 }  // namespace
