@@ -95,6 +95,8 @@ void FleetReport::Close(const QueryReport& report) {
             row->DurationMs = clock_.elapsed() - row->StartMs;
         }
     }
+    // A command may fill the same report again for the next set of devices.
+    seen_.clear();
 }
 
 QString FleetReport::Csv() const {
