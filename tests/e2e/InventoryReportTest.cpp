@@ -237,8 +237,9 @@ TEST_F(InventoryReport, e2e_ReportsHaveOneRowPerDeviceWithTheSilentOnesFailure) 
             EXPECT_EQ(row["address"].toString(), fleet.Address(n));
             EXPECT_EQ(row["name"].toString(), names[n - 1]);
             EXPECT_EQ(row["outcome"].toString(), n == 3 ? QStringLiteral("failed") : QStringLiteral("ok")) << command.toStdString();
-            if (n == 3)
+            if (n == 3) {
                 EXPECT_FALSE(row["message"].toString().isEmpty()) << command.toStdString();
+            }
             EXPECT_TRUE(row["duration_ms"].isDouble());
             EXPECT_GE(row["duration_ms"].toDouble(), 0);
         }
