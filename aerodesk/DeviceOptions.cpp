@@ -4,7 +4,7 @@
 #include "PlugInModule.h"
 #include <algorithm>
 
-void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
+void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson, bool fleet) {
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("SNMP port of the devices (default 161)."), QStringLiteral("N"), QStringLiteral("161")},
@@ -14,7 +14,9 @@ void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
         {QStringLiteral("wait"), QStringLiteral("Seconds to wait for all answers before giving up (default 120)."), QStringLiteral("S"), QStringLiteral("120")},
         {QStringLiteral("module"), QStringLiteral("The module to load (default: $AERODESK_MODULE, else AP_PlugIn.plx beside aerodesk, else the installed one in ../lib/<triplet>/nxa7310/)."), QStringLiteral("PATH")},
     });
-    parser.addOptions({
+    fleet_ = fleet;
+    if (fleet)
+        parser.addOptions({
         {QStringLiteral("inventory"),
          QStringLiteral("Take the devices from a CSV file instead of ADDRESS arguments (other arguments of the command "
                         "stay). Header line, then one device a line; columns: address (required), port, version (1, 2c; "
@@ -35,6 +37,16 @@ void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
 
 bool DeviceOptions::Read(const QCommandLineParser& parser) {
     Addresses = parser.positionalArguments();
+    if (fleet_ && !ReadFleetOptions(parser))
+        return false;
+    if (Addresses.isEmpty()) {
+        error_ = QStringLiteral("no device address given");
+        return false;
+    }
+    return ReadSnmpOptions(parser);
+}
+
+bool DeviceOptions::ReadFleetOptions(const QCommandLineParser& parser) {
     ReportPath = parser.value(QStringLiteral("report"));
     if (!ReportPath.isEmpty() && !FleetReport::CheckPath(ReportPath, error_))
         return false;
@@ -42,12 +54,10 @@ bool DeviceOptions::Read(const QCommandLineParser& parser) {
         error_ = QStringLiteral("--group needs --inventory");
         return false;
     }
-    if (parser.isSet(QStringLiteral("inventory")) && !ReadInventory(parser))
-        return false;
-    if (Addresses.isEmpty()) {
-        error_ = QStringLiteral("no device address given");
-        return false;
-    }
+    return !parser.isSet(QStringLiteral("inventory")) || ReadInventory(parser);
+}
+
+bool DeviceOptions::ReadSnmpOptions(const QCommandLineParser& parser) {
     bool ok = false;
     const uint port = parser.value(QStringLiteral("port")).toUInt(&ok);
     if (!ok || port == 0 || port > 65535) {

@@ -21,7 +21,9 @@ public:
 
     // Adds the options and the ADDRESS argument to a command's parser;
     // --json only for the commands that print JSON.
-    void AddTo(QCommandLineParser& parser, bool offersJson = true);
+    // --inventory, --group and --report only for the fleet commands (not for
+    // the one-device ones).
+    void AddTo(QCommandLineParser& parser, bool offersJson = true, bool fleet = true);
     // Reads them back after parsing; false with Error() set on bad values.
     bool Read(const QCommandLineParser& parser);
     const QString& Error() const { return error_; }
@@ -56,7 +58,11 @@ public:
     DeviceOptions ForSet(const SnmpSet& set) const;
 
 private:
+    bool ReadFleetOptions(const QCommandLineParser& parser);
     bool ReadInventory(const QCommandLineParser& parser);
+    bool ReadSnmpOptions(const QCommandLineParser& parser);
+
+    bool fleet_ = true;
 
     struct Entry {
         QString Address;
