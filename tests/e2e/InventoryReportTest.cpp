@@ -279,4 +279,32 @@ TEST_F(InventoryReport, e2e_SnmpV3RowsAreCheckedAndRefusedForNow) {
     EXPECT_TRUE(fleet.Trace().empty());
 }
 
+TEST_F(InventoryReport, e2e_CommandWithItsOwnArgumentTakesTheInventorysDevices) {
+    SimFleet fleet;
+    ASSERT_TRUE(fleet.Start(QStringLiteral("127.0.219.71"), 2,
+                            {QStringLiteral("--community"), QStringLiteral("2:r2:w2"), QStringLiteral("--trace"),
+                             fleet.PrivateFile("trace.tsv")}))
+        << fleet.Output();
+    const QString path = Inventory(QStringLiteral("fleet.csv"),
+                                   QStringLiteral("address,port,version,read_community,write_community,name,group\n") +
+                                       Row(fleet, 1, "2c,public,private,one,a") + Row(fleet, 2, "2c,r2,w2,two,b"));
+    // Devices come from the file: an ADDRESS beside it is refused.
+    const Outcome both = Aerodesk({"cmd", "apply", fleet.Address(1), "--inventory", path});
+    EXPECT_EQ(both.Code, 2);
+    EXPECT_TRUE(both.Err.contains(QStringLiteral("no ADDRESS"))) << both.Err.toStdString();
+    EXPECT_TRUE(fleet.Trace().empty());
+
+    const Outcome o = Aerodesk({"cmd", "apply", "--inventory", path, "--group", "b", "--report", Path("cmd.json")});
+    ASSERT_EQ(o.Code, 0) << o.Err.toStdString();
+    EXPECT_TRUE(fleet.TraceSets(fleet.Address(1)).empty());
+    EXPECT_FALSE(fleet.TraceSets(fleet.Address(2)).empty());
+    QFile report(Path("cmd.json"));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QJsonArray rows = QJsonDocument::fromJson(report.readAll()).object()["devices"].toArray();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].toObject()["address"].toString(), fleet.Address(2));
+    EXPECT_EQ(rows[0].toObject()["name"].toString(), QStringLiteral("two"));
+    EXPECT_EQ(rows[0].toObject()["outcome"].toString(), QStringLiteral("ok"));
+}
+
 }  // namespace
