@@ -15,21 +15,22 @@ void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson, bool flee
         {QStringLiteral("module"), QStringLiteral("The module to load (default: $AERODESK_MODULE, else AP_PlugIn.plx beside aerodesk, else the installed one in ../lib/<triplet>/nxa7310/)."), QStringLiteral("PATH")},
     });
     fleet_ = fleet;
-    if (fleet)
+    if (fleet) {
         parser.addOptions({
-        {QStringLiteral("inventory"),
-         QStringLiteral("Take the devices from a CSV file instead of ADDRESS arguments (other arguments of the command "
-                        "stay). Header line, then one device a line; columns: address (required), port, version (1, 2c; "
-                        "3 is refused for now), read_community, write_community, v3_user, auth_protocol, "
-                        "auth_passphrase, priv_protocol, priv_passphrase, name, group. Port and communities apply to "
-                        "that device. The file must not be readable by group or others (chmod 600)."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("group"), QStringLiteral("With --inventory: only the devices of this group."), QStringLiteral("NAME")},
-        {QStringLiteral("report"),
-         QStringLiteral("Also write one row per device (address, name, outcome, message, duration_ms) to FILE.csv or "
-                        "FILE.json; the extension picks the format."),
-         QStringLiteral("FILE")},
-    });
+            {QStringLiteral("inventory"),
+             QStringLiteral("Take the devices from a CSV file instead of ADDRESS arguments (other arguments of the command "
+                            "stay). Header line, then one device a line; columns: address (required), port, version (1, 2c; "
+                            "3 is refused for now), read_community, write_community, v3_user, auth_protocol, "
+                            "auth_passphrase, priv_protocol, priv_passphrase, name, group. Port and communities apply to "
+                            "that device. The file must not be readable by group or others (chmod 600)."),
+             QStringLiteral("FILE")},
+            {QStringLiteral("group"), QStringLiteral("With --inventory: only the devices of this group."), QStringLiteral("NAME")},
+            {QStringLiteral("report"),
+             QStringLiteral("Also write one row per device (address, name, outcome, message, duration_ms) to FILE.csv or "
+                            "FILE.json; the extension picks the format."),
+             QStringLiteral("FILE")},
+        });
+    }
     if (offersJson)
         parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON document instead of text (notes go to standard error).")});
     parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("Device addresses (one or more)."), QStringLiteral("ADDRESS..."));
