@@ -2,6 +2,7 @@
 #include "DeviceOptions.h"
 #include "QueryReport.h"
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,10 +28,17 @@ FleetReport& FleetReport::Instance() {
 }
 
 bool FleetReport::CheckPath(const QString& path, QString& error) {
-    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) || path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
-        return true;
-    error = QStringLiteral("--report %1: the file must end in .csv or .json (the extension picks the format)").arg(path);
-    return false;
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && !path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
+        error = QStringLiteral("--report %1: the file must end in .csv or .json (the extension picks the format)").arg(path);
+        return false;
+    }
+    // Found out before the devices are asked, not after.
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir() || !folder.isWritable()) {
+        error = QStringLiteral("--report %1: the folder %2 does not exist or cannot be written").arg(path, folder.filePath());
+        return false;
+    }
+    return true;
 }
 
 void FleetReport::Begin(const DeviceOptions& options) {

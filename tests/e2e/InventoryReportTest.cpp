@@ -205,6 +205,9 @@ TEST_F(InventoryReport, e2e_ReportsHaveOneRowPerDeviceWithTheSilentOnesFailure) 
     const Outcome bad = Aerodesk({"info", "--inventory", path, "--report", Path("report.txt")});
     EXPECT_EQ(bad.Code, 2);
     EXPECT_TRUE(bad.Err.contains(QStringLiteral(".csv or .json"))) << bad.Err.toStdString();
+    const Outcome noFolder = Aerodesk({"info", "--inventory", path, "--report", Path("missing/report.csv")});
+    EXPECT_EQ(noFolder.Code, 2);
+    EXPECT_TRUE(noFolder.Err.contains(QStringLiteral("does not exist or cannot be written"))) << noFolder.Err.toStdString();
     EXPECT_TRUE(fleet.Trace().empty());
 
     const QStringList names = {QStringLiteral("hall, one"), QString(), QStringLiteral("attic")};
