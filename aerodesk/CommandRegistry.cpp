@@ -21,6 +21,8 @@ QString CommandRegistry::Usage() const {
         "time (the others are still reported); 2 for a bad command line (unknown command, option, page or field); "
         "3 when the module, its FTP server or (for page) the device cannot be reached.\n"
         "Commands with --json print one JSON document on standard output and their notes on standard error.\n"
+        "The fleet commands take their devices from a CSV inventory with --inventory FILE (--group NAME picks a group) "
+        "and write one row per device with --report FILE.csv|FILE.json; see a command's --help.\n"
         "\n'aerodesk COMMAND --help' describes a command.\n");
     return text;
 }

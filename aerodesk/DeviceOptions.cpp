@@ -1,7 +1,10 @@
 #include "DeviceOptions.h"
+#include "FleetReport.h"
+#include "Inventory.h"
 #include "PlugInModule.h"
+#include <algorithm>
 
-void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
+void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson, bool fleet) {
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("SNMP port of the devices (default 161)."), QStringLiteral("N"), QStringLiteral("161")},
@@ -11,6 +14,23 @@ void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
         {QStringLiteral("wait"), QStringLiteral("Seconds to wait for all answers before giving up (default 120)."), QStringLiteral("S"), QStringLiteral("120")},
         {QStringLiteral("module"), QStringLiteral("The module to load (default: $AERODESK_MODULE, else AP_PlugIn.plx beside aerodesk, else the installed one in ../lib/<triplet>/nxa7310/)."), QStringLiteral("PATH")},
     });
+    fleet_ = fleet;
+    if (fleet) {
+        parser.addOptions({
+            {QStringLiteral("inventory"),
+             QStringLiteral("Take the devices from a CSV file instead of ADDRESS arguments (other arguments of the command "
+                            "stay). Header line, then one device a line; columns: address (required), port, version (1, 2c; "
+                            "3 is refused for now), read_community, write_community, v3_user, auth_protocol, "
+                            "auth_passphrase, priv_protocol, priv_passphrase, name, group. Port and communities apply to "
+                            "that device. The file must not be readable by group or others (chmod 600)."),
+             QStringLiteral("FILE")},
+            {QStringLiteral("group"), QStringLiteral("With --inventory: only the devices of this group."), QStringLiteral("NAME")},
+            {QStringLiteral("report"),
+             QStringLiteral("Also write one row per device (address, name, outcome, message, duration_ms) to FILE.csv or "
+                            "FILE.json; the extension picks the format."),
+             QStringLiteral("FILE")},
+        });
+    }
     if (offersJson)
         parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON document instead of text (notes go to standard error).")});
     parser.addPositionalArgument(QStringLiteral("ADDRESS"), QStringLiteral("Device addresses (one or more)."), QStringLiteral("ADDRESS..."));
@@ -18,10 +38,27 @@ void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson) {
 
 bool DeviceOptions::Read(const QCommandLineParser& parser) {
     Addresses = parser.positionalArguments();
+    if (fleet_ && !ReadFleetOptions(parser))
+        return false;
     if (Addresses.isEmpty()) {
         error_ = QStringLiteral("no device address given");
         return false;
     }
+    return ReadSnmpOptions(parser);
+}
+
+bool DeviceOptions::ReadFleetOptions(const QCommandLineParser& parser) {
+    ReportPath = parser.value(QStringLiteral("report"));
+    if (!ReportPath.isEmpty() && !FleetReport::CheckPath(ReportPath, error_))
+        return false;
+    if (parser.isSet(QStringLiteral("group")) && !parser.isSet(QStringLiteral("inventory"))) {
+        error_ = QStringLiteral("--group needs --inventory");
+        return false;
+    }
+    return !parser.isSet(QStringLiteral("inventory")) || ReadInventory(parser);
+}
+
+bool DeviceOptions::ReadSnmpOptions(const QCommandLineParser& parser) {
     bool ok = false;
     const uint port = parser.value(QStringLiteral("port")).toUInt(&ok);
     if (!ok || port == 0 || port > 65535) {
@@ -41,7 +78,115 @@ bool DeviceOptions::Read(const QCommandLineParser& parser) {
     }
     ReadCommunity = parser.value(QStringLiteral("read-community"));
     WriteCommunity = parser.value(QStringLiteral("write-community"));
+    if (!inventory_.empty()) {
+        // The module starts with the first device's parameters.
+        Port = inventory_.front().Port;
+        ReadCommunity = inventory_.front().ReadCommunity;
+        WriteCommunity = inventory_.front().WriteCommunity;
+    }
     Json = parser.optionNames().contains(QStringLiteral("json"));
     ModulePath = parser.isSet(QStringLiteral("module")) ? parser.value(QStringLiteral("module")) : PlugInModule::DefaultPath();
     return true;
+}
+
+bool DeviceOptions::ReadInventory(const QCommandLineParser& parser) {
+    for (const char* option : {"port", "read-community", "write-community"}) {
+        if (parser.isSet(QString::fromLatin1(option))) {
+            error_ = QStringLiteral("--%1 and --inventory: the inventory gives each device's SNMP parameters")
+                         .arg(QString::fromLatin1(option));
+            return false;
+        }
+    }
+    InventoryPath = parser.value(QStringLiteral("inventory"));
+    Inventory inventory;
+    if (!inventory.Load(InventoryPath, parser.value(QStringLiteral("group")))) {
+        error_ = inventory.Error();
+        return false;
+    }
+    Leading = Addresses;
+    for (const Inventory::Device& d : inventory.Devices()) {
+        // The module's host interface carries communities only.
+        if (d.Version == QLatin1String("3")) {
+            error_ = QStringLiteral("inventory %1: line %2: %3 is an SNMPv3 device; SNMPv3 devices are not supported "
+                                    "by this command yet")
+                         .arg(InventoryPath)
+                         .arg(d.Line)
+                         .arg(d.Address);
+            return false;
+        }
+        inventory_.push_back(Entry{d.Address, d.Name, d.Port, d.ReadCommunity, d.WriteCommunity});
+        Addresses << d.Address;
+    }
+    return true;
+}
+
+bool DeviceOptions::SetLeading(int count) {
+    if (inventory_.empty()) {
+        Leading = Addresses.mid(0, count);
+        return true;
+    }
+    if (Leading.size() != count) {
+        error_ = count == 0 ? QStringLiteral("with --inventory give no ADDRESS: the devices come from the file")
+                            : QStringLiteral("with --inventory give the command's %1 leading argument(s) and no ADDRESS")
+                                  .arg(count);
+        return false;
+    }
+    return true;
+}
+
+QStringList DeviceOptions::DeviceAddresses() const {
+    if (inventory_.empty())
+        return Addresses.mid(Leading.size());
+    QStringList addresses;
+    for (const Entry& e : inventory_)
+        addresses << e.Address;
+    return addresses;
+}
+
+DeviceOptions DeviceOptions::ForDevice(const QString& address) const {
+    for (const SnmpSet& set : SnmpSets()) {
+        if (set.Addresses.contains(address)) {
+            DeviceOptions copy = ForSet(set);
+            copy.Addresses = {address};
+            return copy;
+        }
+    }
+    DeviceOptions copy = *this;
+    copy.Addresses = {address};
+    return copy;
+}
+
+std::vector<DeviceOptions::SnmpSet> DeviceOptions::SnmpSets() const {
+    std::vector<SnmpSet> sets;
+    if (inventory_.empty()) {
+        sets.push_back(SnmpSet{Port, ReadCommunity, WriteCommunity, Addresses.mid(Leading.size())});
+        return sets;
+    }
+    for (const Entry& e : inventory_) {
+        auto it = std::find_if(sets.begin(), sets.end(), [&](const SnmpSet& s) {
+            return s.Port == e.Port && s.ReadCommunity == e.ReadCommunity && s.WriteCommunity == e.WriteCommunity;
+        });
+        if (it == sets.end()) {
+            sets.push_back(SnmpSet{e.Port, e.ReadCommunity, e.WriteCommunity, {}});
+            it = sets.end() - 1;
+        }
+        it->Addresses << e.Address;
+    }
+    return sets;
+}
+
+QString DeviceOptions::NameOf(const QString& address) const {
+    for (const Entry& e : inventory_)
+        if (e.Address == address)
+            return e.Name;
+    return {};
+}
+
+DeviceOptions DeviceOptions::ForSet(const SnmpSet& set) const {
+    DeviceOptions copy = *this;
+    copy.Port = set.Port;
+    copy.ReadCommunity = set.ReadCommunity;
+    copy.WriteCommunity = set.WriteCommunity;
+    copy.Addresses = Leading + set.Addresses;
+    return copy;
 }

@@ -34,6 +34,13 @@ bool HostSession::Open(const DeviceOptions& options) {
     }
     module_.SetMessageBoxHandler(&PrintMessage, nullptr);
     module_.Init(0, 0, 0, nullptr);
+    UseSnmp(options);
+    module_.GetModuleCaps(&caps_);
+    open_ = true;
+    return true;
+}
+
+void HostSession::UseSnmp(const DeviceOptions& options) {
     // The managed device of the module's window is the first address given.
     in_addr first{};
     if (inet_pton(AF_INET, options.Addresses.value(0).toLatin1().constData(), &first) != 1)
@@ -41,9 +48,6 @@ bool HostSession::Open(const DeviceOptions& options) {
     const QByteArray read = options.ReadCommunity.toUtf8();
     const QByteArray write = options.WriteCommunity.toUtf8();
     module_.SetSnmpParameter(first.s_addr, read.constData(), write.constData(), options.Port, options.Timeout);
-    module_.GetModuleCaps(&caps_);
-    open_ = true;
-    return true;
 }
 
 void HostSession::Close() {

@@ -15,6 +15,10 @@ public:
     HostSession& operator=(const HostSession&) = delete;
 
     bool Open(const DeviceOptions& options);
+    // Gives the module the SNMP port and communities of the options (their
+    // first address is the managed device); the module keeps one such set,
+    // used by every request that starts after this call.
+    void UseSnmp(const DeviceOptions& options);
     void Close();
     // Asks the module to close its window until it agrees (a busy page
     // refuses) or `seconds` have passed; true when closed.

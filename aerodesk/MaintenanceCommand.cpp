@@ -1,5 +1,7 @@
 #include "MaintenanceCommand.h"
+#include "FleetReport.h"
 #include "ReportPrinter.h"
+#include <algorithm>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <cstdio>
@@ -21,8 +23,14 @@ int MaintenanceCommand::Run(const QStringList& arguments) {
         std::fputs(parser.helpText().toUtf8().constData(), stdout);
         return 0;
     }
-    if (!options.Read(parser)) {
+    if (!options.Read(parser) || !options.SetLeading(LeadingArguments())) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(options.Error()));
+        return 2;
+    }
+    const std::vector<DeviceOptions::SnmpSet> sets = options.SnmpSets();
+    if (sets.size() > 1 && options.Json) {
+        std::fprintf(stderr, "%s: --json needs one SNMP port and community pair for all devices of the inventory "
+                             "(use --group, or --report FILE.json)\n", qPrintable(name));
         return 2;
     }
     HostSession session;
@@ -30,13 +38,30 @@ int MaintenanceCommand::Run(const QStringList& arguments) {
         std::fprintf(stderr, "aerodesk: %s\n", qPrintable(session.Error()));
         return 3;
     }
-    try {
-        return Execute(parser, options, session);
-    } catch (const std::exception& e) {
-        // The module passes a failure to send on as an exception.
-        std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
-        return 1;
+    FleetReport& fleet = FleetReport::Instance();
+    fleet.Begin(options);
+    // The module holds one SNMP port and community pair: the command runs once
+    // for each set of devices that share one.
+    int code = 0;
+    for (const DeviceOptions::SnmpSet& set : sets) {
+        DeviceOptions setOptions = options.ForSet(set);
+        if (sets.size() > 1)
+            session.UseSnmp(setOptions);
+        fleet.Started(set.Addresses);
+        int setCode = 1;
+        try {
+            setCode = Execute(parser, setOptions, session);
+        } catch (const std::exception& e) {
+            // The module passes a failure to send on as an exception.
+            std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
+        }
+        code = std::max(code, setCode);
+        if (setCode >= 2)
+            break;   // a bad command line or an unreachable service fails every set alike
     }
+    if (!fleet.WriteIfAsked(options))
+        code = std::max(code, 1);
+    return code;
 }
 
 bool MaintenanceCommand::WaitUntil(const std::function<bool()>& done, int seconds) {
@@ -55,8 +80,15 @@ void* MaintenanceCommand::Export(HostSession& session, const char* name) {
 
 int MaintenanceCommand::PrintReport(QueryReport& report, const DeviceOptions& options,
                                     const std::function<void(const QueryReport::Device&)>& printText) {
-    WaitUntil([&] { return report.AllDone(); }, options.WaitSeconds);
+    FleetReport& fleet = FleetReport::Instance();
+    WaitUntil(
+        [&] {
+            fleet.Stamp(report);
+            return report.AllDone();
+        },
+        options.WaitSeconds);
     report.MarkLate(options.WaitSeconds);
+    fleet.Close(report);
     if (options.Json) {
         std::fputs(ReportPrinter::Json(report).toUtf8().constData(), stdout);
     } else {

@@ -16,6 +16,8 @@ protected:
     virtual QString Description() const = 0;
     // Whether the command prints its result as JSON with --json.
     virtual bool OffersJson() const { return false; }
+    // How many positional arguments come before the devices (a verb, a file).
+    virtual int LeadingArguments() const { return 0; }
     // Further options of the command.
     virtual void AddOptions(QCommandLineParser&) {}
     // Runs with the module open; returns the exit code.

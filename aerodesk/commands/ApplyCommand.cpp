@@ -3,6 +3,7 @@
 // runs it; rejected settings are printed as they arrive.
 #include "CommandRegistry.h"
 #include "DeviceOptions.h"
+#include "FleetReport.h"
 #include "HostSession.h"
 #include "snmp/CZRException.h"
 #include <QCommandLineParser>
@@ -51,7 +52,7 @@ public:
             std::fputs(parser.helpText().toUtf8().constData(), stdout);
             return 0;
         }
-        if (!options.Read(parser) || options.Addresses.size() < 2) {
+        if (!options.Read(parser) || !options.SetLeading(1) || options.Addresses.size() < 2) {
             std::fprintf(stderr, "aerodesk apply: %s\n",
                          qPrintable(options.Error().isEmpty() ? QStringLiteral("give KEYFILE and ADDRESS...")
                                                               : options.Error()));
@@ -63,7 +64,7 @@ public:
             std::fprintf(stderr, "aerodesk apply: bad --flags: %s\n", qPrintable(parser.value(QStringLiteral("flags"))));
             return 2;
         }
-        const QByteArray keyFile = options.Addresses.takeFirst().toUtf8();
+        const QByteArray keyFile = options.Addresses.first().toUtf8();
 
         HostSession session;
         if (!session.Open(options)) {
@@ -75,8 +76,13 @@ public:
             std::fprintf(stderr, "aerodesk: the module has no PlugSetConfigFile\n");
             return 3;
         }
+        FleetReport& fleet = FleetReport::Instance();
+        fleet.Begin(options);
         int failures = 0;
-        for (const QString& device : options.Addresses) {
+        for (const QString& device : options.DeviceAddresses()) {
+            // Each device with its own SNMP port and communities (from an inventory).
+            session.UseSnmp(options.ForDevice(device));
+            fleet.Started({device});
             const QByteArray address = device.toUtf8();
             TemplateJob job{};
             job.HostCallback = &PrintRejection;
@@ -102,9 +108,12 @@ public:
             if (outcome != QLatin1String("OK"))
                 ++failures;
             std::printf("%s: %s\n", address.constData(), qPrintable(outcome));
+            fleet.Record(device, outcome == QLatin1String("OK"), outcome);
             std::fflush(stdout);
             std::free(job.Progress);
         }
+        if (!fleet.WriteIfAsked(options))
+            return 1;
         return failures == 0 ? 0 : 1;
     }
 };

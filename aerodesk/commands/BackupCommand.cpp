@@ -1,6 +1,7 @@
 // aerodesk backup ADDRESS... --to DIR: each device stores its configuration
 // backup ADDRESS.dcf in DIR through the host's FTP server (PlugCmdAPI 3).
 #include "CommandRegistry.h"
+#include "FleetReport.h"
 #include "HostDeviceList.h"
 #include "HostFtp.h"
 #include "MaintenanceCommand.h"
@@ -86,9 +87,11 @@ protected:
             const QString file = QDir(folder).filePath(address + QStringLiteral(".dcf"));
             if (QFileInfo::exists(file)) {
                 std::printf("%s: %s (%lld bytes)\n", qPrintable(address), qPrintable(file), QFileInfo(file).size());
+                FleetReport::Instance().Record(address, true, file);
             } else {
                 ++missing;
                 std::printf("%s: no %s\n", qPrintable(address), qPrintable(file));
+                FleetReport::Instance().Record(address, false, QStringLiteral("no %1").arg(file));
             }
         }
         session.Module().SetFtpServer(nullptr);

@@ -1,5 +1,6 @@
 // aerodesk cmd restart|factory|apply ADDRESS...: the one-shot device commands (PlugSystemCmd).
 #include "CommandRegistry.h"
+#include "FleetReport.h"
 #include "MaintenanceCommand.h"
 #include <cstdio>
 
@@ -11,6 +12,7 @@ public:
     QString Summary() const override { return QStringLiteral("restart, factory default or apply settings of devices"); }
 
 protected:
+    int LeadingArguments() const override { return 1; }
     QString Description() const override {
         return QStringLiteral("Sends one command to each device and waits for its answer: restart, factory (factory "
                               "default) or apply (apply the settings). Arguments: restart|factory|apply ADDRESS...");
@@ -33,9 +35,11 @@ protected:
             try {
                 systemCmd(address.toUtf8().constData(), command);
                 std::printf("%s: %s sent\n", qPrintable(address), qPrintable(verb));
+                FleetReport::Instance().Record(address, true, verb + QStringLiteral(" sent"));
             } catch (const std::exception& e) {
                 ++failures;
                 std::printf("%s: error: %s\n", qPrintable(address), e.what());
+                FleetReport::Instance().Record(address, false, QString::fromUtf8(e.what()));
             }
             std::fflush(stdout);
         }

@@ -19,7 +19,7 @@ public:
             "Reads the settings of the device at ADDRESS and writes them to FILE as key lines. --flags chooses the "
             "groups: 1 system, 2 radio, 4 security (default 7). Arguments: ADDRESS FILE."));
         DeviceOptions options;
-        options.AddTo(parser, false);
+        options.AddTo(parser, false, false);
         parser.addOption({QStringLiteral("flags"), QStringLiteral("Groups to export (default 7)."), QStringLiteral("N"),
                           QStringLiteral("7")});
         QStringList args = arguments;

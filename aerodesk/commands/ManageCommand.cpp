@@ -29,7 +29,7 @@ public:
             "Opens the module's management window on the device (PlugInit, PlugSetSnmpParameter, PlugShow) and "
             "runs until it is closed. With --screenshot, every page of the window is shown in turn, refreshed "
             "from the device, and written to DIR as NN-page.png; no display is needed."));
-        options_.AddTo(parser, false);
+        options_.AddTo(parser, false, false);
         parser.addOption({QStringLiteral("screenshot"), QStringLiteral("Write the pages to DIR and exit."),
                           QStringLiteral("DIR")});
         QStringList args = arguments;

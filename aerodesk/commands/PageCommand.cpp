@@ -137,7 +137,7 @@ public:
             "FIELD is the label as shown, without a trailing ':' (\"GROUP/LABEL\" where two share it); --list names "
             "them.\n\nExit: 0 every action done; 1 an action could not be done (disabled control, page left busy); "
             "2 bad command line or unknown page, field, list or button; 3 device not reachable."));
-        options_.AddTo(parser);
+        options_.AddTo(parser, true, false);
         parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("The page's navigation label, e.g. \"Information\"."));
         parser.addOption({QStringLiteral("list"), QStringLiteral("List the pages, or with PAGE its fields, lists and buttons.")});
         parser.addOption({QStringLiteral("ftp-port"),

@@ -2,6 +2,7 @@
 // interface (PlugCmdAPI 9), each on the module's own worker thread; the
 // "OVER" report ends each device.
 #include "CommandRegistry.h"
+#include "FleetReport.h"
 #include "MaintenanceCommand.h"
 #include <atomic>
 #include <cstdio>
@@ -26,6 +27,8 @@ void Report(CmdResult* result, const char* report, uintptr_t context) {
                 ++reports->Failed;
             std::printf("%s: %s (%d %s)\n", result->DeviceIp ? result->DeviceIp : "", text.constData(),
                         result->Status, result->Message ? result->Message : "");
+            FleetReport::Instance().Record(QString::fromUtf8(result->DeviceIp ? result->DeviceIp : ""), result->Status == 0,
+                                           QString::fromUtf8(result->Message ? result->Message : ""));
         } else {
             std::printf("rejected: %s  [%s]\n", result->Message ? result->Message : "", text.constData());
         }
@@ -43,6 +46,7 @@ public:
     QString Summary() const override { return QStringLiteral("apply a template key file by the command interface (command 9)"); }
 
 protected:
+    int LeadingArguments() const override { return 1; }
     QString Description() const override {
         return QStringLiteral("Applies the template key file KEYFILE to each device through the command interface "
                               "(a worker thread per device). Arguments: KEYFILE ADDRESS...");

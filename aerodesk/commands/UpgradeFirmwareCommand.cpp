@@ -2,6 +2,7 @@
 // (PlugUpgradeFirmware) on the host's device list, printing the rows' step
 // and status as they change and a summary; Ctrl-C aborts (PlugUpFirCallBack).
 #include "CommandRegistry.h"
+#include "FleetReport.h"
 #include "HostDeviceList.h"
 #include "HostFtp.h"
 #include "HostLogWindow.h"
@@ -33,6 +34,7 @@ public:
     QString Summary() const override { return QStringLiteral("upgrade the firmware of devices (Ctrl-C aborts)"); }
 
 protected:
+    int LeadingArguments() const override { return 1; }
     bool OffersJson() const override { return true; }
     QString Description() const override {
         return QStringLiteral(
@@ -148,6 +150,7 @@ protected:
                 d.Message = QStringLiteral("not in the device list");
             ++counts[d.Message];
         }
+        FleetReport::Instance().Close(report);
         if (options.Json) {
             QJsonObject countObject;
             for (const auto& [status, count] : counts)
