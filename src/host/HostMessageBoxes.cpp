@@ -12,14 +12,6 @@ std::mutex gMutex;
 MessageBoxHandler gHandler = nullptr;
 void* gContext = nullptr;
 
-bool VisibleGui() {
-    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (!app)
-        return false;
-    const QString platform = QGuiApplication::platformName();
-    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
-}
-
 int AskWithQt(const QString& text, const QString& caption, int buttons) {
     using B = QMessageBox;
     B::StandardButtons standard = B::Ok;
@@ -82,6 +74,14 @@ void SetHostHandler(MessageBoxHandler handler, void* context) {
     std::lock_guard lock(gMutex);
     gHandler = handler;
     gContext = context;
+}
+
+bool VisibleGui() {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app)
+        return false;
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
 void Install() { MessageBox::SetHandler(&Route); }

@@ -10,4 +10,7 @@ void SetHostHandler(MessageBoxHandler handler, void* context);
 // Points the module's MessageBox at this router.
 void Install();
 void Uninstall();
+// Whether the process shows a GUI a person can answer (a QApplication on a
+// platform other than "offscreen" or "minimal").
+bool VisibleGui();
 }  // namespace HostMessageBoxes

@@ -1,4 +1,5 @@
 #include "ModuleApp.h"
+#include "HostFileDialogs.h"
 #include "HostMessageBoxes.h"
 #include "ModuleSettings.h"
 #include "platform/MessageBox.h"
@@ -29,6 +30,7 @@ void ModuleApp::EnsureStarted() {
     }
     started_ = true;
     HostMessageBoxes::Install();
+    HostFileDialogs::Install();
     tempFolder_ = ModulePaths::TempFolder();
     StartSnmpLayer();
     for (auto& request : requests_)

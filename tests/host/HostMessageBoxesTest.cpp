@@ -1,6 +1,8 @@
 // Where the module's message boxes go when the host gives no handler and
 // shows no window: nobody can answer, so a question is refused.
 #include "host/AP_PlugIn.h"
+#include "host/HostFileDialogs.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -48,6 +50,32 @@ TEST(HostMessageBoxes, host_TheHostHandlerAnswersAndGivesNoAnswerOnlyAsRefusal) 
     EXPECT_EQ(MessageBox::Show("delete?", "Warning", MessageBox::YesNo), MessageBox::AnswerYes);
     EXPECT_EQ(host.Calls, 3);
     PlugSetMessageBoxHandler(nullptr, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The module's own file dialogs: headless they count as cancelled; a handler
+// a host or driver installed first is kept.
+TEST(HostFileDialogs, host_HeadlessDialogsAreCancelledAndAnInstalledHandlerIsKept) {
+    if (!Headless())
+        GTEST_SKIP() << "a visible GUI would show the dialog";
+    const FileDialog::Handler before = FileDialog::SetHandler(nullptr);
+    HostFileDialogs::Install();
+    EXPECT_EQ(FileDialog::OpenFile("Open Firmware", "Firmware (*.bin)"), QString());
+    EXPECT_EQ(FileDialog::SaveFile("Save Configuration", "Configuration (*.dcf)", "device.dcf"), QString());
+
+    int asked = 0;
+    FileDialog::SetHandler([&](const QString&, const QString&, bool save, const QString& suggested) {
+        ++asked;
+        return save ? "/tmp/" + suggested : QStringLiteral("/tmp/image.bin");
+    });
+    HostFileDialogs::Install();
+    EXPECT_EQ(FileDialog::OpenFile("Open Firmware", "Firmware (*.bin)"), "/tmp/image.bin");
+    EXPECT_EQ(FileDialog::SaveFile("Save Configuration", "Configuration (*.dcf)", "device.dcf"), "/tmp/device.dcf");
+    EXPECT_EQ(asked, 2);
+    FileDialog::SetHandler(before);
 }
 
 }  // namespace
