@@ -3,6 +3,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygon>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 constexpr int kFolderHeight = 24;
@@ -58,6 +61,7 @@ void OutlookBar::RemoveItem(ItemId item) {
         for (auto it = folder.Items.begin(); it != folder.Items.end(); ++it) {
             if (it->Id == item) {
                 folder.Items.erase(it);
+                first_ = std::min(first_, LastFirstItem());
                 update();
                 return;
             }
@@ -74,7 +78,9 @@ void OutlookBar::RemoveFolder(FolderId folder) {
         // The folder that moved into its place, or the last one.
         const int next = qMin(f, FolderCount() - 1);
         current_ = next >= 0 ? folders_[static_cast<size_t>(next)].Id : FolderId::None;
+        first_ = 0;
     }
+    first_ = std::min(first_, LastFirstItem());
     update();
 }
 
@@ -144,6 +150,7 @@ void OutlookBar::SetCurrentFolder(FolderId folder) {
     if (!HasFolder(folder) || folder == current_)
         return;
     current_ = folder;
+    first_ = 0;
     Notify(FolderChanged, folder, ItemId::None);
     update();
 }
@@ -215,8 +222,48 @@ QRect OutlookBar::FolderRect(int index) const {
 }
 
 QRect OutlookBar::ItemRect(int index) const {
-    const int top = (CurrentIndex() + 1) * kFolderHeight + 8;
-    return {0, top + index * kItemHeight, width(), kItemHeight};
+    const int top = ItemArea().top() + 8;
+    return {0, top + (index - first_) * kItemHeight, width(), kItemHeight};
+}
+
+QRect OutlookBar::ItemArea() const {
+    const int top = (CurrentIndex() + 1) * kFolderHeight;
+    const int bottom = CurrentIndex() + 1 < FolderCount() ? FolderRect(CurrentIndex() + 1).top() : height();
+    return {0, top, width(), std::max(0, bottom - top)};
+}
+
+int OutlookBar::LastFirstItem() const {
+    const int count = static_cast<int>(Items(current_).size());
+    const int fit = std::max(1, (ItemArea().height() - 8) / kItemHeight);
+    return std::max(0, count - fit);
+}
+
+void OutlookBar::ScrollItems(int steps) {
+    const int first = std::clamp(first_ + steps, 0, LastFirstItem());
+    if (first != first_) {
+        first_ = first;
+        update();
+    }
+}
+
+bool OutlookBar::ItemShown(ItemId item) const {
+    const std::vector<ItemId> items = Items(current_);
+    const auto at = std::find(items.begin(), items.end(), item);
+    return at != items.end() && ItemArea().contains(ItemRect(static_cast<int>(at - items.begin())));
+}
+
+QRect OutlookBar::UpArrowRect() const {
+    if (first_ <= 0)
+        return {};
+    const QRect area = ItemArea();
+    return {area.right() - 19, area.top() + 4, 16, 16};
+}
+
+QRect OutlookBar::DownArrowRect() const {
+    if (first_ >= LastFirstItem())
+        return {};
+    const QRect area = ItemArea();
+    return {area.right() - 19, area.bottom() - 19, 16, 16};
 }
 
 OutlookBar::HitResult OutlookBar::HitTest(const QPoint& point) const {
@@ -227,8 +274,18 @@ OutlookBar::HitResult OutlookBar::HitTest(const QPoint& point) const {
             return hit;
         }
     }
+    if (UpArrowRect().contains(point)) {
+        hit.Scroll = -1;
+        return hit;
+    }
+    if (DownArrowRect().contains(point)) {
+        hit.Scroll = 1;
+        return hit;
+    }
+    if (!ItemArea().contains(point))
+        return hit;
     const std::vector<ItemId> items = Items(current_);
-    for (size_t i = 0; i < items.size(); ++i) {
+    for (size_t i = static_cast<size_t>(first_); i < items.size(); ++i) {
         if (ItemRect(static_cast<int>(i)).contains(point)) {
             hit.Item = items[i];
             return hit;
@@ -255,7 +312,10 @@ void OutlookBar::paintEvent(QPaintEvent*) {
     const Folder* current = FindFolderRecord(current_);
     if (!current)
         return;
-    for (size_t i = 0; i < current->Items.size(); ++i) {
+    // Items never paint over the folder buttons below them.
+    p.save();
+    p.setClipRect(ItemArea());
+    for (size_t i = static_cast<size_t>(first_); i < current->Items.size(); ++i) {
         const Item& item = current->Items[i];
         const QRect r = ItemRect(static_cast<int>(i));
         if (item.Image >= 0 && item.Image < static_cast<int>(large_.size())) {
@@ -265,16 +325,47 @@ void OutlookBar::paintEvent(QPaintEvent*) {
         const QRect label(2, r.top() + kIconSize + 2, r.width() - 4, r.height() - kIconSize - 4);
         p.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, item.Text);
     }
+    p.restore();
+    p.setPen(palette().color(QPalette::Dark));
+    p.setBrush(palette().color(QPalette::Button));
+    if (const QRect up = UpArrowRect(); !up.isEmpty()) {
+        p.drawRect(up);
+        p.setBrush(palette().color(QPalette::ButtonText));
+        p.drawPolygon(QPolygon({QPoint(up.center().x(), up.top() + 4), QPoint(up.left() + 3, up.bottom() - 4),
+                                QPoint(up.right() - 3, up.bottom() - 4)}));
+        p.setBrush(palette().color(QPalette::Button));
+    }
+    if (const QRect down = DownArrowRect(); !down.isEmpty()) {
+        p.drawRect(down);
+        p.setBrush(palette().color(QPalette::ButtonText));
+        p.drawPolygon(QPolygon({QPoint(down.center().x(), down.bottom() - 4), QPoint(down.left() + 3, down.top() + 4),
+                                QPoint(down.right() - 3, down.top() + 4)}));
+    }
 }
 
 void OutlookBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const HitResult hit = HitTest(event->position().toPoint());
-    if (hit.Folder != FolderId::None)
+    if (hit.Scroll != 0)
+        ScrollItems(hit.Scroll);
+    else if (hit.Folder != FolderId::None)
         ClickFolder(hit.Folder);
     else if (hit.Item != ItemId::None)
         ClickItem(hit.Item);
+}
+
+void OutlookBar::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (delta != 0)
+        ScrollItems(delta > 0 ? -1 : 1);
+    event->accept();
+}
+
+void OutlookBar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ScrollItems(0);
+    first_ = std::min(first_, LastFirstItem());
 }
 
 void OutlookBar::contextMenuEvent(QContextMenuEvent* event) {

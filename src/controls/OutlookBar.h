@@ -78,12 +78,22 @@ public:
     bool DeleteItemByUser(ItemId item);
     bool DeleteFolderByUser(FolderId folder);
 
+    // A folder with more items than its area holds scrolls them (arrows at
+    // the area's edge, the mouse wheel): the first item shown, moving it by
+    // `steps` items (kept within the folder), and whether an item of the
+    // current folder is shown whole.
+    int FirstShownItem() const { return first_; }
+    void ScrollItems(int steps);
+    bool ItemShown(ItemId item) const;
+
     QSize sizeHint() const override { return {140, 400}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Item {
@@ -99,6 +109,7 @@ private:
     struct HitResult {
         FolderId Folder = FolderId::None;   // a folder button
         ItemId Item = ItemId::None;         // an item of the current folder
+        int Scroll = 0;                     // a scroll arrow: -1 up, 1 down
     };
 
     bool Notify(int code, FolderId folder, ItemId item);
@@ -109,11 +120,17 @@ private:
     HitResult HitTest(const QPoint& point) const;
     QRect FolderRect(int index) const;
     QRect ItemRect(int index) const;
+    // Between the current folder's button and the buttons below it.
+    QRect ItemArea() const;
+    int LastFirstItem() const;
+    QRect UpArrowRect() const;
+    QRect DownArrowRect() const;
 
     std::vector<Folder> folders_;
     std::vector<QIcon> large_;
     std::vector<QIcon> small_;
     FolderId current_ = FolderId::None;
+    int first_ = 0;   // the first item of the current folder shown
     int lastId_ = 0;   // folders and items draw their ids from one counter
     QColor back_{0x3A, 0x6E, 0xA5};
     QColor text_{Qt::white};

@@ -1,6 +1,7 @@
 // The outlook bar: folders and items addressed by identity, and the
 // notifications its handler may refuse.
 #include "controls/OutlookBar.h"
+#include <QImage>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -170,6 +171,40 @@ TEST_F(OutlookBarTest, PaintsWithItsColours) {
     const QImage image = bar.grab().toImage();
     // Below the folder buttons and away from the icons: the background.
     EXPECT_EQ(image.pixelColor(2, 299 - 2 * 24 - 4), QColor(0x3A, 0x6E, 0xA5));
+}
+
+// A folder with more items than the bar's height holds scrolls them: the
+// items beyond the area are not shown until scrolled to, scrolling stops at
+// either end, and another folder starts at its first item.
+TEST_F(OutlookBarTest, AFolderWithMoreItemsThanFitScrollsThem) {
+    bar.resize(140, 400);
+    std::vector<ItemId> many;
+    for (int i = 0; i < 10; ++i)
+        many.push_back(bar.InsertItem(basic, -1, QStringLiteral("Page %1").arg(i), 0));
+    bar.SetCurrentFolder(basic);
+    EXPECT_TRUE(bar.ItemShown(wireless));
+    EXPECT_FALSE(bar.ItemShown(many.back()));
+    bar.ScrollItems(100);
+    const int last = bar.FirstShownItem();
+    EXPECT_GT(last, 0);
+    EXPECT_TRUE(bar.ItemShown(many.back()));
+    EXPECT_FALSE(bar.ItemShown(wireless));
+    bar.ScrollItems(1);   // already at the end
+    EXPECT_EQ(bar.FirstShownItem(), last);
+    QImage image(bar.size(), QImage::Format_RGB32);
+    bar.render(&image);   // paints with the scroll arrows
+    bar.ScrollItems(-100);
+    EXPECT_EQ(bar.FirstShownItem(), 0);
+    bar.ScrollItems(3);
+    bar.SetCurrentFolder(home);
+    EXPECT_EQ(bar.FirstShownItem(), 0);
+    EXPECT_TRUE(bar.ItemShown(information));
+    // A taller bar holds them all: nothing to scroll.
+    bar.SetCurrentFolder(basic);
+    bar.resize(140, 2000);
+    bar.ScrollItems(5);
+    EXPECT_EQ(bar.FirstShownItem(), 0);
+    EXPECT_TRUE(bar.ItemShown(many.back()));
 }
 
 }  // namespace
