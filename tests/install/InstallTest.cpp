@@ -92,7 +92,8 @@ TEST_F(InstalledTree, CHostCompiledAgainstTheInstalledHeaderQueriesADevice) {
     compile << QStringLiteral("-std=c11") << QStringLiteral("-Wall") << QStringLiteral("-Wextra")
             << QStringLiteral("-Werror") << QStringLiteral("-pedantic")
             << QStringLiteral(NXA_SOURCE_DIR "/docs/examples/minimal_host.c") << QStringLiteral("-o") << host;
-    compile << libs.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    compile << libs.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+            << QStringLiteral(NXA_HOST_FLAGS).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QString compiler;
     QString compilerErrors;
     ASSERT_EQ(RunCommand(QStringLiteral("cc"), compile, &compiler, 60000, &compilerErrors), 0)
@@ -120,11 +121,11 @@ TEST_F(InstalledTree, CHostReportsASilentDevice) {
     const QString host = prefix->path() + QStringLiteral("/silent_host");
     QString compiler;
     QString errors;
-    ASSERT_EQ(RunCommand(QStringLiteral("cc"),
-                         {QStringLiteral("-I") + Path(QStringLiteral("include/nxa7310")),
-                          QStringLiteral(NXA_SOURCE_DIR "/docs/examples/minimal_host.c"), QStringLiteral("-o"), host,
-                          QStringLiteral("-ldl")},
-                         &compiler, 60000, &errors),
+    QStringList compile{QStringLiteral("-I") + Path(QStringLiteral("include/nxa7310")),
+                        QStringLiteral(NXA_SOURCE_DIR "/docs/examples/minimal_host.c"), QStringLiteral("-o"), host,
+                        QStringLiteral("-ldl")};
+    compile << QStringLiteral(NXA_HOST_FLAGS).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_EQ(RunCommand(QStringLiteral("cc"), compile, &compiler, 60000, &errors),
               0)
         << errors.toStdString();
     QString output;
