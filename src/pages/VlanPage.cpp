@@ -346,7 +346,7 @@ void CVlanPage::ClearEditor() {
         member->Combo()->setCurrentIndex(0);
 }
 
-void CVlanPage::EditVlan() {
+const CVlanPage::Vlan* CVlanPage::SelectedVlan() const {
     const int selected = vlanView_->SelectedRow();
     std::vector<const Vlan*> shown;
     for (const Vlan& vlan : vlans_) {
@@ -355,9 +355,16 @@ void CVlanPage::EditVlan() {
     }
     if (selected < 0 || selected >= static_cast<int>(shown.size())) {
         MessageBox::Show(QStringLiteral("No item selected!"));
-        return;
+        return nullptr;
     }
-    const Vlan& vlan = *shown[static_cast<size_t>(selected)];
+    return shown[static_cast<size_t>(selected)];
+}
+
+void CVlanPage::EditVlan() {
+    const Vlan* selected = SelectedVlan();
+    if (!selected)
+        return;
+    const Vlan& vlan = *selected;
     editing_ = vlan;
     vid_->SetText(QString::number(vlan.Vid));
     name_->SetText(vlan.Name);
@@ -367,17 +374,10 @@ void CVlanPage::EditVlan() {
 }
 
 void CVlanPage::DeleteVlan() {
-    const int selected = vlanView_->SelectedRow();
-    std::vector<const Vlan*> shown;
-    for (const Vlan& vlan : vlans_) {
-        if (vlan.Vid != 0)
-            shown.push_back(&vlan);
-    }
-    if (selected < 0 || selected >= static_cast<int>(shown.size())) {
-        MessageBox::Show(QStringLiteral("No item selected!"));
+    const Vlan* selected = SelectedVlan();
+    if (!selected)
         return;
-    }
-    const Vlan vlan = *shown[static_cast<size_t>(selected)];
+    const Vlan vlan = *selected;
     if (MessageBox::Confirm(QStringLiteral("Are you sure that you want to delete %1 ?").arg(vlan.Name)) !=
         MessageBox::AnswerOk)
         return;

@@ -51,6 +51,9 @@ private:
     void ClearEditor();
     void EditVlan();
     void DeleteVlan();
+    // The listed VLAN that is selected; says "No item selected!" and gives
+    // nullptr when there is none.
+    const Vlan* SelectedVlan() const;
     void SavePvids();
 
     PageRequest* state_ = nullptr;

@@ -1,5 +1,6 @@
 // aerodesk against a simulated fleet: what it prints is what the devices hold.
 #include "support/DeviceValues.h"
+#include "AerodeskRun.h"
 #include "support/SimFleet.h"
 #include "support/ToolRun.h"
 #include <QJsonArray>
@@ -20,29 +21,9 @@ namespace {
 
 const std::string kBase = "127.0.75.1";
 
-struct Outcome {
-    int Code = -1;
-    QString Out;
-    QString Err;
-};
+using Outcome = AerodeskOutcome;
 
-Outcome Aerodesk(QStringList arguments) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("AERODESK_MODULE"), QStringLiteral(NXA_MODULE_PATH));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(NXA_AERODESK_BINARY), arguments);
-    Outcome o;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        return o;
-    }
-    o.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    o.Out = QString::fromUtf8(p.readAllStandardOutput());
-    o.Err = QString::fromUtf8(p.readAllStandardError());
-    return o;
-}
+Outcome Aerodesk(const QStringList& arguments) { return RunAerodesk(arguments); }
 
 QJsonArray Devices(const Outcome& o) { return QJsonDocument::fromJson(o.Out.toUtf8()).object().value(QStringLiteral("devices")).toArray(); }
 

@@ -1,6 +1,7 @@
 // aerodesk's fleet commands with --inventory and --report against simulated
 // fleets: which devices were asked is read from the simulator's trace, and
 // the report files are parsed back.
+#include "AerodeskRun.h"
 #include "support/SimFleet.h"
 #include "support/SimTrace.h"
 #include <QFile>
@@ -16,29 +17,9 @@ using TestSupport::SimFleet;
 
 namespace {
 
-struct Outcome {
-    int Code = -1;
-    QString Out;
-    QString Err;
-};
+using Outcome = AerodeskOutcome;
 
-Outcome Aerodesk(const QStringList& arguments) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("AERODESK_MODULE"), QStringLiteral(NXA_MODULE_PATH));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(NXA_AERODESK_BINARY), arguments);
-    Outcome o;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        return o;
-    }
-    o.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    o.Out = QString::fromUtf8(p.readAllStandardOutput());
-    o.Err = QString::fromUtf8(p.readAllStandardError());
-    return o;
-}
+Outcome Aerodesk(const QStringList& arguments) { return RunAerodesk(arguments); }
 
 // The addresses that sent the fleet at least one request.
 QSet<QString> AskedDevices(const SimFleet& fleet) {
