@@ -210,7 +210,7 @@ TEST_F(AerodeskMaintenanceTest, JsonOutputIsOneDocumentPerCommand) {
     image.write("version=4.30\n");
     image.close();
     o = Run(QStringList{"upgrade", image.fileName(), fleet->Address(8), "--json"} + Common() +
-            QStringList{"--ftp-port", QString::number(ftpPort), "--settings-timeout", "100", "--update-timeout", "200",
+            QStringList{"--ftp-port", QString::number(ftpPort), "--settings-timeout", "200", "--update-timeout", "200",
                         "--margin", "20", "--reboot-wait", "10"});
     EXPECT_EQ(o.Code, 0) << o.Err.toStdString();
     doc = parse(o);
