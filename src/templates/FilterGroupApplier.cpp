@@ -61,7 +61,7 @@ void FilterGroupApplier::Apply(TemplateApplyContext& context) {
 
     auto request = context.NewRequest(kMacFilterModeVars);
     MibVariableList& list = request->Variables;
-    SelectEntry(list, 0, context.Value(modeKey));
+    context.SelectKey(list, 0, modeKey, context.Value(modeKey));
     for (int i = 1; i <= kMaxAddresses; ++i) {
         const QString key = prefix + QStringLiteral("_filter_mac_add%1").arg(i);
         if (!context.Has(key))

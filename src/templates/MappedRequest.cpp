@@ -9,3 +9,15 @@ void MappedRequest::ExchangeValue(MibVariableList& list, int index, bool arrived
     if (!arrived && WriteObserver && index == list.Count() - 1)
         WriteObserver(list);
 }
+
+void MappedRequest::Write(const QString& selection) {
+    if (!DryRun) {
+        SnmpRequest::Write(selection);
+        return;
+    }
+    if (!Enabled)
+        return;
+    MibVariableList sent = Variables;
+    for (int i = 0; i < sent.Count(); ++i)
+        ExchangeValue(sent, i, false);
+}

@@ -45,7 +45,7 @@ void SecurityGroupApplier::Apply(TemplateApplyContext& context) {
     } else {
         auto select = [&](const char* suffix, int index) {
             if (context.Has(key(suffix)))
-                SelectEntry(list, index, context.Value(key(suffix)));
+                context.SelectKey(list, index, key(suffix), context.Value(key(suffix)));
         };
         select("_auth_type", kAuthentication);
         // A WPA device's backup carries its cipher code where WEP devices keep
@@ -56,7 +56,7 @@ void SecurityGroupApplier::Apply(TemplateApplyContext& context) {
             const QString wep = context.Value(key("_wep_status"));
             const ValueMap* map = list.Entry(kEncryption).Map;
             if (!map || map->FindByText(wep) >= 0 || map->FindByValue(wep) >= 0)
-                SelectEntry(list, kEncryption, wep);
+                context.SelectKey(list, kEncryption, key("_wep_status"), wep);
             else
                 context.Reject(SecurityRules::WepStatusRejected(wep));
         }
@@ -65,7 +65,7 @@ void SecurityGroupApplier::Apply(TemplateApplyContext& context) {
         if (context.Has(key("_cipher_type"))) {
             const SecurityRules::CipherChoice choice =
                 SecurityRules::Cipher(context.ApMode, context.Value(key("_cipher_type")));
-            SelectEntry(list, kCipher, choice.Cipher);
+            context.SelectKey(list, kCipher, key("_cipher_type"), choice.Cipher);
             if (!choice.Rejection.isEmpty())
                 context.Reject(choice.Rejection);
         }
@@ -73,7 +73,7 @@ void SecurityGroupApplier::Apply(TemplateApplyContext& context) {
         if (context.Has(key("_keytype")) && context.Has(key("_active_key_index"))) {
             const int active = ActiveKey(list.Entry(kKeyIndex).Value);
             if (active >= 0)
-                SelectEntry(methods->Variables, active, keyType);
+                context.SelectKey(methods->Variables, active, key("_keytype"), keyType);
         }
         select("_radius_server", kRadiusServer);
         select("_radius_port", kRadiusPort);
@@ -83,7 +83,7 @@ void SecurityGroupApplier::Apply(TemplateApplyContext& context) {
             if (!context.Has(name))
                 continue;
             const bool hexEncoded = i >= 2 && keyType == QLatin1String("ASCII");
-            SelectEntry(list, kWepKey1 + i, hexEncoded ? SecurityRules::DecodeHexKey(keys[i]) : keys[i]);
+            context.SelectKey(list, kWepKey1 + i, name, hexEncoded ? SecurityRules::DecodeHexKey(keys[i]) : keys[i]);
         }
     }
     context.RaiseProgress();

@@ -51,14 +51,19 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
     };
     context.RaiseProgress = [this] { RaiseProgress(); };
     context.ObserveWrite = observer_;
+    context.DryRun = dryRun_;
+    context.ObserveKey = keyObserver_;
+    context.ObserveGroup = groupObserver_;
 
     if (ReadOne(context, kMultiSsidStateVars) != QLatin1String("Disable"))
         throw CZRException(kRefused, QStringLiteral("Setting are rejected when Multi-SSID is enabled!"));
     context.Keys = TemplateKeyReader::Read(keyFilePath);
     context.ApMode = ReadOne(context, kApModeVars);
 
-    if (flags & SystemGroup)
+    if (flags & SystemGroup) {
+        context.StartGroup("SYS");
         SystemGroupApplier::Apply(context);
+    }
     if (flags & (WirelessGroup | SecurityGroup)) {
         // The access protection comes along in the band's table and is not used.
         auto band = context.NewRequest(kRadioBandVars);
@@ -70,10 +75,14 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
             throw CZRException(kRefused, context.Band5GHz ? QStringLiteral("No data for 5GHz mode in template!")
                                                           : QStringLiteral("No data for 2.4GHz mode in template!"));
     }
-    if (flags & WirelessGroup)
+    if (flags & WirelessGroup) {
+        context.StartGroup("AWS");
         WirelessGroupApplier::Apply(context);
+    }
     if (flags & SecurityGroup) {
+        context.StartGroup("Flt");
         FilterGroupApplier::Apply(context);
+        context.StartGroup("SCR");
         SecurityGroupApplier::Apply(context);
     }
 

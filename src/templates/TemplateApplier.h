@@ -29,6 +29,16 @@ public:
         observer_ = std::move(observer);
     }
 
+    // A dry run: the device is read as for the application, every write is
+    // shown to the write observer and none is sent.
+    void SetDryRun(bool dryRun) { dryRun_ = dryRun; }
+    // Sees the template key behind each value that the application writes.
+    void SetKeyObserver(std::function<void(const QString& key, const MibVariableEntry& entry)> observer) {
+        keyObserver_ = std::move(observer);
+    }
+    // Sees each group start by its key prefix ("SYS", "AWS", "Flt", "SCR").
+    void SetGroupObserver(std::function<void(const QString& group)> observer) { groupObserver_ = std::move(observer); }
+
 private:
     void RaiseProgress();
 
@@ -36,4 +46,7 @@ private:
     RejectHandler reject_;
     int32_t* progress_;
     std::function<void(const MibVariableList& list)> observer_;
+    bool dryRun_ = false;
+    std::function<void(const QString& key, const MibVariableEntry& entry)> keyObserver_;
+    std::function<void(const QString& group)> groupObserver_;
 };

@@ -10,6 +10,7 @@ std::unique_ptr<MappedRequest> TemplateApplyContext::NewRequest(const MibVariabl
     auto request = std::make_unique<MappedRequest>();
     request->Target() = Target;
     request->WriteObserver = ObserveWrite;
+    request->DryRun = DryRun;
     if (table) {
         request->Variables = MibVariableList(table, MibVariableList::MVT_SV);
         for (int i = 0; i < request->Variables.Count(); ++i)
@@ -25,4 +26,15 @@ void SelectEntry(MibVariableList& list, int index, const QString& value) {
 
 void LeaveOut(MibVariableList& list, int index) {
     list.Entry(index).Access = SnmpAccess::Invalid;
+}
+
+void TemplateApplyContext::SelectKey(MibVariableList& list, int index, const QString& key, const QString& value) const {
+    SelectEntry(list, index, value);
+    if (ObserveKey)
+        ObserveKey(key, list.Entry(index));
+}
+
+void TemplateApplyContext::StartGroup(const char* group) const {
+    if (ObserveGroup)
+        ObserveGroup(QString::fromLatin1(group));
 }

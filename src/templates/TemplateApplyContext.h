@@ -22,12 +22,21 @@ struct TemplateApplyContext {
     std::function<void()> RaiseProgress;
     // Sees every write of the application just before it goes out (may be empty).
     std::function<void(const MibVariableList& list)> ObserveWrite;
+    // A dry run: every request reads as usual and writes nothing.
+    bool DryRun = false;
+    // Sees the template key that each selected entry's value comes from (may be empty).
+    std::function<void(const QString& key, const MibVariableEntry& entry)> ObserveKey;
+    // Sees each group start by its key prefix: "SYS", "AWS", "Flt", "SCR" (may be empty).
+    std::function<void(const QString& group)> ObserveGroup;
 
     bool Has(const QString& key) const { return Keys.contains(key); }
     // The key's value, empty when the key is missing.
     QString Value(const QString& key) const { return Keys.value(key); }
     // "AWS_80211a" / "AWS_80211g" and so on, by the band in use.
     QString Prefix(const char* group) const;
+    // SelectEntry, telling ObserveKey which key the value comes from.
+    void SelectKey(MibVariableList& list, int index, const QString& key, const QString& value) const;
+    void StartGroup(const char* group) const;
 
     // A request aimed at the device with a list of the table's entries, all
     // left out (access 0x20) until selected.

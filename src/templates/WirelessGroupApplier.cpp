@@ -35,22 +35,22 @@ QStringList DeviceChannels(TemplateApplyContext& context) {
     return WirelessValues::Channels(request->Variables.Entry(context.Band5GHz ? 0 : 1).Value);
 }
 
-void SelectChannel(TemplateApplyContext& context, MibVariableList& list, const QString& channel) {
+void SelectChannel(TemplateApplyContext& context, MibVariableList& list, const QString& key, const QString& channel) {
     AutoChannelScanOff(context);
     if (DeviceChannels(context).contains(channel)) {
-        SelectEntry(list, kChannel, channel);
+        context.SelectKey(list, kChannel, key, channel);
     } else if (channel == QLatin1String("Auto")) {
         if (context.ApMode == QLatin1String("Access Point"))
-            SelectEntry(list, kAutoChannelScan, QStringLiteral("Enable"));
+            context.SelectKey(list, kAutoChannelScan, key, QStringLiteral("Enable"));
         else
             context.Reject(QString::fromLatin1(kAutoChannelRejected));
     }
     // Any other channel is not one the device can take: left as it is.
 }
 
-void WriteChannelWidth(TemplateApplyContext& context, const QString& width) {
+void WriteChannelWidth(TemplateApplyContext& context, const QString& key, const QString& width) {
     auto request = context.NewRequest(kChannelWidthVars);
-    SelectEntry(request->Variables, 0, width);
+    context.SelectKey(request->Variables, 0, key, width);
     context.RaiseProgress();
     request->Write();
 }
@@ -64,25 +64,25 @@ void WirelessGroupApplier::Apply(TemplateApplyContext& context) {
     MibVariableList& list = request->Variables;
 
     if (context.Has(key("_SSID")))
-        SelectEntry(list, kSsid, context.Value(key("_SSID")));
+        context.SelectKey(list, kSsid, key("_SSID"), context.Value(key("_SSID")));
     if (context.Has(key("_SSID_Broadcast")))
-        SelectEntry(list, kSsidBroadcast, context.Value(key("_SSID_Broadcast")));
+        context.SelectKey(list, kSsidBroadcast, key("_SSID_Broadcast"), context.Value(key("_SSID_Broadcast")));
     if (context.Has(key("_Channel")))
-        SelectChannel(context, list, context.Value(key("_Channel")));
+        SelectChannel(context, list, key("_Channel"), context.Value(key("_Channel")));
     if (context.Has(key("_Rate")))
-        SelectEntry(list, kRate, WirelessValues::Rate(context.Value(key("_Rate"))));
+        context.SelectKey(list, kRate, key("_Rate"), WirelessValues::Rate(context.Value(key("_Rate"))));
     if (context.Has(key("_Beacon_Interval")))
-        SelectEntry(list, kBeacon, WirelessValues::BeaconInterval(context.Value(key("_Beacon_Interval"))));
+        context.SelectKey(list, kBeacon, key("_Beacon_Interval"), WirelessValues::BeaconInterval(context.Value(key("_Beacon_Interval"))));
     if (context.Has(key("_DTIM")))
-        SelectEntry(list, kDtim, WirelessValues::Dtim(context.Value(key("_DTIM"))));
+        context.SelectKey(list, kDtim, key("_DTIM"), WirelessValues::Dtim(context.Value(key("_DTIM"))));
     if (context.Has(key("_Frag_Threshold")))
-        SelectEntry(list, kFragment, context.Value(key("_Frag_Threshold")));
+        context.SelectKey(list, kFragment, key("_Frag_Threshold"), context.Value(key("_Frag_Threshold")));
     if (context.Has(key("_RTS_Threshold")))
-        SelectEntry(list, kRts, context.Value(key("_RTS_Threshold")));
+        context.SelectKey(list, kRts, key("_RTS_Threshold"), context.Value(key("_RTS_Threshold")));
     if (context.Has(key("_Radio_Wave")))
-        SelectEntry(list, kRadioWave, context.Value(key("_Radio_Wave")));
+        context.SelectKey(list, kRadioWave, key("_Radio_Wave"), context.Value(key("_Radio_Wave")));
     if (context.Has(key("_11nChannel_Width")))
-        WriteChannelWidth(context, context.Value(key("_11nChannel_Width")));
+        WriteChannelWidth(context, key("_11nChannel_Width"), context.Value(key("_11nChannel_Width")));
 
     context.RaiseProgress();
     request->Write();
