@@ -448,6 +448,10 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
             DeviceState::Cell* cell = state.Find(undo->Oid);
             if (!cell)
                 continue;
+            if (device->Faults().Forgets(undo->Oid)) {
+                cell->Value = undo->Old;   // --forget: answered as done, not kept
+                continue;
+            }
             // Each varbind acts with its own value (several MAC addresses to one add variable).
             cell->Value = undo->New;
             std::vector<int> jobs;

@@ -1,4 +1,5 @@
 #pragma once
+#include "ForgetfulVariable.h"
 #include "VariableFault.h"
 #include <cstdint>
 #include <random>
@@ -12,6 +13,14 @@ public:
     int DelayMs = 0;
     bool Silent = false;
     std::vector<VariableFault> Variables;
+    std::vector<ForgetfulVariable> Forgetful;   // take a set, keep the old value
+
+    bool Forgets(const OidPath& oid) const {
+        for (const ForgetfulVariable& f : Forgetful)
+            if (f.Covers(oid))
+                return true;
+        return false;
+    }
 
     // The first variable fault that answers a get or a set of oid with an
     // error or exception, or nullptr.

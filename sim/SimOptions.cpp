@@ -86,6 +86,8 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
                   "set: only SET; default both. v1 requests get the RFC 2576 v1 status (e.g. noAccess as noSuchName).",
                   "DEVICES:OID:ERROR[:get|set]"},
         {"community", "Communities of one device, N:READ:WRITE (repeatable); the others keep --read-community and --write-community.", "N:READ:WRITE"},
+        {"forget", "Make variables take a set without keeping it (repeatable): DEVICES:OID. The set is answered as done "
+                   "and the variables at or below OID read their old value afterwards.", "DEVICES:OID"},
         {"seed", "Seed for generated table rows and dropped requests (default 1).", "N", "1"},
         {"trace", "Write one line per request PDU a device receives to FILE (emptied at start), flushed at once, "
                   "also for PDUs that a fault then drops or refuses. Fields, separated by one TAB: local time "
@@ -211,6 +213,12 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         if (!VariableFault::Parse(text.toStdString(), Devices, fault, error))
             return false;
         Faults.push_back(fault);
+    }
+    for (const QString& text : parser.values("forget")) {
+        ForgetfulVariable forget;
+        if (!ForgetfulVariable::Parse(text.toStdString(), Devices, forget, error))
+            return false;
+        Forgetful.push_back(forget);
     }
     for (const QString& text : parser.values("community")) {
         QStringList parts = text.split(':');

@@ -1,5 +1,6 @@
 #pragma once
 #include "Agent.h"
+#include "ForgetfulVariable.h"
 #include "VariableFault.h"
 #include <QStringList>
 #include <map>
@@ -29,6 +30,7 @@ struct SimOptions {
     std::set<int> DelayDevices;   // where --delay applies; empty: every device
     std::map<int, std::pair<std::string, std::string>> Communities;   // per device: read, write
     std::vector<VariableFault> Faults;   // --fault, in the order given
+    std::vector<ForgetfulVariable> Forgetful;   // --forget
     std::map<int, int> ApModes;          // --ap-modes: device number (0: all) to mask
     std::map<int, int> ModeStringChange; // --mode-string-change: device number (0: all) to 0 or 1
     uint32_t Seed = 1;

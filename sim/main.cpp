@@ -105,6 +105,16 @@ int main(int argc, char** argv) {
                 device->Faults().Variables.push_back(same);
             }
         }
+        for (const ForgetfulVariable& forget : options.Forgetful) {
+            if (!forget.AppliesTo(i + 1))
+                continue;
+            device->Faults().Forgetful.push_back(forget);
+            if (const OidPath* leaf = model->AliasOf(forget.Prefix)) {
+                ForgetfulVariable same = forget;
+                same.Prefix = *leaf;
+                device->Faults().Forgetful.push_back(same);
+            }
+        }
         fleet.Devices.push_back(std::move(device));
     }
     if (options.DumpModel) {

@@ -5,6 +5,7 @@
 #include "DeviceOptions.h"
 #include "FleetReport.h"
 #include "HostSession.h"
+#include "TemplateVerify.h"
 #include "snmp/CZRException.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,11 +38,14 @@ public:
         QCommandLineParser parser;
         parser.setApplicationDescription(QStringLiteral(
             "Applies the template key file KEYFILE to each device. --flags chooses the groups: 1 system, 2 radio, "
-            "4 MAC filter and security (default 65535, all). Arguments: KEYFILE ADDRESS..."));
+            "4 MAC filter and security (default 65535, all). With --verify, every variable the application writes is "
+            "read back afterwards and each one that did not take is named (exit status 1). Arguments: KEYFILE ADDRESS..."));
         DeviceOptions options;
         options.AddTo(parser, false);
         parser.addOption({QStringLiteral("flags"), QStringLiteral("Groups to apply (default 65535)."), QStringLiteral("N"),
                           QStringLiteral("65535")});
+        parser.addOption({QStringLiteral("verify"), QStringLiteral("Read every written variable back after the application "
+                                                                   "and name those that did not take.")});
         QStringList args = arguments;
         args[0] = QStringLiteral("aerodesk apply");
         if (!parser.parse(args)) {
@@ -76,6 +80,10 @@ public:
             std::fprintf(stderr, "aerodesk: the module has no PlugSetConfigFile\n");
             return 3;
         }
+        const bool verify = parser.isSet(QStringLiteral("verify"));
+        if (verify && !TemplateVerify::Start())
+            return 3;
+        TemplateVerify verifier;
         FleetReport& fleet = FleetReport::Instance();
         fleet.Begin(options);
         int failures = 0;
@@ -83,6 +91,8 @@ public:
             // Each device with its own SNMP port and communities (from an inventory).
             session.UseSnmp(options.ForDevice(device));
             fleet.Started({device});
+            // What the application is going to write, read before it does.
+            const bool planned = verify && verifier.Plan(options, device, QString::fromUtf8(keyFile), flags);
             const QByteArray address = device.toUtf8();
             TemplateJob job{};
             job.HostCallback = &PrintRejection;
@@ -105,9 +115,11 @@ public:
             while (!done)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
             worker.join();
+            std::printf("%s: %s\n", address.constData(), qPrintable(outcome));
+            if (outcome == QLatin1String("OK") && verify && !(planned && verifier.Check(options, device)))
+                outcome = QStringLiteral("applied, but not every value took");
             if (outcome != QLatin1String("OK"))
                 ++failures;
-            std::printf("%s: %s\n", address.constData(), qPrintable(outcome));
             fleet.Record(device, outcome == QLatin1String("OK"), outcome);
             std::fflush(stdout);
             std::free(job.Progress);

@@ -4,6 +4,8 @@
 #include "CommandRegistry.h"
 #include "FleetReport.h"
 #include "MaintenanceCommand.h"
+#include "TemplateVerify.h"
+#include <QSet>
 #include <atomic>
 #include <cstdio>
 #include <mutex>
@@ -14,6 +16,7 @@ struct Reports {
     std::mutex Mutex;
     std::atomic<int> Over{0};
     std::atomic<int> Failed{0};
+    QSet<QString> Applied;   // devices whose application ended well (under Mutex)
 };
 
 void Report(CmdResult* result, const char* report, uintptr_t context) {
@@ -25,6 +28,8 @@ void Report(CmdResult* result, const char* report, uintptr_t context) {
         if (over) {
             if (result->Status != 0)
                 ++reports->Failed;
+            else
+                reports->Applied.insert(QString::fromUtf8(result->DeviceIp ? result->DeviceIp : ""));
             std::printf("%s: %s (%d %s)\n", result->DeviceIp ? result->DeviceIp : "", text.constData(),
                         result->Status, result->Message ? result->Message : "");
             FleetReport::Instance().Record(QString::fromUtf8(result->DeviceIp ? result->DeviceIp : ""), result->Status == 0,
@@ -49,9 +54,15 @@ protected:
     int LeadingArguments() const override { return 1; }
     QString Description() const override {
         return QStringLiteral("Applies the template key file KEYFILE to each device through the command interface "
-                              "(a worker thread per device). Arguments: KEYFILE ADDRESS...");
+                              "(a worker thread per device). With --verify, every variable the application writes is "
+                              "read back once all devices are over and each one that did not take is named (exit "
+                              "status 1). Arguments: KEYFILE ADDRESS...");
     }
-    int Execute(QCommandLineParser&, DeviceOptions& options, HostSession& session) override {
+    void AddOptions(QCommandLineParser& parser) override {
+        parser.addOption({QStringLiteral("verify"), QStringLiteral("Read every written variable back after the application "
+                                                                   "and name those that did not take.")});
+    }
+    int Execute(QCommandLineParser& parser, DeviceOptions& options, HostSession& session) override {
         if (options.Addresses.size() < 2) {
             std::fprintf(stderr, "aerodesk template: give KEYFILE and ADDRESS...\n");
             return 2;
@@ -60,6 +71,15 @@ protected:
         auto cmdApi = reinterpret_cast<decltype(&PlugCmdAPI)>(Export(session, "PlugCmdAPI"));
         if (!cmdApi)
             return 3;
+        const bool verify = parser.isSet(QStringLiteral("verify"));
+        if (verify && !TemplateVerify::Start())
+            return 3;
+        // What the application is going to write, read before it does.
+        TemplateVerify verifier;
+        QSet<QString> planned;
+        for (const QString& address : options.Addresses)
+            if (verify && verifier.Plan(options, address, keyFile, 0xFFFF))
+                planned.insert(address);
         Reports reports;
         for (const QString& address : options.Addresses) {
             const QByteArray fields = (address + QStringLiteral("||")).toUtf8();
@@ -73,7 +93,14 @@ protected:
             while (reports.Over < options.Addresses.size())
                 WaitUntil([&] { return reports.Over >= options.Addresses.size(); }, 1);
         }
-        return all && reports.Failed == 0 ? 0 : 1;
+        bool taken = true;
+        if (verify) {
+            for (const QString& address : options.Addresses) {
+                if (reports.Applied.contains(address))
+                    taken = planned.contains(address) && verifier.Check(options, address) && taken;
+            }
+        }
+        return all && reports.Failed == 0 && taken ? 0 : 1;
     }
 };
 
