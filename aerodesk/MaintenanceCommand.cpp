@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QTimer>
 #include <cstdio>
 
 int MaintenanceCommand::Run(const QStringList& arguments) {
@@ -66,8 +67,12 @@ int MaintenanceCommand::Run(const QStringList& arguments) {
 
 bool MaintenanceCommand::WaitUntil(const std::function<bool()>& done, int seconds) {
     QDeadlineTimer deadline(static_cast<qint64>(seconds) * 1000);
+    // processEvents with a time limit does not wait for events: without the
+    // tick the loop would spin. The tick wakes the wait to test `done`.
+    QTimer tick;
+    tick.start(20);
     while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return done();
 }
 

@@ -3,6 +3,7 @@
 #include "MaintenanceCommand.h"
 #include "QueryReport.h"
 #include "ReportPrinter.h"
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -24,8 +25,9 @@ public:
 protected:
     bool OffersJson() const override { return true; }
     QString Description() const override {
-        return QStringLiteral("Reads the firmware version of each device. Exit 1 when a device failed or did not "
-                              "answer in time.");
+        return QStringLiteral("Reads the firmware version of each device. A device that has not answered once "
+                              "--timeout has passed twice (the request and its retry, plus a second) is reported as "
+                              "not answering. Exit 1 when a device failed or did not answer in time.");
     }
     int Execute(QCommandLineParser&, DeviceOptions& options, HostSession& session) override {
         auto cmdApi = reinterpret_cast<decltype(&PlugCmdAPI)>(Export(session, "PlugCmdAPI"));
@@ -36,7 +38,14 @@ protected:
         for (const QString& address : options.Addresses)
             cmdApi(5, address.toUtf8().constData(), "", reinterpret_cast<uintptr_t>(&report_),
                    reinterpret_cast<void*>(&VersionDone));
-        return PrintReport(report_, options, [](const QueryReport::Device& d) {
+        // The module asks with its own fixed time-out of the command; the
+        // host gives up on a device after the time-out it was given (the
+        // request and its one retry), so --timeout holds here too.
+        DeviceOptions waitOptions = options;
+        const int tries = 2;
+        waitOptions.WaitSeconds =
+            std::min(options.WaitSeconds, static_cast<int>((options.Timeout * tries + 99) / 100) + 1);
+        return PrintReport(report_, waitOptions, [](const QueryReport::Device& d) {
             std::printf("%s: %s\n", qPrintable(d.Address), qPrintable(d.Rows.value(0).value(0)));
         });
     }
