@@ -7,7 +7,7 @@ NXA_PACKAGES=(
   libsnmp-dev snmp snmpd
   zlib1g-dev libtinyxml2-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  curl smitools
+  curl smitools git
   clang libclang-rt-dev
   python3-pyftpdlib tftp-hpa
   help2man dpkg-dev fakeroot
