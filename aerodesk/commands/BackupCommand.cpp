@@ -121,6 +121,12 @@ protected:
         }
         std::printf("FTP server on %s port %u, home %s\n", qPrintable(parser.value(QStringLiteral("ftp-address"))),
                     ftp.Server()->Port(), qPrintable(home));
+        // Devices are told the server's address, not its port.
+        const QString portHint = ftp.Server()->Port() == 21
+                                     ? QString()
+                                     : QStringLiteral(" (the device connects to the FTP port it is set to; this "
+                                                      "server listens on port %1)")
+                                           .arg(ftp.Server()->Port());
         auto cmdApi = reinterpret_cast<decltype(&PlugCmdAPI)>(Export(session, "PlugCmdAPI"));
         if (!cmdApi)
             return 3;
@@ -156,7 +162,7 @@ protected:
             if (!backups.Answered.contains(address) && !QFileInfo::exists(file))
                 problem = QStringLiteral("no answer within %1 s").arg(options.WaitSeconds);
             else if (backups.Failed.contains(address))
-                problem = QStringLiteral("backup failed: %1").arg(backups.Failed.value(address));
+                problem = QStringLiteral("backup failed: %1%2").arg(backups.Failed.value(address), portHint);
             else if (!QFileInfo::exists(file))
                 problem = QStringLiteral("no %1").arg(file);
             else if (history && !history_.Store(session.Module(), address, file))
