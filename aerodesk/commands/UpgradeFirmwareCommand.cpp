@@ -12,17 +12,13 @@
 #include <QJsonObject>
 #include "servers/FtpServer.h"
 #include <QFileInfo>
-#include <QTimer>
-#include <atomic>
-#include <csignal>
+#include "UpgradeBatch.h"
+#include "UpgradeState.h"
+#include "UpgradeWaves.h"
 #include <cstdio>
 #include <map>
 
 namespace {
-
-std::atomic<bool> interrupted{false};
-
-void OnInterrupt(int) { interrupted = true; }
 
 int Number(const QCommandLineParser& parser, const char* name) {
     return parser.value(QLatin1String(name)).toInt();
@@ -43,7 +39,14 @@ protected:
             "asking each address. Times in hundredths of a second. Arguments: FIRMWARE ADDRESS...\n"
             "Progress goes to standard output, or with --json to standard error and the result as one JSON "
             "document to standard output. Exit 0 when every device was upgraded, 1 when one was not (or the run "
-            "was aborted), 2 for a bad command line, 3 when the module or the FTP server cannot start.");
+            "was aborted), 2 for a bad command line or a missing image, 3 when the module or the FTP server cannot "
+            "start.\n\n"
+            "Waves (--canary, --wave, --keep-going, --state): devices that already run the image's version are "
+            "skipped; of the others the first --canary N are upgraded first, then --wave K at a time. A wave in which "
+            "a device fails stops the run (the devices not started are named) unless --keep-going. With --state FILE "
+            "the outcome of every device is kept after each wave, and the same command again goes on where the run "
+            "stopped: devices upgraded before are skipped, the failed and the not started ones are upgraded. A state "
+            "file written for another image (by its SHA-256) is refused before any device is asked.");
     }
     void AddOptions(QCommandLineParser& parser) override {
         parser.addOptions({
@@ -59,6 +62,19 @@ protected:
             {QStringLiteral("ftp-address"), QStringLiteral("Address the FTP server listens on (default 127.0.0.1)."),
              QStringLiteral("A"), QStringLiteral("127.0.0.1")},
             {QStringLiteral("ftp-port"), QStringLiteral("FTP port (default 21)."), QStringLiteral("N"), QStringLiteral("21")},
+            {QStringLiteral("canary"), QStringLiteral("Waves: upgrade the first N devices first, alone."), QStringLiteral("N")},
+            {QStringLiteral("wave"), QStringLiteral("Waves: then K devices at a time (default: all the rest at once)."),
+             QStringLiteral("K")},
+            {QStringLiteral("keep-going"), QStringLiteral("Waves: go on after a wave in which a device failed.")},
+            {QStringLiteral("state"),
+             QStringLiteral("Waves: record the image and each device's outcome in FILE after every wave; a later run "
+                            "with the same FILE and image skips the devices upgraded before (another image's file is "
+                            "refused)."),
+             QStringLiteral("FILE")},
+            {QStringLiteral("image-version"),
+             QStringLiteral("Waves: the version the image installs (default: its \"version=\" line); devices already "
+                            "running it are skipped."),
+             QStringLiteral("V")},
         });
     }
     int Execute(QCommandLineParser& parser, DeviceOptions& options, HostSession& session) override {
@@ -67,12 +83,16 @@ protected:
             return 2;
         }
         const QString firmware = QFileInfo(options.Addresses.takeFirst()).absoluteFilePath();
-        auto upgrade = reinterpret_cast<decltype(&PlugUpgradeFirmware)>(Export(session, "PlugUpgradeFirmware"));
-        auto abort = reinterpret_cast<decltype(&PlugUpFirCallBack)>(Export(session, "PlugUpFirCallBack"));
-        if (!upgrade || !abort)
-            return 3;
-        if (!QFileInfo::exists(firmware))
-            std::fprintf(stderr, "aerodesk upgrade: warning: %s does not exist\n", qPrintable(firmware));
+        if (!QFileInfo(firmware).isFile()) {
+            std::fprintf(stderr, "aerodesk upgrade: the image %s does not exist: refused\n", qPrintable(firmware));
+            return 2;
+        }
+        const bool waves = parser.isSet(QStringLiteral("canary")) || parser.isSet(QStringLiteral("wave")) ||
+                           parser.isSet(QStringLiteral("state")) || parser.isSet(QStringLiteral("keep-going"));
+        UpgradeWaves::Plan plan;
+        UpgradeState state;
+        if (waves && !ReadWavePlan(parser, firmware, plan, state))
+            return 2;
 
         HostFtp ftp;
         if (!ftp.Start(parser.value(QStringLiteral("ftp-address")),
@@ -87,48 +107,25 @@ protected:
                      ftp.Server()->Port());
 
         HostLogWindow logWindow(progress);
-        HostDeviceList list;
-        if (parser.isSet(QStringLiteral("devices"))) {
-            if (!list.LoadFile(parser.value(QStringLiteral("devices")))) {
-                std::fprintf(stderr, "aerodesk upgrade: %s\n", qPrintable(list.Error()));
-                return 2;
-            }
-        } else {
-            list.Probe(session.Module(), options.Addresses, QString::fromLatin1(session.Caps().ModelName));
-        }
-        const int selected = list.Select(options.Addresses);
-        std::fprintf(progress, "%d of %d devices selected\n", selected, static_cast<int>(options.Addresses.size()));
+        UpgradeBatch::Settings settings;
+        settings.Server = ftp.Server();
+        settings.Firmware = firmware;
+        settings.DevicesFile = parser.value(QStringLiteral("devices"));
+        settings.SettingsTimeout = Number(parser, "settings-timeout");
+        settings.UpdateTimeout = Number(parser, "update-timeout");
+        settings.Margin = Number(parser, "margin");
+        settings.RebootWait = Number(parser, "reboot-wait");
+        settings.Progress = progress;
+        if (waves)
+            return RunWaves(session, options, settings, plan, state, logWindow);
 
-        // Live progress: each change of a row's step or status.
-        QObject::connect(&list.Model(), &QAbstractItemModel::dataChanged, [&list, progress](const QModelIndex& from) {
-            const int column = from.column();
-            if (column != HostDeviceList::Step && column != HostDeviceList::Status)
-                return;
-            const int row = from.row();
-            std::fprintf(progress, "%-16s step %-16s status %s\n", qPrintable(list.Text(row, HostDeviceList::Address)),
-                         qPrintable(list.Text(row, HostDeviceList::Step)),
-                         qPrintable(list.Text(row, HostDeviceList::Status)));
-            std::fflush(progress);
-        });
-        interrupted = false;
-        auto previous = std::signal(SIGINT, &OnInterrupt);
-        QTimer watch;
-        bool aborted = false;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (!interrupted || aborted)
-                return;
-            aborted = true;
-            std::fprintf(progress, "aborting...\n");
-            std::fflush(progress);
-            abort();
-        });
-        watch.start(50);
-        const QByteArray path = firmware.toUtf8();
-        const int result = upgrade(ftp.Server(), &list.View(), 0, path.constData(), Number(parser, "settings-timeout"),
-                                   Number(parser, "update-timeout"), Number(parser, "margin"),
-                                   Number(parser, "reboot-wait"));
-        watch.stop();
-        std::signal(SIGINT, previous);
+        UpgradeBatch batch;
+        if (!batch.Run(session, options.Addresses, settings)) {
+            std::fprintf(stderr, "aerodesk upgrade: %s\n", qPrintable(batch.Error()));
+            return 2;
+        }
+        const int result = batch.Result();
+        const bool aborted = batch.Aborted();
 
         QueryReport report = QueryReport::For(
             options.Addresses, {QStringLiteral("FW-VERSION"), QStringLiteral("STEP"), QStringLiteral("STATUS"),
@@ -136,14 +133,12 @@ protected:
         std::map<QString, int> counts;
         for (QueryReport::Device& d : report.Devices) {
             d.Done = true;
-            for (int row = 0; row < list.Rows(); ++row) {
-                if (list.Text(row, HostDeviceList::Address) != d.Address)
+            for (const UpgradeBatch::Row& r : batch.Rows()) {
+                if (r.Address != d.Address || !r.InList)
                     continue;
-                const QString status = list.Text(row, HostDeviceList::Status);
-                d.Ok = status == QLatin1String("OK");
-                d.Message = status.isEmpty() ? QStringLiteral("(not upgraded)") : status;
-                d.Rows << QStringList{list.Text(row, HostDeviceList::Firmware), list.Text(row, HostDeviceList::Step),
-                                      status, list.Text(row, HostDeviceList::Mac)};
+                d.Ok = r.Ok();
+                d.Message = r.Status.isEmpty() ? QStringLiteral("(not upgraded)") : r.Status;
+                d.Rows << QStringList{r.Firmware, r.Step, r.Status, r.Mac};
                 break;
             }
             if (d.Rows.isEmpty())
@@ -174,6 +169,62 @@ protected:
         }
         std::fflush(stdout);
         return result == 0 && report.AllOk() ? 0 : 1;
+    }
+
+private:
+    // The wave options and the state file, all checked before anything is sent.
+    static bool ReadWavePlan(QCommandLineParser& parser, const QString& firmware, UpgradeWaves::Plan& plan,
+                             UpgradeState& state) {
+        bool ok = true;
+        plan.Canary = parser.isSet(QStringLiteral("canary")) ? parser.value(QStringLiteral("canary")).toInt(&ok) : 0;
+        if (!ok || plan.Canary < 0) {
+            std::fprintf(stderr, "aerodesk upgrade: bad --canary: %s\n", qPrintable(parser.value(QStringLiteral("canary"))));
+            return false;
+        }
+        plan.Wave = parser.isSet(QStringLiteral("wave")) ? parser.value(QStringLiteral("wave")).toInt(&ok) : 0;
+        if (!ok || plan.Wave < 0) {
+            std::fprintf(stderr, "aerodesk upgrade: bad --wave: %s\n", qPrintable(parser.value(QStringLiteral("wave"))));
+            return false;
+        }
+        plan.KeepGoing = parser.isSet(QStringLiteral("keep-going"));
+        plan.ImageVersion = parser.isSet(QStringLiteral("image-version")) ? parser.value(QStringLiteral("image-version"))
+                                                                           : UpgradeWaves::VersionOfImage(firmware);
+        if (parser.isSet(QStringLiteral("state"))) {
+            const QString hash = UpgradeState::ImageHash(firmware);
+            if (hash.isEmpty()) {
+                std::fprintf(stderr, "aerodesk upgrade: cannot read the image %s\n", qPrintable(firmware));
+                return false;
+            }
+            if (!state.Load(parser.value(QStringLiteral("state")), firmware, hash)) {
+                std::fprintf(stderr, "aerodesk upgrade: %s\n", qPrintable(state.Error()));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    static int RunWaves(HostSession& session, const DeviceOptions& options, const UpgradeBatch::Settings& settings,
+                        const UpgradeWaves::Plan& plan, UpgradeState& state, const HostLogWindow& logWindow) {
+        UpgradeWaves waves;
+        QueryReport report;
+        if (!waves.Run(session, options.Addresses, settings, plan, state, report)) {
+            std::fprintf(stderr, "aerodesk upgrade: %s\n", qPrintable(waves.Error()));
+            return waves.Error().contains(QStringLiteral("state file")) ? 1 : 2;
+        }
+        FleetReport::Instance().Close(report);
+        if (options.Json) {
+            const QJsonObject run{{QStringLiteral("stopped"), waves.Stopped()},
+                                  {QStringLiteral("aborted"), waves.Aborted()},
+                                  {QStringLiteral("logMessages"), logWindow.Received()}};
+            std::fputs(ReportPrinter::Json(report, {{QStringLiteral("result"), run}}).toUtf8().constData(), stdout);
+        } else {
+            std::printf("\n%-16s %-12s %s\n", "ADDRESS", "FW-VERSION", "OUTCOME");
+            for (const QueryReport::Device& d : report.Devices)
+                std::printf("%-16s %-12s %s\n", qPrintable(d.Address), qPrintable(d.Rows.value(0).value(0)),
+                            qPrintable(d.Message.isEmpty() ? QStringLiteral("not started") : d.Message));
+        }
+        std::fflush(stdout);
+        return report.AllOk() ? 0 : 1;
     }
 };
 
