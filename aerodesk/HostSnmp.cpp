@@ -2,6 +2,7 @@
 #include "DeviceOptions.h"
 #include "snmp/CZRException.h"
 #include "snmp/SnmpSession.h"
+#include <QDir>
 #include <QTemporaryDir>
 
 bool HostSnmp::Start(QString& error) {
@@ -13,6 +14,9 @@ bool HostSnmp::Start(QString& error) {
         error = QStringLiteral("no temporary folder for the SNMP layer: %1").arg(folder.errorString());
         return false;
     }
+    // net-snmp keeps its persistent files there and announces each folder it
+    // has to create; made beforehand, it has nothing to say on the terminal.
+    QDir(folder.path()).mkdir(QStringLiteral("cert_indexes"));
     try {
         SnmpSession::StartSnmp(folder.path());
     } catch (const CZRException& e) {

@@ -17,6 +17,7 @@ bool TemplatePlan::Make(const DeviceTarget& target, const QString& keyFile, uint
     writes_.clear();
     rejections_.clear();
     refusal_.clear();
+    error_.clear();
     QString group;
     TemplateApplier applier(target, [&](const QString& message) { rejections_ << group + QStringLiteral(": ") + message; });
     applier.SetDryRun(true);
@@ -35,7 +36,8 @@ bool TemplatePlan::Make(const DeviceTarget& target, const QString& keyFile, uint
         keys_ = TemplateKeyReader::Read(keyFile);
         applier.Apply(keyFile, flags);
     } catch (const CZRException& e) {
-        refusal_ = e.Number() == TemplateApplier::kRefused ? e.Text() : ErrorText(e);
+        (e.Number() == TemplateApplier::kRefused ? refusal_ : error_) =
+            e.Number() == TemplateApplier::kRefused ? e.Text() : ErrorText(e);
         return false;
     }
     return true;

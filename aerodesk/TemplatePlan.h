@@ -37,7 +37,10 @@ public:
     // after the application to see what took); false when one could not be read.
     bool ReadCurrent(const DeviceTarget& target);
 
+    // Why the application would refuse the device as a whole (empty otherwise).
     const QString& Refusal() const { return refusal_; }
+    // Why the device could not be planned when it was not refused (no answer ...).
+    const QString& Error() const { return error_; }
     // The application's rejections, "group: message" (group "SYS", "AWS", "Flt", "SCR").
     const QStringList& Rejections() const { return rejections_; }
     const std::vector<Write>& Writes() const { return writes_; }
@@ -53,4 +56,5 @@ private:
     std::vector<Write> writes_;
     QStringList rejections_;
     QString refusal_;
+    QString error_;
 };

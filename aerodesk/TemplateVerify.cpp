@@ -15,7 +15,8 @@ bool TemplateVerify::Plan(const DeviceOptions& options, const QString& address, 
     TemplatePlan plan;
     if (!plan.Make(HostSnmp::TargetFor(options, address), keyFile, flags)) {
         std::printf("%s: cannot verify: %s\n", qPrintable(address),
-                    qPrintable(plan.Refusal().isEmpty() ? QStringLiteral("the device cannot be read") : plan.Refusal()));
+                    qPrintable(plan.Refusal().isEmpty() ? QStringLiteral("the device cannot be read: ") + plan.Error()
+                                                        : plan.Refusal()));
         std::fflush(stdout);
         return false;
     }

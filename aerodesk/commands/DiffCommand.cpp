@@ -20,7 +20,10 @@ QJsonObject DeviceJson(const QString& address, const QString& name, const Templa
                        const QString& message) {
     QJsonArray keys;
     int changes = 0;
-    for (const TemplatePlan::KeyRow& row : plan.Rows()) {
+    // A device that could not be read has no rows to show.
+    const std::vector<TemplatePlan::KeyRow> rows =
+        ok || !plan.Refusal().isEmpty() ? plan.Rows() : std::vector<TemplatePlan::KeyRow>{};
+    for (const TemplatePlan::KeyRow& row : rows) {
         changes += row.Status == QLatin1String("change");
         keys.append(QJsonObject{{"key", row.Key},
                                 {"template", row.TemplateValue},
@@ -112,7 +115,8 @@ public:
             bool deviceOk = plan.Make(target, keyFile, flags);
             QString message;
             if (!deviceOk) {
-                message = plan.Refusal().isEmpty() ? QStringLiteral("cannot be read") : QStringLiteral("refused: ") + plan.Refusal();
+                message = plan.Refusal().isEmpty() ? QStringLiteral("cannot be read: ") + plan.Error()
+                                                   : QStringLiteral("refused: ") + plan.Refusal();
             } else {
                 deviceOk = plan.ReadCurrent(target);
                 int changes = 0;
