@@ -22,7 +22,7 @@ QJsonObject DeviceJson(const QString& address, const QString& name, const Templa
     int changes = 0;
     // A device that could not be read has no rows to show.
     const std::vector<TemplatePlan::KeyRow> rows =
-        ok || !plan.Refusal().isEmpty() ? plan.Rows() : std::vector<TemplatePlan::KeyRow>{};
+        plan.Error().isEmpty() ? plan.Rows() : std::vector<TemplatePlan::KeyRow>{};
     for (const TemplatePlan::KeyRow& row : rows) {
         changes += row.Status == QLatin1String("change");
         keys.append(QJsonObject{{"key", row.Key},
@@ -40,9 +40,9 @@ QJsonObject DeviceJson(const QString& address, const QString& name, const Templa
                        {"keys", keys}};
 }
 
-void PrintText(const QString& address, const TemplatePlan& plan, bool ok, const QString& message) {
+void PrintText(const QString& address, const TemplatePlan& plan, const QString& message) {
     std::printf("%s: %s\n", qPrintable(address), qPrintable(message));
-    if (!ok && plan.Refusal().isEmpty())
+    if (!plan.Error().isEmpty())
         return;
     for (const QString& r : plan.Rejections())
         std::printf("  rejected: %s\n", qPrintable(r));
@@ -131,7 +131,7 @@ public:
             if (options.Json)
                 devices.append(DeviceJson(address, options.NameOf(address), plan, deviceOk, message));
             else
-                PrintText(address, plan, deviceOk, message);
+                PrintText(address, plan, message);
             std::fflush(stdout);
         }
         if (options.Json)
