@@ -8,6 +8,9 @@
 #include "support/ToolRun.h"
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -148,6 +151,49 @@ TEST_F(BackupHistoryE2e, e2e_AFolderThatIsNoHistoryOfOursIsRefusedBeforeAnything
     o = RunAerodesk({"backup", "--to", history_, "--log"});
     EXPECT_EQ(o.Code, 2);
     EXPECT_TRUE(fleet.Trace().empty());
+}
+
+// The fleet from an inventory: the commit names the device by its name, and
+// diff takes the same inventory.
+TEST_F(BackupHistoryE2e, e2e_InventoryDevicesAreNamedInTheCommit) {
+    SimFleet fleet;
+    ASSERT_TRUE(StartFleet(fleet, QStringLiteral("127.0.222.51"), 2)) << fleet.Output();
+    const QString inventory = dir_.filePath(QStringLiteral("fleet.csv"));
+    QFile file(inventory);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("address,port,version,read_community,write_community,name\n"
+                              "%1,%3,2c,public,private,hall-1\n%2,%3,2c,public,private,hall-2\n")
+                   .arg(fleet.Address(1), fleet.Address(2))
+                   .arg(fleet.Port())
+                   .toUtf8());
+    file.close();
+    ASSERT_TRUE(QFile::setPermissions(inventory, QFile::ReadOwner | QFile::WriteOwner));
+    const QStringList common{"--inventory", inventory, "--timeout", "50", "--wait", "15", "--to", history_, "--history",
+                             "--ftp-port", QString::number(ftpPort_)};
+    AerodeskOutcome o = RunAerodesk(QStringList{"backup"} + common);
+    ASSERT_EQ(o.Code, 0) << o.Out.toStdString() << o.Err.toStdString();
+    std::string out;
+    ASSERT_EQ(TestSupport::RunTool("snmpset -v1 -c private " + fleet.Target(2) + " " + kSsidOid + " s hall-2b", out), 0) << out;
+    o = RunAerodesk(QStringList{"backup"} + common);
+    ASSERT_EQ(o.Code, 0) << o.Out.toStdString();
+    EXPECT_EQ(Git({"log", "-1", "--format=%s"}).trimmed(),
+              QStringLiteral("Backup: 1 device(s) changed: %1 (hall-2)").arg(fleet.Address(2)));
+
+    // The device's key file is a template: diff finds its SSID on the device, not on the other.
+    o = RunAerodesk({"diff", QDir(history_).filePath(fleet.Address(2) + QStringLiteral(".keys")), "--inventory", inventory,
+                     "--timeout", "50", "--json", "--flags", "2"});
+    ASSERT_EQ(o.Code, 0) << o.Err.toStdString();
+    const QJsonArray devices = QJsonDocument::fromJson(o.Out.toUtf8()).object()["devices"].toArray();
+    ASSERT_EQ(devices.size(), 2) << o.Out.toStdString();
+    EXPECT_EQ(devices[0].toObject()["name"].toString(), QStringLiteral("hall-1"));
+    auto ssidStatus = [](const QJsonObject& device) {
+        for (const QJsonValue& row : device["keys"].toArray())
+            if (row.toObject()["key"].toString() == QLatin1String("AWS_80211g_SSID"))
+                return row.toObject()["status"].toString();
+        return QString();
+    };
+    EXPECT_EQ(ssidStatus(devices[0].toObject()), QStringLiteral("change")) << o.Out.toStdString();
+    EXPECT_EQ(ssidStatus(devices[1].toObject()), QStringLiteral("no change")) << o.Out.toStdString();
 }
 
 // A free port: the server says which; the device, set to another port, fails
