@@ -22,6 +22,8 @@ bool TemplatePlan::Make(const DeviceTarget& target, const QString& keyFile, uint
     TemplateApplier applier(target, [&](const QString& message) { rejections_ << group + QStringLiteral(": ") + message; });
     applier.SetDryRun(true);
     applier.SetGroupObserver([&](const QString& g) { group = g; });
+    actions_.clear();
+    applier.SetUseObserver([&](const QString& key) { actions_ << key; });
     applier.SetKeyObserver([&](const QString& key, const MibVariableEntry& entry) {
         auto it = std::find_if(writes_.begin(), writes_.end(), [&](const Write& w) { return w.Entry.Oid == entry.Oid; });
         if (it == writes_.end()) {
@@ -111,6 +113,9 @@ std::vector<TemplatePlan::KeyRow> TemplatePlan::Rows() const {
         } else if (!unread.isEmpty()) {
             row.Status = QStringLiteral("unknown");
             row.Note = unread.join(QStringLiteral("; "));
+        } else if (!written && actions_.contains(it.key())) {
+            row.Status = QStringLiteral("written");
+            row.Note = QStringLiteral("by a list action; the device's list is not compared");
         } else if (written) {
             row.Status = change ? QStringLiteral("change") : QStringLiteral("no change");
         } else {

@@ -25,7 +25,7 @@ public:
         QString Key;
         QString TemplateValue;
         QString DeviceValue;
-        QString Status;   // "change", "no change", "refused", "not applied", "unknown"
+        QString Status;   // "change", "no change", "written", "refused", "not applied", "unknown"
         QString Note;
     };
 
@@ -53,6 +53,7 @@ public:
 
 private:
     QMap<QString, QString> keys_;
+    QStringList actions_;   // keys written as an action that cannot be read back
     std::vector<Write> writes_;
     QStringList rejections_;
     QString refusal_;

@@ -63,7 +63,8 @@ public:
         parser.setApplicationDescription(QStringLiteral(
             "Dry run of 'aerodesk apply KEYFILE': reads each device as the application would, with the same checks, "
             "and prints per template key the device's value, the template's value and what applying would do: "
-            "\"change\", \"no change\", \"refused\" (the application rejects it on this device; the reason follows), "
+            "\"change\", \"no change\", \"written\" (by a list's add action, not compared with the device's list), "
+            "\"refused\" (the application rejects it on this device; the reason follows), "
             "\"not applied\" (not used with these --flags, this band or these other keys) or \"unknown\" (the device "
             "did not let it be read). A device the application refuses as a whole (Multi-SSID on) is named. No set "
             "is sent. Exit status 0 when every device was read, whether or not something would change; 1 when a "

@@ -69,6 +69,7 @@ void FilterGroupApplier::Apply(TemplateApplyContext& context) {
         list.Add(QLatin1String(kAddressAddOid), QLatin1String(kAddressName), SnmpSyntax::MacAddress,
                  SnmpAccess::ReadWrite);
         list.Entry(list.Count() - 1).Value = context.Value(key).remove(QLatin1Char(':'));
+        context.UseKey(key);
     }
     context.RaiseProgress();
     request->Write();

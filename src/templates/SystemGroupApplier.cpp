@@ -29,8 +29,11 @@ void SystemGroupApplier::Apply(TemplateApplyContext& context) {
             context.SelectKey(list, kTelnet, QStringLiteral("SYS_Telnet_option"), QStringLiteral("Disable"));
             context.SelectKey(list, kSsh, QStringLiteral("SYS_Telnet_option"), QStringLiteral("Disable"));
         } else if (ssh == QLatin1String("Enable")) {
+            // Both keys decide the value.
+            context.SelectKey(list, kSsh, QStringLiteral("SYS_Telnet_option"), QStringLiteral("Enable"));
             context.SelectKey(list, kSsh, QStringLiteral("SYS_IsSSH"), QStringLiteral("Enable"));
         } else if (ssh == QLatin1String("Disable")) {
+            context.SelectKey(list, kTelnet, QStringLiteral("SYS_Telnet_option"), QStringLiteral("Enable"));
             context.SelectKey(list, kTelnet, QStringLiteral("SYS_IsSSH"), QStringLiteral("Enable"));
         }
         // Console on without a protocol: the template does not say which one, so

@@ -54,6 +54,7 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
     context.DryRun = dryRun_;
     context.ObserveKey = keyObserver_;
     context.ObserveGroup = groupObserver_;
+    context.ObserveUse = useObserver_;
 
     if (ReadOne(context, kMultiSsidStateVars) != QLatin1String("Disable"))
         throw CZRException(kRefused, QStringLiteral("Setting are rejected when Multi-SSID is enabled!"));

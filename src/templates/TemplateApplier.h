@@ -36,6 +36,8 @@ public:
     void SetKeyObserver(std::function<void(const QString& key, const MibVariableEntry& entry)> observer) {
         keyObserver_ = std::move(observer);
     }
+    // Sees each key whose value goes out in a write that cannot be read back.
+    void SetUseObserver(std::function<void(const QString& key)> observer) { useObserver_ = std::move(observer); }
     // Sees each group start by its key prefix ("SYS", "AWS", "Flt", "SCR").
     void SetGroupObserver(std::function<void(const QString& group)> observer) { groupObserver_ = std::move(observer); }
 
@@ -49,4 +51,5 @@ private:
     bool dryRun_ = false;
     std::function<void(const QString& key, const MibVariableEntry& entry)> keyObserver_;
     std::function<void(const QString& group)> groupObserver_;
+    std::function<void(const QString& key)> useObserver_;
 };

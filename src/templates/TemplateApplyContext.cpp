@@ -38,3 +38,8 @@ void TemplateApplyContext::StartGroup(const char* group) const {
     if (ObserveGroup)
         ObserveGroup(QString::fromLatin1(group));
 }
+
+void TemplateApplyContext::UseKey(const QString& key) const {
+    if (ObserveUse)
+        ObserveUse(key);
+}

@@ -26,6 +26,8 @@ struct TemplateApplyContext {
     bool DryRun = false;
     // Sees the template key that each selected entry's value comes from (may be empty).
     std::function<void(const QString& key, const MibVariableEntry& entry)> ObserveKey;
+    // Sees a key whose value goes out in a write that cannot be read back (a list's add action).
+    std::function<void(const QString& key)> ObserveUse;
     // Sees each group start by its key prefix: "SYS", "AWS", "Flt", "SCR" (may be empty).
     std::function<void(const QString& group)> ObserveGroup;
 
@@ -37,6 +39,7 @@ struct TemplateApplyContext {
     // SelectEntry, telling ObserveKey which key the value comes from.
     void SelectKey(MibVariableList& list, int index, const QString& key, const QString& value) const;
     void StartGroup(const char* group) const;
+    void UseKey(const QString& key) const;
 
     // A request aimed at the device with a list of the table's entries, all
     // left out (access 0x20) until selected.
