@@ -128,7 +128,9 @@ TEST_F(HostSecurity, host_AuthenticationWithoutPrivacyAndV2c) {
 TEST_F(HostSecurity, host_VersionOneGoesBackToCommunities) {
     SnmpSecurity sha = Record(1, NXA_SNMP_VERSION_3, "nxaSha", NXA_SNMP_AUTH_SHA, NXA_SNMP_PRIV_AES, "authpass123", "privpass123");
     ASSERT_EQ(setSecurity(&sha), 0);
+    const size_t asV3 = sim->Trace().size();
     EXPECT_FALSE(Firmware(1).empty());
+    EXPECT_EQ(SecurityOf(1, asV3), QStringList{QStringLiteral("v3:nxaSha:authPriv")});
     SnmpSecurity v1 = Record(1, NXA_SNMP_VERSION_1);
     ASSERT_EQ(setSecurity(&v1), 0);
     const size_t from = sim->Trace().size();
