@@ -7,6 +7,7 @@
 #include "support/SimFleet.h"
 #include "support/SimTrace.h"
 #include "support/ToolRun.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -230,7 +231,7 @@ TEST_F(SnmpV3, e2e_WrongPassPhraseFailsWithTheModulesV3Text) {
     EXPECT_FALSE(rows.contains(QStringLiteral("wrongpass"))) << rows.toStdString();
 }
 
-TEST_F(SnmpV3, e2e_PageOverV3) {
+TEST_F(SnmpV3, e2e_PageAndManagementWindowOverV3) {
     const QStringList md5 = {QStringLiteral("--port"),     QString::number(fleet->Port()), QStringLiteral("--snmp-version"),
                              QStringLiteral("3"),          QStringLiteral("--v3-user"),    QStringLiteral("nxaMd5"),
                              QStringLiteral("--auth"),     QStringLiteral("MD5"),          QStringLiteral("--priv"),
@@ -255,6 +256,15 @@ TEST_F(SnmpV3, e2e_PageOverV3) {
     EXPECT_EQ(Get(3, QStringLiteral("1.3.6.1.2.1.1.6.0")), QStringLiteral("v3 attic"));
     EXPECT_EQ(SecuritySince(before).at(fleet->Address(3)), QSet<QString>{kMd5});
     EXPECT_FALSE(fleet->TraceSets(fleet->Address(3)).empty());
+
+    // The management window (every page refreshed from the device) too.
+    const size_t beforeWindow = fleet->Trace().size();
+    const Outcome window = Aerodesk(QStringList{"manage", fleet->Address(3), "--screenshot", Path(QStringLiteral("shots"))} + md5, right);
+    EXPECT_EQ(window.Code, 0) << window.Out.toStdString() << window.Err.toStdString();
+    EXPECT_GT(QDir(Path(QStringLiteral("shots"))).entryList(QDir::Files).size(), 10);
+    const auto windowSeen = SecuritySince(beforeWindow);
+    ASSERT_EQ(windowSeen.size(), 1u);
+    EXPECT_EQ(windowSeen.begin()->second, QSet<QString>{kMd5});
 
     const Outcome wrong = Aerodesk(QStringList{"page", fleet->Address(3), "Information"} + md5,
                                    {QStringLiteral("NXA_AUTH_PASSPHRASE=wrongpass99"), QStringLiteral("NXA_PRIV_PASSPHRASE=privpass123")});
