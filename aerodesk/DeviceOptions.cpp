@@ -121,6 +121,18 @@ bool DeviceOptions::ReadInventory(const QCommandLineParser& parser) {
         inventory_.push_back(Entry{d.Address, d.Name, d.Port, d.ReadCommunity, d.WriteCommunity, security});
         Addresses << d.Address;
     }
+    // A v3 device uses no community: it joins the set of another device on its port.
+    for (Entry& e : inventory_) {
+        if (e.Security.Version != QLatin1String("3"))
+            continue;
+        for (const Entry& other : inventory_) {
+            if (other.Security.Version != QLatin1String("3") && other.Port == e.Port) {
+                e.ReadCommunity = other.ReadCommunity;
+                e.WriteCommunity = other.WriteCommunity;
+                break;
+            }
+        }
+    }
     return true;
 }
 
