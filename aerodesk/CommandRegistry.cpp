@@ -23,6 +23,9 @@ QString CommandRegistry::Usage() const {
         "Commands with --json print one JSON document on standard output and their notes on standard error.\n"
         "The fleet commands take their devices from a CSV inventory with --inventory FILE (--group NAME picks a group) "
         "and write one row per device with --report FILE.csv|FILE.json; see a command's --help.\n"
+        "SNMPv3: the inventory's version and v3 user columns, or --snmp-version 3 --v3-user NAME --auth MD5|SHA "
+        "--priv DES|AES with the pass phrases from --auth-passphrase-file/--priv-passphrase-file or $NXA_AUTH_PASSPHRASE/"
+        "$NXA_PRIV_PASSPHRASE (never on the command line); page and manage take the same options.\n"
         "\n'aerodesk COMMAND --help' describes a command.\n");
     return text;
 }

@@ -14,15 +14,16 @@ void DeviceOptions::AddTo(QCommandLineParser& parser, bool offersJson, bool flee
         {QStringLiteral("wait"), QStringLiteral("Seconds to wait for all answers before giving up (default 120)."), QStringLiteral("S"), QStringLiteral("120")},
         {QStringLiteral("module"), QStringLiteral("The module to load (default: $AERODESK_MODULE, else AP_PlugIn.plx beside aerodesk, else the installed one in ../lib/<triplet>/nxa7310/)."), QStringLiteral("PATH")},
     });
+    SnmpSecurityOptions::AddTo(parser);
     fleet_ = fleet;
     if (fleet) {
         parser.addOptions({
             {QStringLiteral("inventory"),
              QStringLiteral("Take the devices from a CSV file instead of ADDRESS arguments (other arguments of the command "
-                            "stay). Header line, then one device a line; columns: address (required), port, version (1, 2c; "
-                            "3 is refused for now), read_community, write_community, v3_user, auth_protocol, "
-                            "auth_passphrase, priv_protocol, priv_passphrase, name, group. Port and communities apply to "
-                            "that device. The file must not be readable by group or others (chmod 600)."),
+                            "stay). Header line, then one device a line; columns: address (required), port, version (1, 2c "
+                            "(the default) or 3), read_community, write_community, v3_user, auth_protocol (MD5, SHA), "
+                            "auth_passphrase, priv_protocol (DES, AES), priv_passphrase, name, group. Port, version, "
+                            "communities and v3 user apply to that device. The file must not be readable by group or others (chmod 600)."),
              QStringLiteral("FILE")},
             {QStringLiteral("group"), QStringLiteral("With --inventory: only the devices of this group."), QStringLiteral("NAME")},
             {QStringLiteral("report"),
@@ -84,6 +85,8 @@ bool DeviceOptions::ReadSnmpOptions(const QCommandLineParser& parser) {
         ReadCommunity = inventory_.front().ReadCommunity;
         WriteCommunity = inventory_.front().WriteCommunity;
     }
+    if (inventory_.empty() && !Security.Read(parser, error_))
+        return false;
     Json = parser.optionNames().contains(QStringLiteral("json"));
     ModulePath = parser.isSet(QStringLiteral("module")) ? parser.value(QStringLiteral("module")) : PlugInModule::DefaultPath();
     return true;
@@ -97,6 +100,10 @@ bool DeviceOptions::ReadInventory(const QCommandLineParser& parser) {
             return false;
         }
     }
+    if (QString option; SnmpSecurityOptions::AnyGiven(parser, &option)) {
+        error_ = QStringLiteral("--%1 and --inventory: the inventory gives each device's SNMP version and user").arg(option);
+        return false;
+    }
     InventoryPath = parser.value(QStringLiteral("inventory"));
     Inventory inventory;
     if (!inventory.Load(InventoryPath, parser.value(QStringLiteral("group")))) {
@@ -105,17 +112,26 @@ bool DeviceOptions::ReadInventory(const QCommandLineParser& parser) {
     }
     Leading = Addresses;
     for (const Inventory::Device& d : inventory.Devices()) {
-        // The module's host interface carries communities only.
-        if (d.Version == QLatin1String("3")) {
-            error_ = QStringLiteral("inventory %1: line %2: %3 is an SNMPv3 device; SNMPv3 devices are not supported "
-                                    "by this command yet")
-                         .arg(InventoryPath)
-                         .arg(d.Line)
-                         .arg(d.Address);
+        const SnmpSecurityOptions security = SnmpSecurityOptions{d.Version, d.V3User, d.AuthProtocol, d.PrivProtocol,
+                                                                 d.AuthPassphrase, d.PrivPassphrase};
+        if (QString why; !security.Check(why)) {
+            error_ = QStringLiteral("inventory %1: line %2: %3").arg(InventoryPath).arg(d.Line).arg(why);
             return false;
         }
-        inventory_.push_back(Entry{d.Address, d.Name, d.Port, d.ReadCommunity, d.WriteCommunity});
+        inventory_.push_back(Entry{d.Address, d.Name, d.Port, d.ReadCommunity, d.WriteCommunity, security});
         Addresses << d.Address;
+    }
+    // A v3 device uses no community: it joins the set of another device on its port.
+    for (Entry& e : inventory_) {
+        if (e.Security.Version != QLatin1String("3"))
+            continue;
+        for (const Entry& other : inventory_) {
+            if (other.Security.Version != QLatin1String("3") && other.Port == e.Port) {
+                e.ReadCommunity = other.ReadCommunity;
+                e.WriteCommunity = other.WriteCommunity;
+                break;
+            }
+        }
     }
     return true;
 }
@@ -173,6 +189,13 @@ std::vector<DeviceOptions::SnmpSet> DeviceOptions::SnmpSets() const {
         it->Addresses << e.Address;
     }
     return sets;
+}
+
+SnmpSecurityOptions DeviceOptions::SecurityOf(const QString& address) const {
+    for (const Entry& e : inventory_)
+        if (e.Address == address)
+            return e.Security;
+    return Security;
 }
 
 QString DeviceOptions::NameOf(const QString& address) const {

@@ -1,4 +1,5 @@
 #pragma once
+#include "SnmpSecurityOptions.h"
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,7 @@ public:
     QString ModulePath;
     QString InventoryPath;          // --inventory: the devices come from this file
     QString ReportPath;             // --report FILE.csv|FILE.json
+    SnmpSecurityOptions Security;   // --snmp-version, --v3-user ...: every address on the command line
     // The positional arguments that are not devices (a template, an image ...)
     // when the devices come from the inventory; they lead Addresses.
     QStringList Leading;
@@ -52,6 +54,8 @@ public:
     DeviceOptions ForDevice(const QString& address) const;
     // The devices with their SNMP parameters, in order of first appearance.
     std::vector<SnmpSet> SnmpSets() const;
+    // The SNMP version and v3 user of the address (the inventory's, else the command line's).
+    SnmpSecurityOptions SecurityOf(const QString& address) const;
     // The name the inventory gives the address (empty otherwise).
     QString NameOf(const QString& address) const;
     // The options for one set: Addresses = Leading + the set's addresses.
@@ -70,6 +74,7 @@ private:
         uint16_t Port;
         QString ReadCommunity;
         QString WriteCommunity;
+        SnmpSecurityOptions Security;
     };
     std::vector<Entry> inventory_;
     QString error_;

@@ -35,6 +35,15 @@ bool HostSession::Open(const DeviceOptions& options) {
     module_.SetMessageBoxHandler(&PrintMessage, nullptr);
     module_.Init(0, 0, 0, nullptr);
     UseSnmp(options);
+    // Each device's SNMP version and v3 user, kept by the module per address.
+    for (const QString& address : options.DeviceAddresses()) {
+        const SnmpSecurityOptions security = options.SecurityOf(address);
+        if (security.NeedsModule() && !security.HandTo(module_, address, error_)) {
+            open_ = true;   // PlugInit ran: Close ends it with PlugExit
+            Close();
+            return false;
+        }
+    }
     module_.GetModuleCaps(&caps_);
     open_ = true;
     return true;

@@ -95,6 +95,8 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
                   "GET|GETNEXT|GETBULK|SET, then one field per varbind: the numeric OID, for SET OID=VALUE "
                   "(integers decimal, IP addresses dotted, strings raw with backslash, TAB, CR, LF written \\\\ \\t \\r \\n, octet strings "
                   "with unprintable bytes and MAC addresses as hex digits).", "FILE"},
+        {"trace-security", "With --trace: a field after the device address tells how each PDU came: v1, v2c, or "
+                           "v3:USER:LEVEL (LEVEL noAuthNoPriv, authNoPriv or authPriv)."},
         {"verbose", "Log net-snmp messages and device actions."},
         {"dump-model", "Print the variable tree of the first device and exit."},
         {"write-backup", "Write the configuration backup of the device chosen by --device to FILE and exit.", "FILE"},
@@ -146,6 +148,7 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
     Firmware = parser.value("firmware").toStdString();
     StateFile = parser.value("state").toStdString();
     TraceFile = parser.value("trace").toStdString();
+    TraceSecurity = parser.isSet("trace-security");
     Verbose = parser.isSet("verbose");
     DumpModel = parser.isSet("dump-model");
     WriteBackup = parser.value("write-backup").toStdString();

@@ -21,6 +21,7 @@ struct SimOptions {
     std::string Firmware = "1.10";
     std::string StateFile;
     std::string TraceFile;       // --trace: every request PDU the devices receive
+    bool TraceSecurity = false;  // --trace-security: the version and v3 user in the trace
     int RestartMs = 3000;
     int ResetMs = 3000;
     double DropPercent = 0;

@@ -72,7 +72,7 @@ bool TraceLog::Open(const std::string& path, std::string& error) {
 void TraceLog::Record(const std::string& device, const snmp_pdu& pdu, DeviceState* state) const {
     if (fd_ < 0)
         return;
-    std::string line = Line(Now(), device, pdu, state) + "\n";
+    std::string line = Line(Now(), device + (security_ ? "\t" + SecurityText(pdu) : std::string()), pdu, state) + "\n";
     // One write per line: a reader never sees half a line, and nothing waits in a buffer.
     size_t done = 0;
     while (done < line.size()) {
@@ -95,6 +95,20 @@ std::string TraceLog::Line(const std::string& time, const std::string& device, c
             line += "=" + ValueText(*vb, IsMac(state, oid));
     }
     return line;
+}
+
+std::string TraceLog::SecurityText(const snmp_pdu& pdu) {
+    switch (pdu.version) {
+    case SNMP_VERSION_1: return "v1";
+    case SNMP_VERSION_2c: return "v2c";
+    case SNMP_VERSION_3: break;
+    default: return "v?";
+    }
+    const std::string user = pdu.securityName ? std::string(pdu.securityName, pdu.securityNameLen) : std::string();
+    const char* level = pdu.securityLevel == SNMP_SEC_LEVEL_AUTHPRIV    ? "authPriv"
+                        : pdu.securityLevel == SNMP_SEC_LEVEL_AUTHNOPRIV ? "authNoPriv"
+                                                                         : "noAuthNoPriv";
+    return "v3:" + OctetText(user, false) + ":" + level;
 }
 
 std::string TraceLog::Now() {

@@ -25,6 +25,11 @@ public:
     // Creates or empties the file.
     bool Open(const std::string& path, std::string& error);
     bool IsOpen() const { return fd_ >= 0; }
+    // --trace-security: a field after the device address tells how the PDU
+    // came: "v1", "v2c", or "v3:USER:LEVEL" (LEVEL noAuthNoPriv, authNoPriv,
+    // authPriv); never a community or pass phrase.
+    void SetSecurity(bool on) { security_ = on; }
+    static std::string SecurityText(const snmp_pdu& pdu);
     // device: the device's address; state: its values (to tell MAC addresses), may be null.
     void Record(const std::string& device, const snmp_pdu& pdu, DeviceState* state) const;
 
@@ -37,4 +42,5 @@ public:
 
 private:
     int fd_ = -1;
+    bool security_ = false;
 };

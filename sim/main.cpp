@@ -155,6 +155,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
         return 1;
     }
+    trace.SetSecurity(options.TraceSecurity);
     Agent::Options agentOptions;
     agentOptions.WorkDir = work.path().toStdString();
     agentOptions.Trace = trace.IsOpen() ? &trace : nullptr;

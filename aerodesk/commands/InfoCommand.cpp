@@ -10,6 +10,17 @@
 
 namespace {
 
+// The reason a v3 device gave no system information: the blocking export
+// carries none, the configuration query does (an unknown user, a wrong pass
+// phrase ...).
+void TakeReason(CmdResult* result, int32_t, BasicConfigRecord**, uintptr_t context) {
+    auto* device = reinterpret_cast<QueryReport::Device*>(context);
+    device->Done = true;
+    device->Message = result && result->Status != 0 && result->Message && *result->Message
+                          ? QString::fromUtf8(result->Message)
+                          : QStringLiteral("the device did not answer");
+}
+
 class InfoCommand : public DeviceQueryCommand {
 public:
     QString Name() const override { return QStringLiteral("info"); }
@@ -25,9 +36,11 @@ protected:
     }
     void Start(PlugInModule& module, QueryReport::Device& device) override {
         auto getSystemInfo = module.GetSystemInfo;
+        auto getBasicConfig = module.GetBasicConfigInfor;
+        const bool v3 = Options().SecurityOf(device.Address).Version == QLatin1String("3");
         const QByteArray address = device.Address.toUtf8();
         QueryReport::Device* target = &device;
-        threads_.emplace_back([getSystemInfo, address, target] {
+        threads_.emplace_back([getSystemInfo, getBasicConfig, v3, address, target] {
             // Zero-filled buffers, as the export writes the characters only.
             auto firmware = std::make_unique<char[]>(257);
             auto mac = std::make_unique<char[]>(257);
@@ -43,13 +56,17 @@ protected:
             const QString maskString = QString::fromLatin1(maskText);
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),
-                [target, answered, firmwareText, macText, maskString] {
-                    target->Done = true;
+                [target, answered, firmwareText, macText, maskString, v3, getBasicConfig, address] {
                     target->Ok = answered;
-                    if (answered)
+                    if (answered) {
                         target->Rows << QStringList{firmwareText, macText, maskString};
-                    else
+                    } else if (v3) {
+                        getBasicConfig(address.constData(), &TakeReason, "", reinterpret_cast<uintptr_t>(target));
+                        return;
+                    } else {
                         target->Message = QStringLiteral("the device did not answer");
+                    }
+                    target->Done = true;
                 },
                 Qt::QueuedConnection);
         });

@@ -168,6 +168,52 @@ NXA_PLUG_API int32_t PlugGetModuleCaps(ModuleCaps* caps);
 NXA_PLUG_API int32_t PlugSetSnmpParameter(uint32_t address, const char* readCommunity, const char* writeCommunity,
                                           uint32_t port, uint32_t timeout);
 NXA_PLUG_API CFTPServer* PlugSetFtpServer(CFTPServer* ftpServer);
+
+// PlugSetSnmpSecurity: the SNMP version and SNMPv3 user of one device. The
+// record starts with its own size, so that it can grow: a host sets Size to
+// sizeof(SnmpSecurity) of the header it was built with, and the module reads
+// no field beyond it.
+#define NXA_SNMP_VERSION_1 1
+#define NXA_SNMP_VERSION_2C 2
+#define NXA_SNMP_VERSION_3 3
+#define NXA_SNMP_AUTH_NONE 0
+#define NXA_SNMP_AUTH_MD5 1     // HMAC-MD5-96
+#define NXA_SNMP_AUTH_SHA 2     // HMAC-SHA-96 (SHA-1)
+#define NXA_SNMP_PRIV_NONE 0
+#define NXA_SNMP_PRIV_DES 1     // CBC-DES
+#define NXA_SNMP_PRIV_AES 2     // CFB-AES-128
+typedef struct SnmpSecurity {
+    uint32_t Size;               // sizeof(SnmpSecurity) as the host was built
+    uint32_t Address;            // IPv4 address in network byte order (as PlugSetSnmpParameter)
+    int32_t Version;             // NXA_SNMP_VERSION_1, _2C or _3
+    int32_t AuthProtocol;        // version 3: NXA_SNMP_AUTH_...
+    int32_t PrivProtocol;        // version 3: NXA_SNMP_PRIV_... (privacy needs authentication)
+    int32_t Reserved;            // 0
+    const char* UserName;        // version 3: the user (security name), UTF-8
+    const char* AuthPassphrase;  // with authentication: at least 8 characters
+    const char* PrivPassphrase;  // with privacy: at least 8 characters
+} SnmpSecurity;
+#define NXA_SNMP_SECURITY_SIZE_1 48   // the first form of the record, the smallest accepted
+NXA_STATIC_ASSERT(offsetof(SnmpSecurity, Address) == 4);
+NXA_STATIC_ASSERT(offsetof(SnmpSecurity, Version) == 8);
+NXA_STATIC_ASSERT(offsetof(SnmpSecurity, AuthProtocol) == 12);
+NXA_STATIC_ASSERT(offsetof(SnmpSecurity, PrivProtocol) == 16);
+NXA_STATIC_ASSERT(offsetof(SnmpSecurity, UserName) == 24);
+NXA_STATIC_ASSERT(offsetof(SnmpSecurity, AuthPassphrase) == 32);
+NXA_STATIC_ASSERT(offsetof(SnmpSecurity, PrivPassphrase) == 40);
+NXA_STATIC_ASSERT(sizeof(SnmpSecurity) == NXA_SNMP_SECURITY_SIZE_1);
+// Every later request to the record's address (queries, templates, commands,
+// the upgrade, the management window) goes out with its version: version 3
+// as the user (no authentication, authentication, or authentication and
+// privacy, by the protocols given), versions 1 and 2c with the communities of
+// PlugSetSnmpParameter. Version 1 is what an address without a call gets.
+// The texts are copied; the module never logs or shows the pass phrases.
+// Returns 0, or (nothing changed): -1 no record or Size below
+// NXA_SNMP_SECURITY_SIZE_1; -2 address 0; -3 unknown version; -4 version 3
+// without a user name; -5 unknown authentication protocol; -6 unknown privacy
+// protocol, or privacy without authentication; -7 a pass phrase missing or
+// shorter than 8 characters.
+NXA_PLUG_API int32_t PlugSetSnmpSecurity(const SnmpSecurity* security);
 NXA_PLUG_API int32_t PlugGetWepErr(void);
 NXA_PLUG_API int32_t PlugSetAsIndividual(void);
 NXA_PLUG_API int32_t PlugSetAsMultiple(void);

@@ -1,6 +1,7 @@
 #include "SnmpRequest.h"
 #include "AddressResolver.h"
 #include "CZRException.h"
+#include "DeviceSecurity.h"
 #include "ErrorCatalog.h"
 #include "RowCondition.h"
 #include "SnmpEngine.h"
@@ -92,6 +93,7 @@ SnmpRequest::Prepared SnmpRequest::NewExchange(const MibVariableList& list, int 
     p.Exchange = std::make_shared<SnmpExchange>();
     p.Exchange->Target = Target();
     p.Exchange->ResolvedAddress = AddressResolver::Resolve(Address);
+    DeviceSecurity::ApplyTo(p.Exchange->ResolvedAddress, p.Exchange->Target);
     p.Exchange->Command = command;
     return p;
 }

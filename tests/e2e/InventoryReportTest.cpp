@@ -239,7 +239,7 @@ TEST_F(InventoryReport, e2e_ReportsHaveOneRowPerDeviceWithTheSilentOnesFailure) 
     EXPECT_EQ(rows[0].toObject()["outcome"].toString(), QStringLiteral("ok"));
 }
 
-TEST_F(InventoryReport, e2e_SnmpV3RowsAreCheckedAndRefusedForNow) {
+TEST_F(InventoryReport, e2e_SnmpV3RowsAreChecked) {
     SimFleet fleet;
     ASSERT_TRUE(fleet.Start(QStringLiteral("127.0.219.61"), 2, {QStringLiteral("--trace"), fleet.PrivateFile("trace.tsv")}))
         << fleet.Output();
@@ -247,10 +247,11 @@ TEST_F(InventoryReport, e2e_SnmpV3RowsAreCheckedAndRefusedForNow) {
         "address,port,version,read_community,v3_user,auth_protocol,auth_passphrase,priv_protocol,priv_passphrase\n");
     const Outcome v3 = Aerodesk({"info", "--inventory",
                                  Inventory(QStringLiteral("v3.csv"), header + Row(fleet, 1, "2c,public,,,,,") +
-                                                                         Row(fleet, 2, "3,,admin,SHA,authpass1,AES,privpass1"))});
+                                                                         Row(fleet, 2, "3,,admin,SHA-256,authpass1,AES,privpass1"))});
+    // A protocol the file format knows but the module does not.
     EXPECT_EQ(v3.Code, 2);
     EXPECT_TRUE(v3.Err.contains(QStringLiteral("line 3"))) << v3.Err.toStdString();
-    EXPECT_TRUE(v3.Err.contains(QStringLiteral("SNMPv3 devices are not supported by this command yet"))) << v3.Err.toStdString();
+    EXPECT_TRUE(v3.Err.contains(QStringLiteral("'SHA-256' is not supported by the module"))) << v3.Err.toStdString();
 
     const Outcome shortPass = Aerodesk(
         {"info", "--inventory", Inventory(QStringLiteral("short.csv"), header + Row(fleet, 2, "3,,admin,SHA,short,,"))});

@@ -49,10 +49,14 @@ bool SameDevice(const QString& recorded, const QString& wanted) {
 }  // namespace
 
 bool ParseSimTraceLine(const QString& line, SimTraceRecord& record) {
-    const QStringList fields = line.split(QLatin1Char('\t'));
+    QStringList fields = line.split(QLatin1Char('\t'));
+    // The security field (--trace-security) starts with a lower-case v; a type never does.
+    QString security;
+    if (fields.size() > 3 && fields[2].startsWith(QLatin1Char('v')))
+        security = fields.takeAt(2);
     if (fields.size() < 3 || fields[0].isEmpty() || fields[1].isEmpty() || !IsTypeName(fields[2]))
         return false;
-    record = SimTraceRecord{fields[0], fields[1], fields[2], {}};
+    record = SimTraceRecord{fields[0], fields[1], fields[2], security, {}};
     const bool set = record.Type == QLatin1String("SET");
     for (qsizetype i = 3; i < fields.size(); ++i) {
         const QString& field = fields[i];

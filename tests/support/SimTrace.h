@@ -7,7 +7,8 @@ namespace TestSupport {
 // One PDU that a simulated device received, as nxa-sim --trace FILE writes
 // it: a line of TAB-separated fields
 //   TIME  DEVICE-ADDRESS  TYPE  VARBIND...
-// with TYPE one of GET, GETNEXT, GETBULK, SET (other PDUs by their own
+// (with --trace-security a field SECURITY after the address: v1, v2c or
+// v3:USER:LEVEL) with TYPE one of GET, GETNEXT, GETBULK, SET (other PDUs by their own
 // upper-case name). A SET varbind is OID=VALUE,
 // any other just OID; in VALUE a backslash, TAB, CR and LF are written as
 // \\ \t \r \n.
@@ -20,6 +21,7 @@ struct SimTraceRecord {
     QString Time;      // as written
     QString Address;   // the device's address as written
     QString Type;      // GET, GETNEXT, GETBULK or SET
+    QString Security;  // with --trace-security: "v1", "v2c" or "v3:USER:LEVEL"; empty otherwise
     std::vector<SimTraceVarbind> Varbinds;
 };
 

@@ -49,6 +49,21 @@ TEST(SimTrace, SetValuesAreUnescaped) {
     EXPECT_EQ(record.Varbinds[1].Value, "");
 }
 
+TEST(SimTrace, SecurityFieldIsReadWhenTraced) {
+    SimTraceRecord record;
+    ASSERT_TRUE(ParseSimTraceLine(QStringLiteral("t\t127.0.1.1\tv3:nxaSha:authPriv\tSET\t1.2.3=x"), record));
+    EXPECT_EQ(record.Security, "v3:nxaSha:authPriv");
+    EXPECT_EQ(record.Type, "SET");
+    ASSERT_EQ(record.Varbinds.size(), 1u);
+    EXPECT_EQ(record.Varbinds[0].Value, "x");
+    ASSERT_TRUE(ParseSimTraceLine(QStringLiteral("t\t127.0.1.1\tv2c\tGET\t1.2.3"), record));
+    EXPECT_EQ(record.Security, "v2c");
+    EXPECT_EQ(record.Type, "GET");
+    ASSERT_TRUE(ParseSimTraceLine(QStringLiteral("t\t127.0.1.1\tGET\t1.2.3"), record));
+    EXPECT_TRUE(record.Security.isEmpty());
+    EXPECT_FALSE(ParseSimTraceLine(QStringLiteral("t\t127.0.1.1\tv1\tget\t1.2.3"), record));
+}
+
 TEST(SimTrace, MalformedAndIncompleteLinesAreLeftOut) {
     SimTraceRecord record;
     EXPECT_FALSE(ParseSimTraceLine(QStringLiteral("t\t127.0.1.1"), record));
