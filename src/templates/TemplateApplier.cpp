@@ -41,6 +41,19 @@ void TemplateApplier::RaiseProgress() {
 }
 
 void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
+    groups_ = WrittenGroups();
+    if (!reportWritten_) {
+        ApplyGroups(keyFilePath, flags);
+        return;
+    }
+    try {
+        ApplyGroups(keyFilePath, flags);
+    } catch (const CZRException& e) {
+        throw CZRException(e.Number(), e.Text() + groups_.Summary());
+    }
+}
+
+void TemplateApplier::ApplyGroups(const QString& keyFilePath, uint32_t flags) {
     if (progress_)
         std::atomic_ref<int32_t>(*progress_).store(1, std::memory_order_relaxed);
     TemplateApplyContext context;
@@ -57,8 +70,11 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
     context.Keys = TemplateKeyReader::Read(keyFilePath);
     context.ApMode = ReadOne(context, kApModeVars);
 
-    if (flags & SystemGroup)
+    if (flags & SystemGroup) {
+        groups_.Start(QStringLiteral("system settings"));
         SystemGroupApplier::Apply(context);
+        groups_.Done();
+    }
     if (flags & (WirelessGroup | SecurityGroup)) {
         // The access protection comes along in the band's table and is not used.
         auto band = context.NewRequest(kRadioBandVars);
@@ -70,15 +86,24 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
             throw CZRException(kRefused, context.Band5GHz ? QStringLiteral("No data for 5GHz mode in template!")
                                                           : QStringLiteral("No data for 2.4GHz mode in template!"));
     }
-    if (flags & WirelessGroup)
+    if (flags & WirelessGroup) {
+        groups_.Start(QStringLiteral("wireless settings"));
         WirelessGroupApplier::Apply(context);
+        groups_.Done();
+    }
     if (flags & SecurityGroup) {
+        groups_.Start(QStringLiteral("MAC filter"));
         FilterGroupApplier::Apply(context);
+        groups_.Done();
+        groups_.Start(QStringLiteral("security settings"));
         SecurityGroupApplier::Apply(context);
+        groups_.Done();
     }
 
     auto apply = context.NewRequest(nullptr);
     apply->Variables = MibVariableList(kSettingApplyVars, MibVariableList::SVT_SV);
     SelectEntry(apply->Variables, 0, QStringLiteral("apply"));
+    groups_.Start(QStringLiteral("apply"));
     apply->Write();
+    groups_.Done();
 }
