@@ -30,6 +30,7 @@ struct Source {
 size_t Read(char* buffer, size_t size, size_t count, void* user) {
     auto* source = static_cast<Source*>(user);
     size_t n = std::min(size * count, source->Data->size() - source->At);
+    n = FaultInjection::ThrottleUpload(n);   // --transfer-rate: curl would send a small file at once
     source->Data->copy(buffer, n, source->At);
     source->At += n;
     return n;

@@ -2,10 +2,13 @@
 #include "Device.h"
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <thread>
 
 namespace FaultInjection {
 
@@ -65,24 +68,34 @@ bool ParseDevices(const std::string& text, int deviceCount, std::set<int>& out) 
 }  // namespace
 
 bool ParseRestartAt(const std::string& text, int deviceCount, RestartAt& out, std::string& error) {
-    error = "bad --restart-at " + text + " (DEVICES:OID[:get|set], DEVICES all or device numbers)";
-    const size_t first = text.find(':');
-    if (first == std::string::npos)
+    error = "bad --restart-at " + text + " (DEVICES:OID[:get|set|all][:MS], DEVICES all or device numbers)";
+    std::vector<std::string> fields;
+    for (size_t start = 0;;) {
+        const size_t colon = text.find(':', start);
+        fields.push_back(text.substr(start, colon == std::string::npos ? std::string::npos : colon - start));
+        if (colon == std::string::npos)
+            break;
+        start = colon + 1;
+    }
+    if (fields.size() < 2 || fields.size() > 4 || !ParseDevices(fields[0], deviceCount, out.Devices) ||
+        !Oids::Parse(fields[1], out.Prefix) || out.Prefix.empty())
         return false;
-    const size_t second = text.find(':', first + 1);
-    const std::string oid = text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
-    const std::string ops = second == std::string::npos ? std::string() : text.substr(second + 1);
-    if (!ParseDevices(text.substr(0, first), deviceCount, out.Devices) || !Oids::Parse(oid, out.Prefix) ||
-        out.Prefix.empty())
-        return false;
-    if (ops.empty())
-        out.Ops = 3;
-    else if (ops == "get")
-        out.Ops = 1;
-    else if (ops == "set")
-        out.Ops = 2;
-    else
-        return false;
+    out.Ops = 3;
+    out.SilentMs = -1;
+    for (size_t i = 2; i < fields.size(); ++i) {
+        char* end = nullptr;
+        const long ms = std::strtol(fields[i].c_str(), &end, 10);
+        if (fields[i] == "get")
+            out.Ops = 1;
+        else if (fields[i] == "set")
+            out.Ops = 2;
+        else if (fields[i] == "all")
+            out.Ops = 3;
+        else if (!fields[i].empty() && !*end && ms >= 0 && ms <= 600000)
+            out.SilentMs = static_cast<int>(ms);
+        else
+            return false;
+    }
     error.clear();
     return true;
 }
@@ -119,6 +132,14 @@ void Configure(Device& device, int number, const std::vector<RestartAt>& restart
 void SetTransferRate(long bytesPerSecond) { gTransferRate = bytesPerSecond; }
 long TransferRate() { return gTransferRate; }
 
+size_t ThrottleUpload(size_t bytes) {
+    const long rate = gTransferRate;
+    if (rate <= 0 || bytes == 0)
+        return bytes;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return std::min(bytes, static_cast<size_t>(std::max(1L, rate / 10)));
+}
+
 bool RestartsOn(Device& device, const snmp_pdu& pdu) {
     auto it = gDevices.find(&device);
     if (it == gDevices.end() || it->second.Restarts.empty())
@@ -138,10 +159,10 @@ bool RestartsOn(Device& device, const snmp_pdu& pdu) {
             if (!below)
                 continue;
             faults.Used[i] = true;
+            const int ms = restart.SilentMs >= 0 ? restart.SilentMs : faults.RestartMs;
             device.State().Reboot();
-            device.SilenceFor(faults.RestartMs);
-            device.Log().Add(DeviceLog::Priority::Notice,
-                             "restart (injected fault): silent for " + std::to_string(faults.RestartMs) + " ms");
+            device.SilenceFor(ms);
+            device.Log().Add(DeviceLog::Priority::Notice, "restart (injected fault): silent for " + std::to_string(ms) + " ms");
             return true;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include "OidPath.h"
+#include <cstddef>
 #include <set>
 #include <string>
 #include <vector>
@@ -9,10 +10,11 @@ struct snmp_pdu;
 struct netsnmp_transport_s;
 
 // Faults of a whole device that the fault runs need beside FaultKnobs:
-//   --restart-at DEVICES:OID[:get|set]  the device restarts (as after
-//       deviceRestart) when a request first reaches OID (a varbind at or
-//       below it); that request gets no answer. Once per device and entry, so
-//       a walk, a template application or an upgrade is cut off in the middle.
+//   --restart-at DEVICES:OID[:get|set|all][:MS]  the device restarts (as
+//       after deviceRestart, silent for MS or --restart-time) when a request
+//       first reaches OID (a varbind at or below it); that request gets no
+//       answer. Once per device and entry, so a walk, a template application
+//       or an upgrade is cut off in the middle.
 //   --answer-delay DEVICES:MS  every packet the device sends (answers to
 //       gets, get-nexts and sets, v3 reports) leaves MS milliseconds late.
 //   --transfer-rate BYTES  the devices' FTP and TFTP transfers move at most
@@ -25,6 +27,7 @@ struct RestartAt {
     std::set<int> Devices;   // 1-based; empty: every device
     OidPath Prefix;
     int Ops = 3;             // 1 gets (GET, GETNEXT, GETBULK), 2 sets, 3 both
+    int SilentMs = -1;       // how long the restart keeps it silent; -1: --restart-time
 };
 
 // Parses the option texts; false with the reason on bad text.
@@ -36,6 +39,10 @@ void Configure(Device& device, int number, const std::vector<RestartAt>& restart
                int delayMs, int restartMs);
 void SetTransferRate(long bytesPerSecond);
 long TransferRate();
+// An upload's next piece under the transfer rate: at most a tenth of a
+// second's worth, after a tenth of a second's pause (curl's own limit lets a
+// file smaller than its buffer go at once). `bytes` without a rate.
+size_t ThrottleUpload(size_t bytes);
 
 // Hook after a request PDU is parsed: true when the device restarts now (the
 // request is then dropped).

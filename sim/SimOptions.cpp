@@ -85,9 +85,10 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
                   "or silent (a PDU that touches the variable gets no answer at all). get: only GET, GETNEXT and GETBULK; "
                   "set: only SET; default both. v1 requests get the RFC 2576 v1 status (e.g. noAccess as noSuchName).",
                   "DEVICES:OID:ERROR[:get|set]"},
-        {"restart-at", "Restart a device (as deviceRestart does) when a request first reaches OID (a varbind at or "
-                       "below it), once per device: DEVICES:OID[:get|set], repeatable; that request gets no answer.",
-                       "DEVICES:OID[:get|set]"},
+        {"restart-at", "Restart a device (as deviceRestart does, silent for MS or --restart-time) when a request "
+                       "first reaches OID (a varbind at or below it), once per device: DEVICES:OID[:get|set|all][:MS], "
+                       "repeatable; that request gets no answer.",
+                       "DEVICES:OID[:get|set|all][:MS]"},
         {"answer-delay", "Every packet these devices send (answers to gets and sets) leaves MS milliseconds late: "
                          "DEVICES:MS, DEVICES all or comma-separated device numbers.", "DEVICES:MS"},
         {"transfer-rate", "Bytes per second at most for the devices' FTP and TFTP transfers (default 0: no limit).",

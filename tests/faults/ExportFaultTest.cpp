@@ -311,7 +311,7 @@ TEST_P(ExportFaults, CommandInterface) {
     if (t.Status == 0) {
         EXPECT_EQ(t.Message, QStringLiteral("OK"));
     } else {
-        EXPECT_TRUE(t.Message.contains(QStringLiteral("written before it stopped"))) << t.Message.toStdString();
+        EXPECT_TRUE(t.Message.contains(QStringLiteral("written before it stopped"), Qt::CaseInsensitive)) << t.Message.toStdString();
     }
     ExpectOldOrNew(kUserName, oldUser, user, t.Status == 0);
     if (Late()) {
