@@ -267,12 +267,16 @@ TEST_P(ExportFaults, CommandInterface) {
         EXPECT_TRUE(WaitUntil([&] { return QFileInfo(dcf).size() > 0; }, 20000)) << "the backup arrived";
     }
     cmd(2, a.constData(), "probed", reinterpret_cast<uintptr_t>(&probe), reinterpret_cast<void*>(&ProbeCallback));
-    cmd(5, a.constData(), "", reinterpret_cast<uintptr_t>(&version), reinterpret_cast<void*>(&TextCallback));
+    // (The version's fixed 30 s per try is left to the aerodesk run for the silent device.)
+    if (!Silent())
+        cmd(5, a.constData(), "", reinterpret_cast<uintptr_t>(&version), reinterpret_cast<void*>(&TextCallback));
     cmd(0, a.constData(), "", reinterpret_cast<uintptr_t>(&rogue), reinterpret_cast<void*>(&RowsCallback));
     cmd(6, a.constData(), download.constData(), reinterpret_cast<uintptr_t>(&fetched), reinterpret_cast<void*>(&TextCallback));
     cmd(9, templateFields.constData(), templateParameter.constData(), reinterpret_cast<uintptr_t>(&report),
         reinterpret_cast<void*>(&TextCallback));
-    std::vector<CommandAnswer*> answers{&probe, &version, &rogue, &fetched, &report};
+    std::vector<CommandAnswer*> answers{&probe, &rogue, &fetched, &report};
+    if (!Silent())
+        answers.push_back(&version);
     // Bound: the version's 30 s per try, twice, and some.
     ASSERT_TRUE(WaitUntil([&] {
         for (const CommandAnswer* answer : answers)

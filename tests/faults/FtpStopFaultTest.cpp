@@ -32,14 +32,17 @@ protected:
         ASSERT_TRUE(Listen());
         ASSERT_TRUE(ftp.AddAccount(QStringLiteral("host"), QStringLiteral("pw"), home.path()));
         ftp.SetAdvertisedAddress(QStringLiteral("127.0.0.1"));
-        // 300 bytes a second: a 40 KB image takes minutes, a backup seconds.
+        // 300 bytes a second: the image takes hours, a backup seconds.
         ASSERT_TRUE(sim.Start(QStringLiteral("127.0.185.1"), 3,
                               {QStringLiteral("--ftp-port"), QString::number(port), QStringLiteral("--transfer-rate"),
-                               QStringLiteral("300"), QStringLiteral("--restart-time"), QStringLiteral("300")}))
+                               QStringLiteral("300"), QStringLiteral("--restart-time"), QStringLiteral("300"),
+                               QStringLiteral("--transfer-timeout"), QStringLiteral("5")}))
             << sim.Output();
         EXPECT_EQ(m.Init(0, 0, 0, &ftp), 0);
         m.SetSnmp(sim.Address(1).toLatin1().constData(), "public", "private", sim.Port(), 100);
-        ASSERT_TRUE(WriteFile(home.filePath(QStringLiteral("nxa.img")), "version=7.70\n" + QByteArray(40000, 'x')));
+        // Larger than what the sockets between server and device hold, so
+        // that stopping the server leaves the transfer unfinished.
+        ASSERT_TRUE(WriteFile(home.filePath(QStringLiteral("nxa.img")), "version=7.70\n" + QByteArray(8 << 20, 'x')));
     }
     bool Listen() { return ftp.Listen(QHostAddress::LocalHost, port); }
     // Stops the server half a second into the first session (the transfer runs).
