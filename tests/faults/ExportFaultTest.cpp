@@ -128,49 +128,6 @@ TEST_P(ExportFaults, SystemInfo) {
     }
 }
 
-// The three asynchronous queries at once: each calls back once, with its
-// record or with a failure (count 0, status 1, a message).
-TEST_P(ExportFaults, AsynchronousQueries) {
-    Start(1);
-    Queried basic, traffic, clients;
-    m.GetBasicConfigInfor(address.c_str(), &BasicCallback, "0011AABBCCDD", reinterpret_cast<uintptr_t>(&basic));
-    m.GetTrafficInfor(address.c_str(), &TrafficCallback, 0, reinterpret_cast<uintptr_t>(&traffic));
-    m.GetClinetInfor(address.c_str(), &ClientCallback, 0, reinterpret_cast<uintptr_t>(&clients));
-    // 20 s per try of the first two, twice; the client query half the host's time-out.
-    ASSERT_TRUE(WaitUntil([&] { return basic.Calls && traffic.Calls && clients.Calls; }, 100000))
-        << basic.Calls << traffic.Calls << clients.Calls;
-    WaitUntil([] { return false; }, 300);   // nothing more comes
-    EXPECT_EQ(basic.Calls, 1);
-    EXPECT_EQ(traffic.Calls, 1);
-    EXPECT_EQ(clients.Calls, 1);
-    for (const Queried* q : {&basic, &traffic}) {
-        if (q->Count == 0) {
-            EXPECT_FALSE(Late());
-            EXPECT_EQ(q->Status, 1);
-            EXPECT_FALSE(q->Message.isEmpty());
-        } else {
-            EXPECT_FALSE(Silent());
-            EXPECT_EQ(q->Count, 1);
-            EXPECT_EQ(q->Status, 0);
-        }
-    }
-    if (basic.Count == 1) {
-        EXPECT_EQ(basic.First.toStdString(), oldSsid);
-    }
-    if (traffic.Count == 1) {
-        EXPECT_EQ(traffic.First.toStdString(), address);
-    }
-    if (clients.Status == 0) {
-        EXPECT_FALSE(Silent());
-        EXPECT_EQ(clients.Count, Rows(target, kClientMacColumn));
-        EXPECT_EQ(clients.First.size(), 12);
-    } else {
-        EXPECT_FALSE(Late());
-        EXPECT_EQ(clients.Count, 0);
-        EXPECT_FALSE(clients.Message.isEmpty());
-    }
-}
-
 // The blocking exports: the apply command, the configuration export and the
 // template application. A failure leaves the export as an exception with a
 // message; the export file is written only after every read.
@@ -237,12 +194,13 @@ TEST_P(ExportFaults, BlockingCommandsAndFiles) {
     }
 }
 
-// The command interface: probe, firmware version, rogue survey, file
-// download and template application at once; where the device answers at
+// The asynchronous exports: the three device queries and the command
+// interface's probe, firmware version, rogue survey, file download and
+// template application, all at once; where the device answers at
 // all, then the backup, firmware update start and restart (for the others,
 // their fixed time-outs of 65 s and 200 s per try are bounded by the aerodesk
 // runs' --wait).
-TEST_P(ExportFaults, CommandInterface) {
+TEST_P(ExportFaults, AsynchronousExports) {
     Start(3, {QStringLiteral("--rows"), QStringLiteral("rogue=3")});
     auto cmd = reinterpret_cast<decltype(&PlugCmdAPI)>(m.Symbol("PlugCmdAPI"));
     ASSERT_TRUE(cmd);
@@ -266,6 +224,12 @@ TEST_P(ExportFaults, CommandInterface) {
         const QString dcf = home.filePath(QString::fromStdString(address) + QStringLiteral(".dcf"));
         EXPECT_TRUE(WaitUntil([&] { return QFileInfo(dcf).size() > 0; }, 20000)) << "the backup arrived";
     }
+    // The three queries of the device (20 s per try of the first two, the
+    // client query half the host's time-out) beside the commands.
+    Queried basic, traffic, clients;
+    m.GetBasicConfigInfor(address.c_str(), &BasicCallback, "0011AABBCCDD", reinterpret_cast<uintptr_t>(&basic));
+    m.GetTrafficInfor(address.c_str(), &TrafficCallback, 0, reinterpret_cast<uintptr_t>(&traffic));
+    m.GetClinetInfor(address.c_str(), &ClientCallback, 0, reinterpret_cast<uintptr_t>(&clients));
     cmd(2, a.constData(), "probed", reinterpret_cast<uintptr_t>(&probe), reinterpret_cast<void*>(&ProbeCallback));
     // (The version's fixed 30 s per try is left to the aerodesk run for the silent device.)
     if (!Silent())
@@ -282,9 +246,38 @@ TEST_P(ExportFaults, CommandInterface) {
         for (const CommandAnswer* answer : answers)
             if (CallsOf(*answer) == 0)
                 return false;
-        return true;
-    }, 100000));
-    WaitUntil([] { return false; }, 300);
+        return basic.Calls && traffic.Calls && clients.Calls;
+    }, 100000)) << basic.Calls << traffic.Calls << clients.Calls;
+    WaitUntil([] { return false; }, 300);   // nothing more comes
+    EXPECT_EQ(basic.Calls, 1);
+    EXPECT_EQ(traffic.Calls, 1);
+    EXPECT_EQ(clients.Calls, 1);
+    for (const Queried* q : {&basic, &traffic}) {
+        if (q->Count == 0) {
+            EXPECT_FALSE(Late());
+            EXPECT_EQ(q->Status, 1);
+            EXPECT_FALSE(q->Message.isEmpty());
+        } else {
+            EXPECT_FALSE(Silent());
+            EXPECT_EQ(q->Count, 1);
+            EXPECT_EQ(q->Status, 0);
+        }
+    }
+    if (basic.Count == 1) {
+        EXPECT_EQ(basic.First.toStdString(), oldSsid);
+    }
+    if (traffic.Count == 1) {
+        EXPECT_EQ(traffic.First.toStdString(), address);
+    }
+    if (clients.Status == 0) {
+        EXPECT_FALSE(Silent());
+        EXPECT_EQ(clients.Count, Rows(target, kClientMacColumn));
+        EXPECT_EQ(clients.First.size(), 12);
+    } else {
+        EXPECT_FALSE(Late());
+        EXPECT_EQ(clients.Count, 0);
+        EXPECT_FALSE(clients.Message.isEmpty());
+    }
     for (const CommandAnswer* answer : answers) {
         const CommandAnswer got = Copy(*answer);
         EXPECT_EQ(got.Calls, 1);
