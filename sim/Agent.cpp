@@ -1,4 +1,5 @@
 #include "Agent.h"
+#include "FaultInjection.h"
 #include "RangeDeletion.h"
 #include "RogueTypes.h"
 #include "SnmpErrors.h"
@@ -185,6 +186,8 @@ int PostParse(netsnmp_session* session, netsnmp_pdu* pdu, int result) {
         trace->Record(gAgent->TraceName(device), *pdu, &device->State());
     if (!device->Answering() || device->Faults().DropNow() || TouchesSilentVariable(*device, *pdu))
         return 0;
+    if (FaultInjection::RestartsOn(*device, *pdu))
+        return 0;   // --restart-at: the device restarts on this request
     if (pdu->command == SNMP_MSG_SET && gAgent->Holding(device, pdu->reqid))
         return 0;   // a retransmission of a set whose answer waits for its transfers
     return 1;
@@ -207,6 +210,8 @@ int SendIfAnswering(netsnmp_transport* transport, const void* data, int length, 
         gHeldAnswer = nullptr;
         return length;
     }
+    if (FaultInjection::Delays(device, transport, data, length, opaque, olength, send))
+        return length;   // --answer-delay: sent later
     return send(transport, data, length, opaque, olength);
 }
 

@@ -1,4 +1,5 @@
 #include "CurlClient.h"
+#include "FaultInjection.h"
 #include <curl/curl.h>
 #include <memory>
 #include <mutex>
@@ -29,6 +30,7 @@ struct Source {
 size_t Read(char* buffer, size_t size, size_t count, void* user) {
     auto* source = static_cast<Source*>(user);
     size_t n = std::min(size * count, source->Data->size() - source->At);
+    n = FaultInjection::ThrottleUpload(n);   // --transfer-rate: curl would send a small file at once
     source->Data->copy(buffer, n, source->At);
     source->At += n;
     return n;
@@ -52,6 +54,10 @@ Handle Open(const std::string& url, const CurlClient::Server& server) {
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(std::min(server.TimeoutMs, 10000)));
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, static_cast<long>(server.TimeoutMs));
+    if (const long rate = FaultInjection::TransferRate(); rate > 0) {   // --transfer-rate
+        curl_easy_setopt(curl.get(), CURLOPT_MAX_SEND_SPEED_LARGE, static_cast<curl_off_t>(rate));
+        curl_easy_setopt(curl.get(), CURLOPT_MAX_RECV_SPEED_LARGE, static_cast<curl_off_t>(rate));
+    }
     if (server.Cancel) {
         curl_easy_setopt(curl.get(), CURLOPT_NOPROGRESS, 0L);
         curl_easy_setopt(curl.get(), CURLOPT_XFERINFOFUNCTION, Progress);

@@ -85,6 +85,14 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
                   "or silent (a PDU that touches the variable gets no answer at all). get: only GET, GETNEXT and GETBULK; "
                   "set: only SET; default both. v1 requests get the RFC 2576 v1 status (e.g. noAccess as noSuchName).",
                   "DEVICES:OID:ERROR[:get|set]"},
+        {"restart-at", "Restart a device (as deviceRestart does, silent for MS or --restart-time) when a request "
+                       "first reaches OID (a varbind at or below it), once per device: DEVICES:OID[:get|set|all][:MS], "
+                       "repeatable; that request gets no answer.",
+                       "DEVICES:OID[:get|set|all][:MS]"},
+        {"answer-delay", "Every packet these devices send (answers to gets and sets) leaves MS milliseconds late: "
+                         "DEVICES:MS, DEVICES all or comma-separated device numbers.", "DEVICES:MS"},
+        {"transfer-rate", "Bytes per second at most for the devices' FTP and TFTP transfers (default 0: no limit).",
+                          "BYTES", "0"},
         {"community", "Communities of one device, N:READ:WRITE (repeatable); the others keep --read-community and --write-community.", "N:READ:WRITE"},
         {"forget", "Make variables take a set without keeping it (repeatable): DEVICES:OID. The set is answered as done "
                    "and the variables at or below OID read their old value afterwards.", "DEVICES:OID"},
@@ -175,6 +183,19 @@ bool SimOptions::Parse(const QStringList& arguments, std::string& error) {
         }
         return true;
     };
+    for (const QString& text : parser.values("restart-at")) {
+        FaultInjection::RestartAt restart;
+        if (!FaultInjection::ParseRestartAt(text.toStdString(), Devices, restart, error))
+            return false;
+        RestartAts.push_back(restart);
+    }
+    if (parser.isSet("answer-delay") &&
+        !FaultInjection::ParseAnswerDelay(parser.value("answer-delay").toStdString(), Devices, AnswerDelayDevices,
+                                          AnswerDelayMs, error))
+        return false;
+    TransferRate = number("transfer-rate", 0, 1 << 30);
+    if (!ok)
+        return false;
     if (!deviceList("silent", Silent) || !deviceList("drop-devices", DropDevices) || !deviceList("delay-devices", DelayDevices))
         return false;
     for (const QString& list : parser.values("rows")) {

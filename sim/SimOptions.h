@@ -1,6 +1,7 @@
 #pragma once
 #include "Agent.h"
 #include "ForgetfulVariable.h"
+#include "FaultInjection.h"
 #include "VariableFault.h"
 #include <QStringList>
 #include <map>
@@ -32,6 +33,10 @@ struct SimOptions {
     std::map<int, std::pair<std::string, std::string>> Communities;   // per device: read, write
     std::vector<VariableFault> Faults;   // --fault, in the order given
     std::vector<ForgetfulVariable> Forgetful;   // --forget
+    std::vector<FaultInjection::RestartAt> RestartAts;   // --restart-at
+    std::set<int> AnswerDelayDevices;    // --answer-delay DEVICES:MS
+    int AnswerDelayMs = 0;
+    long TransferRate = 0;               // --transfer-rate: bytes per second, 0 unlimited
     std::map<int, int> ApModes;          // --ap-modes: device number (0: all) to mask
     std::map<int, int> ModeStringChange; // --mode-string-change: device number (0: all) to 0 or 1
     uint32_t Seed = 1;

@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    FaultInjection::SetTransferRate(options.TransferRate);
     std::unique_ptr<DeviceModel> model = DeviceModel::Build();
     Fleet fleet;
     fleet.StatePath = options.StateFile;
@@ -115,6 +116,8 @@ int main(int argc, char** argv) {
                 device->Faults().Forgetful.push_back(same);
             }
         }
+        FaultInjection::Configure(*device, i + 1, options.RestartAts, options.AnswerDelayDevices, options.AnswerDelayMs,
+                                  options.RestartMs);
         fleet.Devices.push_back(std::move(device));
     }
     if (options.DumpModel) {

@@ -14,9 +14,10 @@ namespace {
 
 // Command 9 applies the key file as PlugSetConfigFile does, to the target
 // taken on the host's thread when the command started; failures reach the
-// worker as CZRException.
+// worker as CZRException, whose text ends with the groups written before the
+// failure, so that the host learns what a half-way application left behind.
 void ApplyTemplate(const DeviceTarget& target, const QString& keyFile, uint32_t flags, TemplateJob* job) {
-    ApplyConfigFile(target, keyFile, flags, job);
+    ApplyConfigFile(target, keyFile, flags, job, true);
 }
 
 // Template workers run module code until they have counted themselves out,

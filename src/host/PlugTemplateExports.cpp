@@ -65,7 +65,8 @@ NXA_PLUG_API int32_t PlugSetConfigFile(const char* address, const char* keyFileP
     return 0;
 }
 
-void ApplyConfigFile(const DeviceTarget& target, const QString& keyFilePath, uint32_t flags, TemplateJob* job) {
+void ApplyConfigFile(const DeviceTarget& target, const QString& keyFilePath, uint32_t flags, TemplateJob* job,
+                     bool reportWritten) {
     CmdResult result{};
     result.Status = 1;
     QByteArray report;
@@ -87,5 +88,6 @@ void ApplyConfigFile(const DeviceTarget& target, const QString& keyFilePath, uin
         result.Message = nullptr;
     };
     TemplateApplier applier(target, reject, progress);
+    applier.SetReportWrittenGroups(reportWritten);
     applier.Apply(keyFilePath, flags);
 }

@@ -41,6 +41,19 @@ void TemplateApplier::RaiseProgress() {
 }
 
 void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
+    groups_ = WrittenGroups();
+    if (!reportWritten_) {
+        ApplyGroups(keyFilePath, flags);
+        return;
+    }
+    try {
+        ApplyGroups(keyFilePath, flags);
+    } catch (const CZRException& e) {
+        throw CZRException(e.Number(), e.Text() + groups_.Summary());
+    }
+}
+
+void TemplateApplier::ApplyGroups(const QString& keyFilePath, uint32_t flags) {
     if (progress_)
         std::atomic_ref<int32_t>(*progress_).store(1, std::memory_order_relaxed);
     TemplateApplyContext context;
@@ -63,7 +76,9 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
 
     if (flags & SystemGroup) {
         context.StartGroup("SYS");
+        groups_.Start(QStringLiteral("system settings"));
         SystemGroupApplier::Apply(context);
+        groups_.Done();
     }
     if (flags & (WirelessGroup | SecurityGroup)) {
         // The access protection comes along in the band's table and is not used.
@@ -78,17 +93,25 @@ void TemplateApplier::Apply(const QString& keyFilePath, uint32_t flags) {
     }
     if (flags & WirelessGroup) {
         context.StartGroup("AWS");
+        groups_.Start(QStringLiteral("wireless settings"));
         WirelessGroupApplier::Apply(context);
+        groups_.Done();
     }
     if (flags & SecurityGroup) {
         context.StartGroup("Flt");
+        groups_.Start(QStringLiteral("MAC filter"));
         FilterGroupApplier::Apply(context);
+        groups_.Done();
         context.StartGroup("SCR");
+        groups_.Start(QStringLiteral("security settings"));
         SecurityGroupApplier::Apply(context);
+        groups_.Done();
     }
 
     auto apply = context.NewRequest(nullptr);
     apply->Variables = MibVariableList(kSettingApplyVars, MibVariableList::SVT_SV);
     SelectEntry(apply->Variables, 0, QStringLiteral("apply"));
+    groups_.Start(QStringLiteral("apply"));
     apply->Write();
+    groups_.Done();
 }

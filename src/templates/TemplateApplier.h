@@ -1,6 +1,7 @@
 #pragma once
 #include "snmp/DeviceTarget.h"
 #include "snmp/MibVariableList.h"
+#include "WrittenGroups.h"
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -24,6 +25,12 @@ public:
 
     void Apply(const QString& keyFilePath, uint32_t flags);
 
+    // When set, a CZRException that stops the application after it began
+    // reading the device says at its end which groups were written (and the
+    // group it stopped in): the command interface's report tells the host.
+    void SetReportWrittenGroups(bool on) { reportWritten_ = on; }
+    const WrittenGroups& Groups() const { return groups_; }
+
     // Sees the list of every write just before it goes out (values as sent).
     void SetWriteObserver(std::function<void(const MibVariableList& list)> observer) {
         observer_ = std::move(observer);
@@ -43,6 +50,7 @@ public:
 
 private:
     void RaiseProgress();
+    void ApplyGroups(const QString& keyFilePath, uint32_t flags);
 
     DeviceTarget target_;
     RejectHandler reject_;
@@ -52,4 +60,6 @@ private:
     std::function<void(const QString& key, const MibVariableEntry& entry)> keyObserver_;
     std::function<void(const QString& group)> groupObserver_;
     std::function<void(const QString& key)> useObserver_;
+    bool reportWritten_ = false;
+    WrittenGroups groups_;
 };
