@@ -113,6 +113,7 @@ struct SnmpEngine::Impl {
     bool initOk = false;
     std::atomic<bool> running{false};
     std::atomic<int> sessionCount{0};
+    std::atomic<Clock::rep> lastAnswer{0};   // Clock ticks since its epoch
     std::string persistentFolder;
 
     // SNMP thread only.
@@ -273,6 +274,7 @@ int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* 
         return 1;
     switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        self.lastAnswer.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
         break;
     case NETSNMP_CALLBACK_OP_RESEND:
     case NETSNMP_CALLBACK_OP_CONNECT:
@@ -679,6 +681,10 @@ void SnmpEngine::Stop() {
 bool SnmpEngine::IsRunning() const { return impl_->running; }
 
 int SnmpEngine::OpenSessionCount() const { return impl_->sessionCount; }
+
+std::chrono::steady_clock::time_point SnmpEngine::LastAnswerTime() const {
+    return Clock::time_point(Clock::duration(impl_->lastAnswer.load(std::memory_order_relaxed)));
+}
 
 void SnmpEngine::Submit(std::shared_ptr<SnmpExchange> exchange, Completion done) {
     Impl& d = *impl_;

@@ -1,6 +1,7 @@
 #pragma once
 #include "WireTypes.h"
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -25,6 +26,9 @@ public:
 
     // Number of sessions kept open (for tests).
     int OpenSessionCount() const;
+    // When the SNMP thread last took in an answer (steady clock); for the
+    // benchmarks that time what follows an answer.
+    std::chrono::steady_clock::time_point LastAnswerTime() const;
 
     SnmpEngine(const SnmpEngine&) = delete;
     SnmpEngine& operator=(const SnmpEngine&) = delete;
