@@ -110,7 +110,7 @@ private:
     uint16_t port_ = 0;
 };
 
-void Request(benchmark::State& state, void* session, int command, const char* oidText, const char* name) {
+void Request(benchmark::State& state, void* session, int command, const char* oidText, const char* label) {
     oid name[MAX_OID_LEN];
     size_t length = MAX_OID_LEN;
     read_objid(oidText, name, &length);
@@ -128,7 +128,7 @@ void Request(benchmark::State& state, void* session, int command, const char* oi
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (elapsed.count() > 0)
-        gRates[name] = static_cast<double>(state.iterations()) / elapsed.count();
+        gRates[label] = static_cast<double>(state.iterations()) / elapsed.count();
     state.counters["requests_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["failures"] = static_cast<double>(failures);
 }
