@@ -1,5 +1,6 @@
 #include "SnmpRequest.h"
 #include "AddressResolver.h"
+#include "CompletionBatch.h"
 #include "CZRException.h"
 #include "ErrorCatalog.h"
 #include "RowCondition.h"
@@ -357,7 +358,7 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
     SnmpEngine::Instance().Submit(
         prepared.Exchange,
         [receiver, deliver](std::shared_ptr<SnmpExchange> ex) {
-            QMetaObject::invokeMethod(receiver, [deliver, ex] { deliver(ex); }, Qt::QueuedConnection);
+            CompletionBatch::Post(receiver, [deliver, ex] { deliver(ex); });
         },
         std::move(columns));
 }
