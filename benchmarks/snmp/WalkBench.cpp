@@ -1,6 +1,8 @@
 // Walks the client table of one simulated device (256 rows by default)
 // through SnmpRequest's asynchronous walk, and the same table with net-snmp's
-// snmpwalk, and prints the wall times and their ratio.
+// snmpwalk, and prints the wall times and their ratio: the whole table
+// (shown), and one column (P1: aim at most 1.0). The walks alternate, so a
+// loaded machine weighs on both alike.
 //
 //   bench_snmp_walk [--clients N] [--rounds N]
 #include "support/SimFleet.h"
@@ -83,7 +85,7 @@ double Median(std::vector<double> v) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int clients = 256;
-    int rounds = 5;
+    int rounds = 9;
     for (int i = 1; i + 1 < argc; ++i) {
         if (QString(argv[i]) == "--clients")
             clients = std::max(1, std::atoi(argv[++i]));
@@ -134,12 +136,12 @@ int main(int argc, char** argv) {
         toolColumn.push_back(TimeSnmpwalk(endpoint, kClientMacColumn, &toolColumnLines));
     }
     std::printf("client table of one device, %d clients, median of %d rounds\n", clients, rounds);
-    std::printf("  whole table:  SnmpRequest %8.2f ms (%d rows of 6 columns)   snmpwalk %8.2f ms (%d values)   ratio %.2f\n",
+    std::printf("  whole table:  SnmpRequest %8.2f ms (%d rows of 6 columns)   snmpwalk %8.2f ms (%d values)   "
+                "ratio %.2f (shown, no aim)\n",
                 Median(engineTable), rows, Median(toolTable), toolLines, Median(engineTable) / Median(toolTable));
-    std::printf("  one column:   SnmpRequest %8.2f ms (%d rows)                snmpwalk %8.2f ms (%d values)   ratio %.2f\n",
-                Median(engineColumn), columnRows, Median(toolColumn), toolColumnLines,
+    std::printf("P1: one column of %d rows: SnmpRequest %.2f ms, snmpwalk %.2f ms (%d values), ratio %.2f (aim <= 1.0)\n",
+                columnRows, Median(engineColumn), Median(toolColumn), toolColumnLines,
                 Median(engineColumn) / Median(toolColumn));
-    std::printf("  aim: ratio at most 1.20\n");
     SnmpSession::StopSnmp();
     return 0;
 }

@@ -68,6 +68,14 @@ QByteArray Resolve(const QString& address) {
         Invalid();
     if (host.startsWith('[') && host.endsWith(']'))
         host = host.mid(1, host.size() - 2);
+    // Every request resolves its address: a plain dotted address (the usual
+    // case) needs no resolver.
+    in_addr dotted{};
+    if (inet_pton(AF_INET, host.constData(), &dotted) == 1) {
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &dotted, text, sizeof text);
+        return QByteArray("udp:") + text;
+    }
     QByteArray numeric = Lookup(host, AI_NUMERICHOST);
     if (!numeric.isEmpty())
         return numeric;

@@ -1,4 +1,5 @@
 #include "SnmpEngine.h"
+#include "WalkReadAhead.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -24,6 +25,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kMaxSessions = 128;
 constexpr auto kSessionIdleLimit = std::chrono::seconds(60);
+// An answer read ahead serves the walk's next step only this long.
+constexpr auto kReadAheadKeep = std::chrono::milliseconds(500);
 
 // Translates the library's error codes into the classic status numbers.
 int StatusForLibraryError(int libraryError) {
@@ -83,21 +86,50 @@ struct Session {
     std::string userName;      // v3 only
     std::string credentials;   // v3 only
     void* handle = nullptr;
-    int outstanding = 0;
+    int socket = -1;
+    int outstanding = 0;       // outcomes not yet delivered
+    int inLibrary = 0;         // requests the library still holds: the socket is watched
     Clock::time_point lastUse;
 };
+
+struct ReadAhead;
+
+using Columns = std::shared_ptr<const SnmpEngine::WalkColumns>;
 
 struct Job {
     std::shared_ptr<SnmpExchange> exchange;
     SnmpEngine::Completion done;
+    Columns columns = {};                        // a walk step's columns
+    std::shared_ptr<ReadAhead> readAhead = {};   // set: the job sends this read-ahead
+};
+
+// The next step of a table walk, sent as soon as the step before it was
+// answered, so that the walk does not wait for its user's thread between
+// steps. The user's own request for that step takes its place: it waits for
+// the answer under way (claim) or takes the answer at once.
+struct ReadAhead {
+    std::string key;     // WalkReadAhead::Key of the exchange
+    std::string agent;
+    std::shared_ptr<SnmpExchange> exchange;
+    Columns columns;
+    bool answered = false;
+    Clock::time_point answeredAt;
+    std::optional<Job> claim;
 };
 
 struct InFlight {
     Job job;
     Session* session;
     bool finished = false;      // the outcome has been delivered
+    bool sent = false;          // the library holds the request
     int securityError = 0;      // a security notice seen before the outcome
 };
+
+void CopyOutcome(const SnmpExchange& from, SnmpExchange& to) {
+    to.Status = from.Status;
+    to.ErrorIndex = from.ErrorIndex;
+    to.Response = from.Response;
+}
 
 }  // namespace
 
@@ -113,10 +145,15 @@ struct SnmpEngine::Impl {
     bool initOk = false;
     std::atomic<bool> running{false};
     std::atomic<int> sessionCount{0};
+    std::atomic<Clock::rep> lastAnswer{0};   // Clock ticks since its epoch
+    // Read-aheads by key (guarded by mutex): under way, or answered and not yet taken.
+    std::map<std::string, std::shared_ptr<ReadAhead>> readAheads;
     std::string persistentFolder;
 
     // SNMP thread only.
     std::map<std::string, std::unique_ptr<Session>> sessions;
+    std::vector<std::shared_ptr<ReadAhead>> readAheadsToSend;
+    Clock::time_point lastIdleCheck;
 
     void Run();
     void Wake() {
@@ -129,6 +166,22 @@ struct SnmpEngine::Impl {
         }
     }
     void Send(Job job);
+    void Dispatch(Job job);
+    // Registers the step that follows `answered` (any thread, mutex not
+    // held); nullptr when the walk ends there or that step is already under way.
+    std::shared_ptr<ReadAhead> RegisterReadAhead(const SnmpExchange& answered, const Columns& columns);
+    // The read-ahead of the step after `answered`, or nullptr (no lock needed).
+    static std::shared_ptr<ReadAhead> MakeReadAhead(const SnmpExchange& answered, const Columns& columns);
+    void SendReadAhead(const std::shared_ptr<ReadAhead>& readAhead);
+    void ReadAheadAnswered(const std::shared_ptr<ReadAhead>& readAhead);
+    void SendReadAheads();
+    void ExpireReadAheads(bool all);
+    // Whether a read-ahead serves a submitted exchange (mutex held): not at
+    // all, by its answer under way (the job waits for it: claimed), or by
+    // its answer, copied into the exchange (answered; the caller delivers).
+    enum class Served { No, Claimed, Answered };
+    Served TakeReadAhead(const std::shared_ptr<SnmpExchange>& exchange, SnmpEngine::Completion& done,
+                         const Columns& columns, bool* wake);
     Session* SessionFor(const SnmpExchange& ex, int* status);
     // Makes way for a v3 user with these pass phrases (see SessionFor).
     void ReleaseConflictingUsers(const std::string& userName, const std::string& credentials);
@@ -139,7 +192,7 @@ struct SnmpEngine::Impl {
     // so a flight's outcome is delivered once (Finish) and its memory goes
     // only when the library is done with it (Release) or its session closes.
     std::set<InFlight*> flights;
-    static void Finish(InFlight* flight, int status);
+    void Finish(InFlight* flight, int status);
     void Release(InFlight* flight);
 };
 
@@ -257,13 +310,147 @@ void SnmpEngine::Impl::Finish(InFlight* flight, int status) {
         flight->session->lastUse = Clock::now();
     }
     Job job = std::move(flight->job);
+    // The walk's next step goes out before this one is handed on.
+    if (status == 0 && !job.readAhead && job.columns)
+        if (std::shared_ptr<ReadAhead> next = RegisterReadAhead(*job.exchange, job.columns))
+            readAheadsToSend.push_back(std::move(next));
     if (job.done)
         job.done(job.exchange);
 }
 
 void SnmpEngine::Impl::Release(InFlight* flight) {
+    if (flight->sent && flight->session)
+        --flight->session->inLibrary;
     flights.erase(flight);
     delete flight;
+}
+
+std::shared_ptr<ReadAhead> SnmpEngine::Impl::MakeReadAhead(const SnmpExchange& answered, const Columns& columns) {
+    std::shared_ptr<SnmpExchange> next = WalkReadAhead::FollowUp(answered, *columns);
+    if (!next)
+        return nullptr;
+    auto readAhead = std::make_shared<ReadAhead>();
+    readAhead->key = WalkReadAhead::Key(*next, *columns);
+    readAhead->agent = WalkReadAhead::Agent(*next);
+    readAhead->exchange = std::move(next);
+    readAhead->columns = columns;
+    return readAhead;
+}
+
+std::shared_ptr<ReadAhead> SnmpEngine::Impl::RegisterReadAhead(const SnmpExchange& answered, const Columns& columns) {
+    std::shared_ptr<ReadAhead> readAhead = MakeReadAhead(answered, columns);
+    if (!readAhead)
+        return nullptr;
+    std::lock_guard lock(mutex);
+    if (stopRequested || !readAheads.emplace(readAhead->key, readAhead).second)
+        return nullptr;
+    return readAhead;
+}
+
+void SnmpEngine::Impl::SendReadAhead(const std::shared_ptr<ReadAhead>& readAhead) {
+    {
+        // A write to the agent since it was registered has dropped it.
+        std::lock_guard lock(mutex);
+        auto it = readAheads.find(readAhead->key);
+        if (it == readAheads.end() || it->second != readAhead)
+            return;
+    }
+    Send(Job{readAhead->exchange, [this, readAhead](std::shared_ptr<SnmpExchange>) { ReadAheadAnswered(readAhead); },
+             readAhead->columns, readAhead});
+}
+
+void SnmpEngine::Impl::ReadAheadAnswered(const std::shared_ptr<ReadAhead>& readAhead) {
+    std::optional<Job> claim;
+    {
+        std::lock_guard lock(mutex);
+        auto it = readAheads.find(readAhead->key);
+        if (it == readAheads.end() || it->second != readAhead)
+            return;   // dropped: nobody waits for it
+        if (readAhead->claim) {
+            claim = std::move(readAhead->claim);
+            readAheads.erase(it);
+        } else {
+            readAhead->answered = true;
+            readAhead->answeredAt = Clock::now();
+        }
+    }
+    if (!claim)
+        return;
+    CopyOutcome(*readAhead->exchange, *claim->exchange);
+    if (claim->exchange->Status == 0)
+        if (std::shared_ptr<ReadAhead> next = RegisterReadAhead(*claim->exchange, readAhead->columns))
+            readAheadsToSend.push_back(std::move(next));
+    if (claim->done)
+        claim->done(claim->exchange);
+}
+
+void SnmpEngine::Impl::SendReadAheads() {
+    std::vector<std::shared_ptr<ReadAhead>> pending;
+    pending.swap(readAheadsToSend);
+    for (const std::shared_ptr<ReadAhead>& readAhead : pending)
+        SendReadAhead(readAhead);
+}
+
+void SnmpEngine::Impl::ExpireReadAheads(bool all) {
+    std::vector<Job> claims;
+    {
+        std::lock_guard lock(mutex);
+        const auto now = Clock::now();
+        for (auto it = readAheads.begin(); it != readAheads.end();) {
+            ReadAhead& r = *it->second;
+            if (all && r.claim)
+                claims.push_back(std::move(*r.claim));
+            if (all || (r.answered && now - r.answeredAt > kReadAheadKeep))
+                it = readAheads.erase(it);
+            else
+                ++it;
+        }
+    }
+    for (Job& job : claims) {
+        job.exchange->Status = -23;   // shut down
+        if (job.done)
+            job.done(job.exchange);
+    }
+}
+
+SnmpEngine::Impl::Served SnmpEngine::Impl::TakeReadAhead(const std::shared_ptr<SnmpExchange>& exchange,
+                                                          SnmpEngine::Completion& done, const Columns& columns,
+                                                          bool* wake) {
+    if (readAheads.empty())
+        return Served::No;
+    if (exchange->Command == SnmpExchange::Set) {
+        // Values read ahead before a write to the agent are not served after it.
+        const std::string agent = WalkReadAhead::Agent(*exchange);
+        for (auto it = readAheads.begin(); it != readAheads.end();) {
+            if (it->second->agent == agent && !it->second->claim)
+                it = readAheads.erase(it);
+            else
+                ++it;
+        }
+        return Served::No;
+    }
+    if (exchange->Command != SnmpExchange::GetNext || !columns)
+        return Served::No;
+    auto it = readAheads.find(WalkReadAhead::Key(*exchange, *columns));
+    if (it == readAheads.end() || it->second->claim)
+        return Served::No;
+    ReadAhead& r = *it->second;
+    if (!r.answered) {
+        r.claim = Job{exchange, std::move(done), columns};
+        return Served::Claimed;
+    }
+    const std::shared_ptr<ReadAhead> answered = it->second;
+    readAheads.erase(it);
+    if (answered->exchange->Status != 0 || Clock::now() - answered->answeredAt > kReadAheadKeep)
+        return Served::No;   // a failed or stale answer: the step is sent afresh
+    CopyOutcome(*answered->exchange, *exchange);
+    if (std::shared_ptr<ReadAhead> readAhead = MakeReadAhead(*exchange, columns)) {
+        if (readAheads.emplace(readAhead->key, readAhead).second) {
+            *wake = queue.empty();
+            queue.push_back(Job{readAhead->exchange, {}, readAhead->columns, readAhead});
+        }
+    }
+    return Served::Answered;
 }
 
 int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* pdu, void* magic) {
@@ -273,6 +460,7 @@ int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* 
         return 1;
     switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        self.lastAnswer.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
         break;
     case NETSNMP_CALLBACK_OP_RESEND:
     case NETSNMP_CALLBACK_OP_CONNECT:
@@ -282,30 +470,30 @@ int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* 
         flight->securityError = sp ? sp->s_snmp_errno : 0;
         return 1;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
-        Finish(flight, flight->securityError ? StatusForLibraryError(flight->securityError) : -5);
+        self.Finish(flight, flight->securityError ? StatusForLibraryError(flight->securityError) : -5);
         self.Release(flight);
         return 1;
     case NETSNMP_CALLBACK_OP_SEND_FAILED:
         // A refused datagram (nothing listens at the device's port) means
         // the device does not answer, as a time-out does.
-        Finish(flight, -5);
+        self.Finish(flight, -5);
         return 1;
     default:
-        Finish(flight, -22);
+        self.Finish(flight, -22);
         return 1;
     }
     if (!flight->finished && pdu) {
         SnmpExchange& ex = *flight->job.exchange;
         if (pdu->command == SNMP_MSG_REPORT) {
-            Finish(flight, StatusForLibraryError(snmpv3_get_report_type(pdu)));
+            self.Finish(flight, StatusForLibraryError(snmpv3_get_report_type(pdu)));
         } else {
             for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
                 ex.Response.push_back(FromVariable(v));
             ex.ErrorIndex = static_cast<int>(pdu->errindex);
-            Finish(flight, static_cast<int>(pdu->errstat));
+            self.Finish(flight, static_cast<int>(pdu->errstat));
         }
     } else {
-        Finish(flight, -22);
+        self.Finish(flight, -22);
     }
     self.Release(flight);
     return 1;
@@ -490,6 +678,8 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     s->credentials = credentials;
     s->lastUse = Clock::now();
     s->handle = handle;
+    if (const netsnmp_transport* transport = snmp_sess_transport(handle))
+        s->socket = transport->sock;
     Session* raw = s.get();
     sessions.emplace(key, std::move(s));
     sessionCount = static_cast<int>(sessions.size());
@@ -543,7 +733,11 @@ void SnmpEngine::Impl::Send(Job job) {
     flight->session = session;
     ++session->outstanding;
     session->lastUse = Clock::now();
+    flight->sent = true;
+    ++session->inLibrary;
     if (snmp_sess_async_send(session->handle, pdu, &Impl::OnResponse, flight) == 0) {
+        flight->sent = false;
+        --session->inLibrary;
         int libraryError = 0, systemError = 0;
         char* text = nullptr;
         snmp_sess_error(session->handle, &libraryError, &systemError, &text);
@@ -552,6 +746,13 @@ void SnmpEngine::Impl::Send(Job job) {
         Finish(flight, StatusForLibraryError(libraryError));
         Release(flight);
     }
+}
+
+void SnmpEngine::Impl::Dispatch(Job job) {
+    if (job.readAhead)
+        SendReadAhead(job.readAhead);
+    else
+        Send(std::move(job));
 }
 
 void SnmpEngine::Impl::Run() {
@@ -591,17 +792,25 @@ void SnmpEngine::Impl::Run() {
             stopping = stopRequested;
         }
         for (Job& job : jobs)
-            Send(std::move(job));
+            Dispatch(std::move(job));
         if (stopping)
             break;
+        SendReadAheads();
+        ExpireReadAheads(false);
 
+        // Only sessions with requests under way are watched; the others'
+        // sockets hold nothing the library waits for.
         netsnmp_large_fd_set fds;
         netsnmp_large_fd_set_init(&fds, FD_SETSIZE);
         NETSNMP_LARGE_FD_ZERO(&fds);
         NETSNMP_LARGE_FD_SET(wake[0], &fds);
         int maxFd = wake[0] + 1;
         timeval wait{1, 0};
+        std::vector<Session*> watched;
         for (auto& [key, s] : sessions) {
+            if (s->inLibrary <= 0)
+                continue;
+            watched.push_back(s.get());
             int numFds = 0;
             int block = 0;
             timeval tv{3600, 0};
@@ -610,22 +819,31 @@ void SnmpEngine::Impl::Run() {
             if (!block && timercmp(&tv, &wait, <))
                 wait = tv;
         }
+        const auto due = Clock::now() + std::chrono::seconds(wait.tv_sec) + std::chrono::microseconds(wait.tv_usec);
         const int ready = netsnmp_large_fd_set_select(maxFd, &fds, nullptr, nullptr, &wait);
         if (ready > 0 && NETSNMP_LARGE_FD_ISSET(wake[0], &fds))
             DrainWake();
-        std::vector<void*> handles;
-        handles.reserve(sessions.size());
-        for (auto& [key, s] : sessions)
-            handles.push_back(s->handle);
-        for (void* h : handles) {
-            if (ready > 0)
-                snmp_sess_read2(h, &fds);
-            snmp_sess_timeout(h);
+        // A callback may send (read-aheads wait in readAheadsToSend), but no
+        // session closes while these are read.
+        const bool timeoutsDue = ready <= 0 || Clock::now() >= due;
+        for (Session* s : watched) {
+            if (ready > 0 && s->socket >= 0 && NETSNMP_LARGE_FD_ISSET(s->socket, &fds))
+                snmp_sess_read2(s->handle, &fds);
+            else if (ready > 0 && s->socket < 0)
+                snmp_sess_read2(s->handle, &fds);
+            if (timeoutsDue)
+                snmp_sess_timeout(s->handle);
         }
         netsnmp_large_fd_set_cleanup(&fds);
-        CloseIdleSessions(false);
+        const auto now = Clock::now();
+        if (now - lastIdleCheck >= std::chrono::seconds(1)) {
+            lastIdleCheck = now;
+            CloseIdleSessions(false);
+        }
     }
     CloseIdleSessions(true);
+    readAheadsToSend.clear();
+    ExpireReadAheads(true);
     snmp_shutdown("nxa-module");
 }
 
@@ -680,26 +898,42 @@ bool SnmpEngine::IsRunning() const { return impl_->running; }
 
 int SnmpEngine::OpenSessionCount() const { return impl_->sessionCount; }
 
-void SnmpEngine::Submit(std::shared_ptr<SnmpExchange> exchange, Completion done) {
+std::chrono::steady_clock::time_point SnmpEngine::LastAnswerTime() const {
+    return Clock::time_point(Clock::duration(impl_->lastAnswer.load(std::memory_order_relaxed)));
+}
+
+void SnmpEngine::Submit(std::shared_ptr<SnmpExchange> exchange, Completion done, WalkColumns walkColumns) {
     Impl& d = *impl_;
+    Columns columns;
+    if (!walkColumns.empty() && walkColumns.size() == exchange->Request.size() &&
+        exchange->Command == SnmpExchange::GetNext)
+        columns = std::make_shared<const WalkColumns>(std::move(walkColumns));
+    bool wake = false;
+    bool deliverHere = false;   // shut down, or the answer was read ahead already
     {
         std::lock_guard lock(d.mutex);
         if (!d.running || d.stopRequested) {
             exchange->Status = -23;   // shut down
+            deliverHere = true;
         } else {
-            d.queue.push_back(Job{std::move(exchange), std::move(done)});
-            exchange = nullptr;
+            switch (d.TakeReadAhead(exchange, done, columns, &wake)) {
+            case Impl::Served::Answered: deliverHere = true; break;
+            case Impl::Served::Claimed: break;   // the SNMP thread delivers it
+            case Impl::Served::No:
+                // One wake-up stands for every job queued before the thread looks.
+                wake = d.queue.empty();
+                d.queue.push_back(Job{std::move(exchange), std::move(done), std::move(columns)});
+                break;
+            }
         }
     }
-    if (exchange) {
-        if (done)
-            done(exchange);
-        return;
-    }
-    d.Wake();
+    if (wake)
+        d.Wake();
+    if (deliverHere && done)
+        done(exchange);
 }
 
-void SnmpEngine::Execute(SnmpExchange& exchange) {
+void SnmpEngine::Execute(SnmpExchange& exchange, WalkColumns columns) {
     struct Waiter {
         std::mutex mutex;
         std::condition_variable cv;
@@ -707,11 +941,14 @@ void SnmpEngine::Execute(SnmpExchange& exchange) {
     };
     auto waiter = std::make_shared<Waiter>();
     auto shared = std::make_shared<SnmpExchange>(std::move(exchange));
-    Submit(shared, [waiter](std::shared_ptr<SnmpExchange>) {
-        std::lock_guard lock(waiter->mutex);
-        waiter->done = true;
-        waiter->cv.notify_all();
-    });
+    Submit(
+        shared,
+        [waiter](std::shared_ptr<SnmpExchange>) {
+            std::lock_guard lock(waiter->mutex);
+            waiter->done = true;
+            waiter->cv.notify_all();
+        },
+        std::move(columns));
     // The library ends every exchange after timeout x (retries + 1); the
     // extra margin only guards against a stalled engine.
     const DeviceTarget& t = shared->Target;

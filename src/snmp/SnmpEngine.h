@@ -1,8 +1,10 @@
 #pragma once
 #include "WireTypes.h"
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <vector>
 
 // The module's SNMP thread. The SNMP library is not thread-safe, so this
 // thread makes every call into it: it opens the sessions, sends, watches the
@@ -10,6 +12,10 @@
 class SnmpEngine {
 public:
     using Completion = std::function<void(std::shared_ptr<SnmpExchange>)>;
+    // For a step of a table walk (get-next): the column each varbind walks.
+    // While a column goes on, the engine reads the walk's next step ahead,
+    // so that the step after this one finds its answer under way or there.
+    using WalkColumns = std::vector<std::vector<uint32_t>>;
 
     static SnmpEngine& Instance();
 
@@ -19,12 +25,17 @@ public:
     bool IsRunning() const;
 
     // Sends the exchange and waits for its outcome (any thread but the SNMP thread).
-    void Execute(SnmpExchange& exchange);
-    // Sends the exchange; `done` runs on the SNMP thread with the outcome.
-    void Submit(std::shared_ptr<SnmpExchange> exchange, Completion done);
+    void Execute(SnmpExchange& exchange, WalkColumns columns = {});
+    // Sends the exchange; `done` runs on the SNMP thread with the outcome,
+    // or at once on the calling thread when the engine has read that walk
+    // step ahead and holds its answer.
+    void Submit(std::shared_ptr<SnmpExchange> exchange, Completion done, WalkColumns columns = {});
 
     // Number of sessions kept open (for tests).
     int OpenSessionCount() const;
+    // When the SNMP thread last took in an answer (steady clock); for the
+    // benchmarks that time what follows an answer.
+    std::chrono::steady_clock::time_point LastAnswerTime() const;
 
     SnmpEngine(const SnmpEngine&) = delete;
     SnmpEngine& operator=(const SnmpEngine&) = delete;

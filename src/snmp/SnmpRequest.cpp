@@ -1,5 +1,6 @@
 #include "SnmpRequest.h"
 #include "AddressResolver.h"
+#include "CompletionBatch.h"
 #include "CZRException.h"
 #include "DeviceSecurity.h"
 #include "ErrorCatalog.h"
@@ -26,6 +27,19 @@ namespace {
 
 constexpr int kBadSelection = -12;
 constexpr int kShortResponse = -11;   // the answer lacks varbinds: an invalid PDU
+
+// The columns a walk step reads, one per varbind sent (empty for no walk
+// step); the engine reads the walk ahead with them.
+SnmpEngine::WalkColumns ColumnsOf(const MibVariableList& list, const SnmpExchange& exchange,
+                                  const std::vector<int>& sent) {
+    SnmpEngine::WalkColumns columns;
+    if (!list.IsTable() || exchange.Command != SnmpExchange::GetNext)
+        return columns;
+    columns.reserve(sent.size());
+    for (int i : sent)
+        columns.push_back(SnmpValueText::ParseOid(list.FullOid(i)));
+    return columns;
+}
 
 bool IsEndMarker(uint8_t type) {
     return type == WireType::EndOfMibView || type == WireType::NoSuchObject || type == WireType::NoSuchInstance;
@@ -234,7 +248,7 @@ bool SnmpRequest::Read(bool firstStep) {
     if (p.Exchange->Request.empty())
         return false;   // nothing is requested: no PDU goes out
     SnmpSession::ThrowIfNotStarted();
-    SnmpEngine::Instance().Execute(*p.Exchange);
+    SnmpEngine::Instance().Execute(*p.Exchange, ColumnsOf(Variables, *p.Exchange, p.Sent));
     return Decode(Variables, *p.Exchange, p.Sent, false, true).More;
 }
 
@@ -310,6 +324,7 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
     ++life->Pending;
     const QString address = Address;
     const QString spare = AddressSpare;
+    SnmpEngine::WalkColumns columns = ColumnsOf(list, *prepared.Exchange, prepared.Sent);
     auto state = std::make_shared<MibVariableList>(std::move(list));
     auto sent = std::make_shared<std::vector<int>>(std::move(prepared.Sent));
     auto deliver = [life, state, sent, write, done = std::move(done), context, address,
@@ -342,7 +357,10 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
         QMetaObject::invokeMethod(receiver, [deliver, ex = prepared.Exchange] { deliver(ex); }, Qt::QueuedConnection);
         return;
     }
-    SnmpEngine::Instance().Submit(prepared.Exchange, [receiver, deliver](std::shared_ptr<SnmpExchange> ex) {
-        QMetaObject::invokeMethod(receiver, [deliver, ex] { deliver(ex); }, Qt::QueuedConnection);
-    });
+    SnmpEngine::Instance().Submit(
+        prepared.Exchange,
+        [receiver, deliver](std::shared_ptr<SnmpExchange> ex) {
+            CompletionBatch::Post(receiver, [deliver, ex] { deliver(ex); });
+        },
+        std::move(columns));
 }
