@@ -12,6 +12,7 @@
 #include "servers/ZrTFTPServer.h"
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cstdint>
 #include <cstdio>
