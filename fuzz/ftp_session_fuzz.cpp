@@ -163,6 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!server.findChildren<FtpSession*>(Qt::FindDirectChildrenOnly).isEmpty())
         std::abort();
 
+    if (std::getenv("NXA_FUZZ_VERBOSE"))
+        std::fprintf(stderr, "%s", replies.constData());  // what a reproduced input was told
     if (!replies.startsWith("220 "))
         std::abort();
     CheckReplies(replies);

@@ -123,6 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const int cancelAt = (setup >> 4) & 7;  // 0: never
         server.SetTransferringMsgCallback([&](const ZrTFTPMsg& message, bool& cancel) {
             ++messages;
+            if (std::getenv("NXA_FUZZ_VERBOSE"))
+                std::fprintf(stderr, "message %d: %lld bytes %s\n", message.Kind,
+                             static_cast<long long>(message.Bytes), message.Text.toUtf8().constData());
             if (message.Kind == ZrTFTPMsg::Completed)
                 completed = true;
             cancel = cancelAt != 0 && messages == cancelAt;
