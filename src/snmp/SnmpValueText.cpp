@@ -34,7 +34,10 @@ uint64_t ParseUnsigned(const QString& name, const QString& value, uint64_t high)
     if (!ok) {
         // Counter64 values are shown as floating numbers ("12.000000").
         const double d = t.toDouble(&ok);
-        if (!ok || d < 0 || d != std::floor(d) || d > static_cast<double>(high))
+        // 2^64 is the first double past every 64-bit value; the largest one
+        // rounds up to it, so "<= high" in doubles would let 2^64 through.
+        if (!ok || !(d >= 0) || d != std::floor(d) || d >= 18446744073709551616.0 ||
+            d > static_cast<double>(high))
             BadValue(name, value);
         n = static_cast<qulonglong>(d);
     }

@@ -2,6 +2,7 @@
 #include "snmp/SnmpSyntax.h"
 #include "snmp/SnmpValueText.h"
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -53,6 +54,16 @@ TEST(SnmpValueText, EverySyntaxRoundTrips) {
     EXPECT_EQ(RoundTrip(S::UInt8, "255"), "255");
     EXPECT_EQ(RoundTrip(S::Int16, "-300"), "-300");
     EXPECT_EQ(RoundTrip(S::UInt16, "65535"), "65535");
+}
+
+TEST(SnmpValueText, Counter64PastItsRangeIsABadValue) {
+    // 2^64 and texts that round to it as a double are one past the largest value.
+    EXPECT_NE(ErrorOf([] { EncodeValue(S::Counter64, "18446744073709551616"); }), 0);
+    EXPECT_NE(ErrorOf([] { EncodeValue(S::Counter64, "18446744073709551616.000000"); }), 0);
+    EXPECT_NE(ErrorOf([] { EncodeValue(S::Counter64, "1.8446744073709552e19"); }), 0);
+    EXPECT_NE(ErrorOf([] { EncodeKey(S::Counter64, false, "18446744073709551616.0"); }), 0);
+    EXPECT_EQ(EncodeValue(S::Counter64, "18446744073709551615").Integer, -1);
+    EXPECT_EQ(EncodeValue(S::Counter64, "9223372036854775808.000000").Integer, std::numeric_limits<int64_t>::min());
 }
 
 TEST(SnmpValueText, WireFormsAreTheStandardOnes) {
