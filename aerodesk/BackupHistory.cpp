@@ -61,7 +61,10 @@ bool BackupHistory::Open(const QString& folder) {
         error_ = QStringLiteral("cannot create %1").arg(folder);
         return false;
     }
-    if (!Git(folder, {QStringLiteral("init"), QStringLiteral("-q")}, nullptr, error_))
+    // The key files hold the devices' passwords and keys, and so do the
+    // repository's objects: only the owner may read either.
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!Git(folder, {QStringLiteral("init"), QStringLiteral("-q"), QStringLiteral("--shared=0600")}, nullptr, error_))
         return false;
     QFile marker(dir.filePath(MarkerName()));
     if (!marker.open(QIODevice::WriteOnly) ||

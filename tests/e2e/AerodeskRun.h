@@ -11,10 +11,16 @@ struct AerodeskOutcome {
     QString Err;
 };
 
-inline AerodeskOutcome RunAerodesk(const QStringList& arguments) {
+// `environment`: "NAME=VALUE" additions. The SNMPv3 pass phrases of the
+// caller's own environment are never passed on.
+inline AerodeskOutcome RunAerodesk(const QStringList& arguments, const QStringList& environment = {}) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("AERODESK_MODULE"), QStringLiteral(NXA_MODULE_PATH));
+    env.remove(QStringLiteral("NXA_AUTH_PASSPHRASE"));
+    env.remove(QStringLiteral("NXA_PRIV_PASSPHRASE"));
+    for (const QString& pair : environment)
+        env.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(NXA_AERODESK_BINARY), arguments);
     AerodeskOutcome o;

@@ -7,7 +7,9 @@
 #include "support/SimFleet.h"
 #include "support/ToolRun.h"
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -67,6 +69,17 @@ TEST_F(BackupHistoryE2e, e2e_ASecondRunCommitsExactlyTheDeviceThatChanged) {
     EXPECT_EQ(Commits(), 1);
     for (const QString& address : all)
         EXPECT_TRUE(KeyFile(address).contains("AWS_80211g_SSID=")) << address.toStdString();
+    // The passwords in the key files are not readable by others, in the
+    // working tree or in the repository's objects.
+    const QFile::Permissions others = QFile::ReadGroup | QFile::ReadOther | QFile::ExeGroup | QFile::ExeOther;
+    EXPECT_FALSE(QFileInfo(history_).permissions() & others);
+    QDirIterator objects(QDir(history_).filePath(QStringLiteral(".git/objects")), QDir::Files, QDirIterator::Subdirectories);
+    int objectCount = 0;
+    for (; objects.hasNext(); ++objectCount) {
+        const QString object = objects.next();
+        EXPECT_FALSE(QFileInfo(object).permissions() & (QFile::ReadGroup | QFile::ReadOther)) << object.toStdString();
+    }
+    EXPECT_GT(objectCount, 0);
     // Sorted lines: a change reads as a short diff.
     QList<QByteArray> lines = KeyFile(fleet.Address(1)).split('\n');
     lines.removeAll(QByteArray());

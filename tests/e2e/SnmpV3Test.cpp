@@ -3,6 +3,7 @@
 // file and the environment) or from an inventory mixing v2c and v3 rows. The
 // simulator's trace (--trace-security) shows the version and user of every
 // PDU a device received; values are read back with net-snmp's snmpget.
+#include "AerodeskRun.h"
 #include "support/FreePort.h"
 #include "support/SimFleet.h"
 #include "support/SimTrace.h"
@@ -25,35 +26,7 @@ const QString kRoot = QStringLiteral("1.3.6.1.4.1.171.10.37.36");
 const QString kSha = QStringLiteral("v3:nxaSha:authPriv");
 const QString kMd5 = QStringLiteral("v3:nxaMd5:authPriv");
 
-struct Outcome {
-    int Code = -1;   // -1: crashed or did not end in time
-    QString Out;
-    QString Err;
-};
-
-// aerodesk with the module under test and the given environment additions.
-Outcome Aerodesk(const QStringList& arguments, const QStringList& environment = {}) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("AERODESK_MODULE"), QStringLiteral(NXA_MODULE_PATH));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.remove(QStringLiteral("NXA_AUTH_PASSPHRASE"));
-    env.remove(QStringLiteral("NXA_PRIV_PASSPHRASE"));
-    for (const QString& pair : environment)
-        env.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(NXA_AERODESK_BINARY), arguments);
-    Outcome o;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        return o;
-    }
-    o.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    o.Out = QString::fromUtf8(p.readAllStandardOutput());
-    o.Err = QString::fromUtf8(p.readAllStandardError());
-    return o;
-}
+using Outcome = AerodeskOutcome;
 
 class SnmpV3 : public testing::Test {
 protected:
@@ -150,7 +123,7 @@ TEST_F(SnmpV3, e2e_EveryFleetCommandWorksOverV3) {
     };
     for (const Case& c : cases) {
         const size_t from = fleet->Trace().size();
-        const Outcome o = Aerodesk(c.Arguments + ShaOptions(), ShaEnvironment());
+        const Outcome o = RunAerodesk(c.Arguments + ShaOptions(), ShaEnvironment());
         const std::string what = c.Arguments.join(' ').toStdString();
         EXPECT_EQ(o.Code, 0) << what << "\n" << o.Out.toStdString() << o.Err.toStdString();
         EXPECT_TRUE(o.Out.contains(c.Expected, Qt::CaseInsensitive)) << what << "\n" << o.Out.toStdString();
@@ -188,7 +161,7 @@ TEST_F(SnmpV3, e2e_MixedInventoryUsesEachDevicesVersionAndUser) {
     for (const QStringList& command : {QStringList{"info"}, QStringList{"config"}, QStringList{"fwversion", "--json"},
                                        QStringList{"template", key}}) {
         const size_t from = fleet->Trace().size();
-        const Outcome o = Aerodesk(command + QStringList{"--inventory", inventory, "--report", Path("mixed.json")});
+        const Outcome o = RunAerodesk(command + QStringList{"--inventory", inventory, "--report", Path("mixed.json")});
         const std::string what = command.join(' ').toStdString();
         EXPECT_EQ(o.Code, 0) << what << "\n" << o.Out.toStdString() << o.Err.toStdString();
         const auto seen = SecuritySince(from);
@@ -208,7 +181,7 @@ TEST_F(SnmpV3, e2e_WrongPassPhraseFailsWithTheModulesV3Text) {
     const QString text = QStringLiteral("(SNMPv3USM) Authentication failure!");
     for (const QStringList& command : {QStringList{"info"}, QStringList{"config"}, QStringList{"fwversion"},
                                        QStringList{"cmd", "apply"}}) {
-        const Outcome o = Aerodesk(command + QStringList{fleet->Address(1)} + options, ShaEnvironment());
+        const Outcome o = RunAerodesk(command + QStringList{fleet->Address(1)} + options, ShaEnvironment());
         const std::string what = command.join(' ').toStdString();
         EXPECT_EQ(o.Code, 1) << what;
         EXPECT_TRUE((o.Out + o.Err).contains(fleet->Address(1) + QStringLiteral(": ")));
@@ -223,7 +196,7 @@ TEST_F(SnmpV3, e2e_WrongPassPhraseFailsWithTheModulesV3Text) {
                        "%1,%2,3,nxaMd5,MD5,wrongpass99,DES,privpass123\n")
             .arg(fleet->Address(3))
             .arg(fleet->Port()));
-    const Outcome o = Aerodesk({"config", "--inventory", inventory, "--timeout", "50", "--report", Path("report.csv")});
+    const Outcome o = RunAerodesk({"config", "--inventory", inventory, "--timeout", "50", "--report", Path("report.csv")});
     EXPECT_EQ(o.Code, 1);
     QFile report(Path("report.csv"));
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
@@ -239,7 +212,7 @@ TEST_F(SnmpV3, e2e_PageAndManagementWindowOverV3) {
                              QStringLiteral("DES")};
     const QStringList right = {QStringLiteral("NXA_AUTH_PASSPHRASE=authpass123"), QStringLiteral("NXA_PRIV_PASSPHRASE=privpass123")};
     const size_t from = fleet->Trace().size();
-    const Outcome o = Aerodesk(QStringList{"page", fleet->Address(3), "Information", "--json"} + md5, right);
+    const Outcome o = RunAerodesk(QStringList{"page", fleet->Address(3), "Information", "--json"} + md5, right);
     ASSERT_EQ(o.Code, 0) << o.Out.toStdString() << o.Err.toStdString();
     const QJsonObject report = QJsonDocument::fromJson(o.Out.toUtf8()).object();
     EXPECT_EQ(report.value("page").toString(), QStringLiteral("Information"));
@@ -252,7 +225,7 @@ TEST_F(SnmpV3, e2e_PageAndManagementWindowOverV3) {
     // A change made on the page goes out as the user too.
     const size_t before = fleet->Trace().size();
     const Outcome set =
-        Aerodesk(QStringList{"page", fleet->Address(3), "Admin", "--set", "Location=v3 attic", "--press", "Save"} + md5, right);
+        RunAerodesk(QStringList{"page", fleet->Address(3), "Admin", "--set", "Location=v3 attic", "--press", "Save"} + md5, right);
     EXPECT_EQ(set.Code, 0) << set.Out.toStdString() << set.Err.toStdString();
     EXPECT_EQ(Get(3, QStringLiteral("1.3.6.1.2.1.1.6.0")), QStringLiteral("v3 attic"));
     EXPECT_EQ(SecuritySince(before).at(fleet->Address(3)), QSet<QString>{kMd5});
@@ -260,14 +233,14 @@ TEST_F(SnmpV3, e2e_PageAndManagementWindowOverV3) {
 
     // The management window (every page refreshed from the device) too.
     const size_t beforeWindow = fleet->Trace().size();
-    const Outcome window = Aerodesk(QStringList{"manage", fleet->Address(3), "--screenshot", Path(QStringLiteral("shots"))} + md5, right);
+    const Outcome window = RunAerodesk(QStringList{"manage", fleet->Address(3), "--screenshot", Path(QStringLiteral("shots"))} + md5, right);
     EXPECT_EQ(window.Code, 0) << window.Out.toStdString() << window.Err.toStdString();
     EXPECT_GT(QDir(Path(QStringLiteral("shots"))).entryList(QDir::Files).size(), 10);
     const auto windowSeen = SecuritySince(beforeWindow);
     ASSERT_EQ(windowSeen.size(), 1u);
     EXPECT_EQ(windowSeen.begin()->second, QSet<QString>{kMd5});
 
-    const Outcome wrong = Aerodesk(QStringList{"page", fleet->Address(3), "Information"} + md5,
+    const Outcome wrong = RunAerodesk(QStringList{"page", fleet->Address(3), "Information"} + md5,
                                    {QStringLiteral("NXA_AUTH_PASSPHRASE=wrongpass99"), QStringLiteral("NXA_PRIV_PASSPHRASE=privpass123")});
     EXPECT_NE(wrong.Code, 0);
     EXPECT_TRUE(wrong.Err.contains(QStringLiteral("(SNMPv3USM) Authentication failure!"))) << wrong.Err.toStdString();
@@ -323,7 +296,7 @@ TEST_F(SnmpV3, e2e_BadV3OptionsAreRefusedBeforeAnythingIsSent) {
     };
     for (const Case& c : cases) {
         const bool inventory = c.Arguments.contains(QStringLiteral("--inventory"));
-        const Outcome o = Aerodesk(c.Arguments + (inventory ? QStringList() : QStringList{"--port", QString::number(fleet->Port())}),
+        const Outcome o = RunAerodesk(c.Arguments + (inventory ? QStringList() : QStringList{"--port", QString::number(fleet->Port())}),
                                    c.Environment);
         const std::string what = c.Arguments.join(' ').toStdString();
         EXPECT_EQ(o.Code, 2) << what << "\n" << o.Err.toStdString();
