@@ -339,7 +339,10 @@ TEST_P(ExportFaults, UpgradeFirmware) {
     HostWindowStub host;
     DeviceListFixture list;
     list.Select(list.AddRow(QString::fromStdString(address)));
-    EXPECT_EQ(upgrade(&ftp, &list.view, 0, image.toUtf8().constData(), 100, 200, 50, 10), 0);
+    // The late device must finish: its time-outs leave room for a slow
+    // machine (a sanitizer build); the others keep short ones.
+    const int32_t settingsTimeout = Late() ? 500 : 100, updateTimeout = Late() ? 1000 : 200;
+    EXPECT_EQ(upgrade(&ftp, &list.view, 0, image.toUtf8().constData(), settingsTimeout, updateTimeout, 50, 10), 0);
     const QString status = list.Status(0);
     EXPECT_NE(status, QStringLiteral(".."));
     EXPECT_NE(status, QStringLiteral("....."));
