@@ -35,6 +35,19 @@ protected:
         r->Version = DeviceTarget::Version2c;
         return r;
     }
+    // A walk of the client table's MAC column alone.
+    static std::unique_ptr<SnmpRequest> ClientMacColumn(const QString& address) {
+        static const MibVariable macOnly[] = {kClientListVars[0], MIB_TABLE_END};
+        auto r = NewRequest(address);
+        r->Variables = MibVariableList(macOnly, MibVariableList::MVT_FMV, 0);
+        return r;
+    }
+    // A walk of the MAC access list.
+    static std::unique_ptr<SnmpRequest> AclWalk(const QString& address) {
+        auto r = NewRequest(address);
+        r->Variables = MibVariableList(kMacAclListTableVars, MibVariableList::MVT_FMV, 1);
+        return r;
+    }
     static bool WaitUntil(const std::function<bool()>& condition, int ms = 10000) {
         QDeadlineTimer deadline(ms);
         while (!condition() && !deadline.hasExpired())
@@ -65,8 +78,7 @@ protected:
     }
     // The addresses of the list, by a walk that is not interrupted.
     static QStringList AclOf(const QString& address) {
-        auto r = NewRequest(address);
-        r->Variables = MibVariableList(kMacAclListTableVars, MibVariableList::MVT_FMV, 1);
+        auto r = AclWalk(address);
         QStringList macs;
         for (bool more = r->Read(true); more && macs.size() < 100; more = r->Read(false))
             macs << r->Variables.Entry(1).Value;
@@ -104,9 +116,7 @@ struct ColumnWalk {
 
 TEST_F(WalkReadAheadSim, EachStepOfAWholeWalkGoesOutOnce) {
     const QString device = sim_->Address(1);
-    auto r = NewRequest(device);
-    const MibVariable macOnly[] = {kClientListVars[0], MIB_TABLE_END};
-    r->Variables = MibVariableList(macOnly, MibVariableList::MVT_FMV, 0);
+    auto r = ClientMacColumn(device);
     const int before = GetNextsTo(device);
     ColumnWalk walk;
     walk.request = r.get();
@@ -123,9 +133,7 @@ TEST_F(WalkReadAheadSim, EachStepOfAWholeWalkGoesOutOnce) {
 
 TEST_F(WalkReadAheadSim, AnAbandonedWalkReadsOneStepAheadAndNoMore) {
     const QString device = sim_->Address(2);
-    auto r = NewRequest(device);
-    const MibVariable macOnly[] = {kClientListVars[0], MIB_TABLE_END};
-    r->Variables = MibVariableList(macOnly, MibVariableList::MVT_FMV, 0);
+    auto r = ClientMacColumn(device);
     const int before = GetNextsTo(device);
     ColumnWalk walk;
     walk.request = r.get();
@@ -145,8 +153,7 @@ TEST_F(WalkReadAheadSim, AWriteToTheDeviceIsSeenByTheNextStep) {
     AddToAcl(device, added);
     ASSERT_EQ(AclOf(device).mid(0, 3), added);
 
-    auto walk = NewRequest(device);
-    walk->Variables = MibVariableList(kMacAclListTableVars, MibVariableList::MVT_FMV, 1);
+    auto walk = AclWalk(device);
     ASSERT_TRUE(walk->Read(true));
     EXPECT_EQ(walk->Variables.Entry(1).Value, added[0]);
     Pump(100);   // the second row has been read ahead by now
@@ -168,8 +175,7 @@ TEST_F(WalkReadAheadSim, AnOldValueReadAheadIsReadAgain) {
     AddToAcl(device, added);
     ASSERT_EQ(AclOf(device).mid(0, 2), added);
 
-    auto walk = NewRequest(device);
-    walk->Variables = MibVariableList(kMacAclListTableVars, MibVariableList::MVT_FMV, 1);
+    auto walk = AclWalk(device);
     ASSERT_TRUE(walk->Read(true));
     EXPECT_EQ(walk->Variables.Entry(1).Value, added[0]);
     // Another manager deletes the second address long after that row was
