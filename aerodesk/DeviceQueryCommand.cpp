@@ -2,6 +2,7 @@
 #include "FleetReport.h"
 #include "HostSession.h"
 #include "ReportPrinter.h"
+#include "platform/EventWait.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -63,10 +64,12 @@ int DeviceQueryCommand::Run(const QStringList& arguments) {
         auto setDone = [&] {
             return std::all_of(started.begin(), started.end(), [](const QueryReport::Device* d) { return d->Done; });
         };
-        while (!setDone() && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-            fleet.Stamp(report);
-        }
+        EventWait::Until(
+            [&] {
+                fleet.Stamp(report);   // each device's time is taken as its answer is seen
+                return setDone();
+            },
+            static_cast<int>(std::min<qint64>(deadline.remainingTime(), INT32_MAX)));
         if (sets.size() > 1 && !setDone())
             break;   // the next set's parameters would reach the requests still running
     }

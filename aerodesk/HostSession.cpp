@@ -1,5 +1,6 @@
 #include "HostSession.h"
 #include "DeviceOptions.h"
+#include "platform/EventWait.h"
 #include "platform/MessageBox.h"
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -73,9 +74,7 @@ bool HostSession::CloseWindow(int seconds) {
     while (module_.Exit() == 0) {
         if (deadline.hasExpired())
             return false;
-        QDeadlineTimer pause(200);
-        while (!pause.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        EventWait::For(200);
     }
     return true;
 }

@@ -1,10 +1,8 @@
 #include "MaintenanceCommand.h"
 #include "FleetReport.h"
 #include "ReportPrinter.h"
+#include "platform/EventWait.h"
 #include <algorithm>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QTimer>
 #include <cstdio>
 
 int MaintenanceCommand::Run(const QStringList& arguments) {
@@ -66,14 +64,7 @@ int MaintenanceCommand::Run(const QStringList& arguments) {
 }
 
 bool MaintenanceCommand::WaitUntil(const std::function<bool()>& done, int seconds) {
-    QDeadlineTimer deadline(static_cast<qint64>(seconds) * 1000);
-    // processEvents with a time limit does not wait for events: without the
-    // tick the loop would spin. The tick wakes the wait to test `done`.
-    QTimer tick;
-    tick.start(20);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return done();
+    return EventWait::Until(done, static_cast<int>(std::min<qint64>(static_cast<qint64>(seconds) * 1000, INT32_MAX)), 20);
 }
 
 void* MaintenanceCommand::Export(HostSession& session, const char* name) {

@@ -6,9 +6,9 @@
 #include "FleetReport.h"
 #include "HostSession.h"
 #include "TemplateVerify.h"
+#include "platform/EventWait.h"
 #include "snmp/CZRException.h"
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -112,8 +112,7 @@ public:
                 }
                 done = true;
             });
-            while (!done)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            EventWait::Until([&] { return done.load(); }, -1);
             worker.join();
             std::printf("%s: %s\n", address.constData(), qPrintable(outcome));
             if (outcome == QLatin1String("OK") && verify && !(planned && verifier.Check(options, device)))

@@ -12,8 +12,8 @@
 #include "snmp/SnmpEngine.h"
 #include "snmp/SnmpSession.h"
 #include "support/SimFleet.h"
+#include "platform/EventWait.h"
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -83,9 +83,8 @@ int main(int argc, char** argv) {
     for (int r = 0; r < rounds; ++r) {
         const Clock::time_point start = Clock::now();
         info->Refresh();
-        const QDeadlineTimer deadline(30000);
-        while (info->IsBusy() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        // The page is tested after every event, so `filled` is taken as it fills.
+        EventWait::Until([info] { return !info->IsBusy(); }, 30000);
         const Clock::time_point filled = Clock::now();
         const Clock::time_point answered = SnmpEngine::Instance().LastAnswerTime();
         if (info->IsBusy() || answered < start || info->TextOf(QStringLiteral("lanIfIpAddress")) != sim.Address()) {

@@ -1,5 +1,6 @@
 #include "ManagementWindow.h"
 #include "BuiltPages.h"
+#include "platform/EventWait.h"
 #include "platform/MessageBox.h"
 #include "shell/AboutBox.h"
 #include "shell/MainFrame.h"
@@ -9,7 +10,6 @@
 #include "shell/PageWait.h"
 #include "shell/ShellTexts.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QPixmap>
 #include <set>
@@ -71,16 +71,14 @@ bool IsBusy() {
 CMainFrame* Frame() { return CMainFrame::Instance(); }
 
 bool WaitIdle(int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        CMainFrame* frame = CMainFrame::Instance();
-        if (!frame)
-            return true;
-        if (!frame->View()->BusyCheck() && !frame->View()->Wait().IsWaiting() && frame->isEnabled())
-            return true;
-    }
-    return false;
+    // What is already posted (a refresh just started) comes first.
+    QCoreApplication::processEvents();
+    return EventWait::Until(
+        [] {
+            CMainFrame* frame = CMainFrame::Instance();
+            return !frame || (!frame->View()->BusyCheck() && !frame->View()->Wait().IsWaiting() && frame->isEnabled());
+        },
+        timeoutMs);
 }
 
 QStringList RenderPages(const QString& folder, int timeoutMs, QString* error) {

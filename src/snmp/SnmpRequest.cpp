@@ -10,8 +10,8 @@
 #include "SnmpSyntax.h"
 #include "SnmpValueText.h"
 #include "ValueMap.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QThread>
 
 using SnmpValueText::SubIds;
@@ -55,9 +55,7 @@ SnmpRequest::~SnmpRequest() {
     life_->Request = nullptr;
     QObject* receiver = SnmpSession::CompletionReceiver();
     if (life_->Pending > 0 && receiver && receiver->thread() == QThread::currentThread()) {
-        QDeadlineTimer deadline(6000);
-        while (life_->Pending > 0 && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        EventWait::Until([this] { return life_->Pending <= 0; }, 6000);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "SnmpSyntax.h"
 #include <QDateTime>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <cmath>
 #include <limits>
 
@@ -145,7 +146,50 @@ uint32_t TakeSubId(const SubIds& instance, size_t& pos) {
 
 }  // namespace
 
+namespace {
+
+// The usual text, plain dotted digits ("1.3.6.1", ".1.3.6.1"), read in place:
+// every request builds its OIDs from such texts. False for anything else
+// (spaces, empty parts, a sub-identifier past 32 bits, too many), which the
+// general reader below takes, with its errors.
+bool ParsePlainOid(const QString& text, SubIds& oid) {
+    const QChar* at = text.constData();
+    const QChar* const end = at + text.size();
+    if (at != end && *at == QLatin1Char('.'))
+        ++at;
+    if (at == end)
+        return false;
+    oid.clear();
+    oid.reserve(static_cast<size_t>(end - at) / 2 + 1);
+    uint64_t n = 0;
+    bool digits = false;
+    for (; at != end; ++at) {
+        const char16_t c = at->unicode();
+        if (c >= u'0' && c <= u'9') {
+            n = n * 10 + (c - u'0');
+            if (n > std::numeric_limits<uint32_t>::max())
+                return false;
+            digits = true;
+        } else if (c == u'.' && digits) {
+            oid.push_back(static_cast<uint32_t>(n));
+            n = 0;
+            digits = false;
+        } else {
+            return false;
+        }
+    }
+    if (!digits)
+        return false;
+    oid.push_back(static_cast<uint32_t>(n));
+    return oid.size() <= 128;
+}
+
+}  // namespace
+
 SubIds ParseOid(const QString& text) {
+    SubIds plain;
+    if (ParsePlainOid(text, plain))
+        return plain;
     QString t = text.trimmed();
     if (t.startsWith(QLatin1Char('.')))
         t.remove(0, 1);
@@ -165,14 +209,23 @@ SubIds ParseOid(const QString& text) {
 }
 
 QString OidText(const SubIds& oid) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(oid.size() * 4));
+    // Written into one buffer and made a string once: answers are matched to
+    // their variables by this text.
+    QVarLengthArray<char, 256> text;
+    char digits[10];
     for (size_t i = 0; i < oid.size(); ++i) {
         if (i)
-            text += QLatin1Char('.');
-        text += QString::number(oid[i]);
+            text.append('.');
+        uint32_t n = oid[i];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n);
+        while (count)
+            text.append(digits[--count]);
     }
-    return text;
+    return QString::fromLatin1(text.constData(), text.size());
 }
 
 bool IsInside(const SubIds& column, const SubIds& oid) {

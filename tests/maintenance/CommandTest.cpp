@@ -10,6 +10,7 @@
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSyntax.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -26,10 +27,7 @@ namespace {
 const QString kSysLocation = QStringLiteral("1.3.6.1.2.1.1.6.0");
 
 bool WaitFor(const std::function<bool()>& done, int ms = 20000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
+    return EventWait::Until(done, ms);
 }
 
 struct Answer {

@@ -6,8 +6,8 @@
 #include "maintenance/TemplateCommand.h"
 #include "snmp/CZRException.h"
 #include "templates/TemplateApplier.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -42,16 +42,12 @@ void ReportCallback(CmdResult* r, const char* text, uintptr_t context) {
 }
 
 bool WaitCalls(Report& report, int calls, int ms = 60000) {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
-        {
+    return EventWait::Until(
+        [&] {
             std::lock_guard<std::mutex> lock(report.Mutex);
-            if (report.Calls >= calls)
-                return true;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return false;
+            return report.Calls >= calls;
+        },
+        ms);
 }
 
 class TemplateCommandTest : public testing::Test {

@@ -3,8 +3,8 @@
 #include "shell/StatusPost.h"
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <arpa/inet.h>
 #include <QWidget>
 #include <thread>
@@ -77,22 +77,21 @@ std::vector<TimerLog::Timer> TimerLog::Named(const QString& name) const {
 }
 
 bool PumpUntil(const std::function<bool()>& done, int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
+    return EventWait::Until(
+        [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             return done();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
+        },
+        ms);
 }
 
 void Pump(int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    EventWait::Until(
+        [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return false;
+        },
+        ms);
 }
 
 }  // namespace ShellTest

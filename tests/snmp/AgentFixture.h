@@ -6,8 +6,8 @@
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSyntax.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -94,10 +94,7 @@ protected:
 
     // Pumps the event loop until `done` holds or `ms` pass.
     static bool WaitUntil(const std::function<bool()>& done, int ms = 10000) {
-        QDeadlineTimer deadline(ms);
-        while (!done() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
+        return EventWait::Until(done, ms);
     }
 
     static int ErrorOf(const std::function<void()>& f) {

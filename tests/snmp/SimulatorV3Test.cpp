@@ -5,8 +5,8 @@
 #include "snmp/CZRException.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSyntax.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -93,16 +93,13 @@ TEST_F(SimulatorV3, SeveralDevicesAndUsersAtOnce) {
                 },
                 true);
         }
-        QDeadlineTimer deadline(60000);
         auto allCalled = [&] {
             for (const Answer& a : answers)
                 if (!a.Called)
                     return false;
             return true;
         };
-        while (!allCalled() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        ASSERT_TRUE(allCalled()) << "round " << round;
+        ASSERT_TRUE(EventWait::Until(allCalled, 60000)) << "round " << round;
         for (size_t i = 0; i < answers.size(); ++i) {
             EXPECT_EQ(answers[i].Status, 0) << "round " << round << ", " << requests[i]->Address.toStdString() << " "
                                             << requests[i]->SecurityName.toStdString() << ": "

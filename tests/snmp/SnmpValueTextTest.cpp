@@ -129,6 +129,25 @@ TEST(SnmpValueText, OidTexts) {
     EXPECT_FALSE(IsInside(ParseOid("1.3.6"), ParseOid("1.3.7.1")));
 }
 
+// Plain dotted digits are read on a fast path; everything else by the general
+// reader. Both must agree on what is an OID and what is refused.
+TEST(SnmpValueText, OidTextsAtTheEdges) {
+    EXPECT_EQ(ParseOid("0.4294967295"), (SubIds{0, 4294967295u}));
+    EXPECT_EQ(OidText(SubIds{0, 4294967295u, 10, 1}), "0.4294967295.10.1");
+    EXPECT_EQ(OidText(SubIds{}), "");
+    EXPECT_EQ(ParseOid("01.003"), (SubIds{1, 3}));
+    EXPECT_EQ(ParseOid(" .1.3 "), (SubIds{1, 3}));     // spaces around: the general reader
+    EXPECT_EQ(ParseOid("7"), (SubIds{7}));
+    for (const char* bad : {".", "..1", "1..3", "1.3.", "99999999999999999999", "1.3.6.1.+4", "1,3"})
+        EXPECT_EQ(ErrorOf([bad] { ParseOid(QString::fromLatin1(bad)); }), -417) << bad;
+    QString longest = QStringLiteral("1");
+    for (int i = 1; i < 128; ++i)
+        longest += QStringLiteral(".%1").arg(i);
+    EXPECT_EQ(ParseOid(longest).size(), 128u);
+    EXPECT_EQ(OidText(ParseOid(longest)), longest);
+    EXPECT_EQ(ErrorOf([&] { ParseOid(longest + QStringLiteral(".1")); }), -417);
+}
+
 QString Decode(int32_t syntax, bool implied, const QString& instance, QString* rest = nullptr) {
     const SubIds sub = ParseOid(instance);
     size_t pos = 0;

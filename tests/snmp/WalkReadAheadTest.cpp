@@ -7,8 +7,8 @@
 #include "mib/pages/FilterPageTables.h"
 #include "snmp/SnmpRequest.h"
 #include "snmp/WalkReadAhead.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -49,15 +49,10 @@ protected:
         return r;
     }
     static bool WaitUntil(const std::function<bool()>& condition, int ms = 10000) {
-        QDeadlineTimer deadline(ms);
-        while (!condition() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return condition();
+        return EventWait::Until(condition, ms);
     }
     static void Pump(int ms) {
-        QDeadlineTimer deadline(ms);
-        while (!deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EventWait::For(ms);
     }
     // The GETNEXT requests the device at `address` received.
     static int GetNextsTo(const QString& address) {

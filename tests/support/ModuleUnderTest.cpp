@@ -1,6 +1,6 @@
 #include "support/ModuleUnderTest.h"
+#include "platform/EventWait.h"
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <arpa/inet.h>
 
@@ -39,10 +39,7 @@ void ModuleUnderTest::SetSnmp(const char* address, const char* read, const char*
 }
 
 bool WaitUntil(const std::function<bool()>& done, int ms) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
+    return EventWait::Until(done, ms);
 }
 
 }  // namespace TestSupport
