@@ -2,17 +2,8 @@
 #include "HostDeviceList.h"
 #include "HostSession.h"
 #include "servers/FtpServer.h"
+#include "InterruptWatch.h"
 #include <QTimer>
-#include <atomic>
-#include <csignal>
-
-namespace {
-
-std::atomic<bool> interrupted{false};
-
-void OnInterrupt(int) { interrupted = true; }
-
-}  // namespace
 
 bool UpgradeBatch::Run(HostSession& session, const QStringList& addresses, const Settings& settings) {
     auto upgrade = reinterpret_cast<decltype(&PlugUpgradeFirmware)>(session.Module().Symbol("PlugUpgradeFirmware"));
@@ -44,12 +35,11 @@ bool UpgradeBatch::Run(HostSession& session, const QStringList& addresses, const
                      qPrintable(list.Text(row, HostDeviceList::Step)), qPrintable(list.Text(row, HostDeviceList::Status)));
         std::fflush(progress);
     });
-    interrupted = false;
-    auto previous = std::signal(SIGINT, &OnInterrupt);
+    const InterruptWatch interrupt;
     QTimer watch;
     aborted_ = false;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!interrupted || aborted_)
+        if (!interrupt.Interrupted() || aborted_)
             return;
         aborted_ = true;
         std::fprintf(progress, "aborting...\n");
@@ -61,7 +51,6 @@ bool UpgradeBatch::Run(HostSession& session, const QStringList& addresses, const
     result_ = upgrade(settings.Server, &list.View(), 0, path.constData(), settings.SettingsTimeout, settings.UpdateTimeout,
                       settings.Margin, settings.RebootWait);
     watch.stop();
-    std::signal(SIGINT, previous);
 
     rows_.clear();
     for (const QString& address : addresses) {

@@ -7,15 +7,19 @@
 #include "FleetReport.h"
 #include "HostDeviceList.h"
 #include "HostFtp.h"
+#include "InterruptWatch.h"
 #include "MaintenanceCommand.h"
 #include "servers/FtpServer.h"
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -63,7 +67,9 @@ protected:
     QString Description() const override {
         return QStringLiteral(
             "Tells each device to store its configuration backup ADDRESS.dcf in the folder --to, through the host's "
-            "FTP server, and waits for the files (at most --wait seconds).\n\n"
+            "FTP server, and waits for the files (at most --wait seconds). A backup already in the folder is replaced "
+            "only by a new one that arrived whole; Ctrl-C stops the wait, drops the transfers not finished and "
+            "reports each device.\n\n"
             "--history keeps --to as a backup history: a git repository with one key file per device, ADDRESS.keys "
             "(the backup turned into template keys, lines sorted), and one commit per run naming the devices whose "
             "key file changed; nothing is committed when none changed. A device that fails keeps its last key file, "
@@ -103,17 +109,23 @@ protected:
             std::fprintf(stderr, "aerodesk backup: %s\n", qPrintable(history_.Error()));
             return 2;
         }
-        // With a history the devices store into a staging folder; only key
-        // files of good backups reach the history.
-        std::unique_ptr<QTemporaryDir> staging;
-        if (history) {
-            staging = std::make_unique<QTemporaryDir>();
-            if (!staging->isValid()) {
-                std::fprintf(stderr, "aerodesk backup: no staging folder: %s\n", qPrintable(staging->errorString()));
-                return 3;
-            }
+        // The devices store into a staging folder: a backup already in the
+        // folder is replaced only by a whole new one (never taken for the new
+        // one, never lost to a transfer that breaks off). With a history only
+        // key files of good backups reach the history; without, the staging
+        // folder sits in the folder itself, so the new file is renamed over
+        // the old one in one step.
+        if (!history && !QDir().mkpath(folder)) {
+            std::fprintf(stderr, "aerodesk backup: cannot create %s\n", qPrintable(folder));
+            return 3;
         }
-        const QString home = history ? staging->path() : folder;
+        auto staging = history ? std::make_unique<QTemporaryDir>()
+                               : std::make_unique<QTemporaryDir>(QDir(folder).filePath(QStringLiteral(".aerodesk-staging-XXXXXX")));
+        if (!staging->isValid()) {
+            std::fprintf(stderr, "aerodesk backup: no staging folder: %s\n", qPrintable(staging->errorString()));
+            return 3;
+        }
+        const QString home = staging->path();
         HostFtp ftp;
         if (!ftp.Start(parser.value(QStringLiteral("ftp-address")), static_cast<quint16>(port), home)) {
             std::fprintf(stderr, "aerodesk backup: %s\n", qPrintable(ftp.Error()));
@@ -144,7 +156,10 @@ protected:
             cmdApi(3, list.Text(row, HostDeviceList::Address).toUtf8().constData(), parameter.constData(),
                    reinterpret_cast<uintptr_t>(&backups), reinterpret_cast<void*>(&BackupDone));
         }
-        WaitUntil([&] { return backups.Done >= list.Rows(); }, options.WaitSeconds);
+        // Ctrl-C: stop waiting; what has not arrived whole is dropped with the
+        // server, and each device is reported.
+        const InterruptWatch interrupt;
+        WaitUntil([&] { return backups.Done >= list.Rows() || interrupt.Interrupted(); }, options.WaitSeconds);
         // The devices store the files after they answered; one that failed stores none.
         auto fileOf = [&](const QString& address) { return QDir(home).filePath(address + QStringLiteral(".dcf")); };
         auto stored = [&] {
@@ -154,19 +169,30 @@ protected:
                     return false;
             return true;
         };
-        WaitUntil(stored, options.WaitSeconds);
+        WaitUntil([&] { return stored() || interrupt.Interrupted(); }, options.WaitSeconds);
+        if (interrupt.Interrupted()) {
+            ftp.Server()->Close();
+            std::printf("interrupted: transfers not finished were dropped\n");
+        }
         int failures = 0;
         for (const QString& address : options.Addresses) {
             const QString file = fileOf(address);
             QString problem;
+            const QString kept = QDir(folder).filePath(address + QStringLiteral(".dcf"));
             if (!backups.Answered.contains(address) && !QFileInfo::exists(file))
-                problem = QStringLiteral("no answer within %1 s").arg(options.WaitSeconds);
+                problem = interrupt.Interrupted() ? QStringLiteral("interrupted before the device answered")
+                                                  : QStringLiteral("no answer within %1 s").arg(options.WaitSeconds);
             else if (backups.Failed.contains(address))
                 problem = QStringLiteral("backup failed: %1%2").arg(backups.Failed.value(address), portHint);
             else if (!QFileInfo::exists(file))
-                problem = QStringLiteral("no %1").arg(file);
+                problem = interrupt.Interrupted() ? QStringLiteral("interrupted before its backup arrived")
+                                                  : QStringLiteral("no %1").arg(kept);
             else if (history && !history_.Store(session.Module(), address, file))
                 problem = history_.Error();
+            else if (!history && std::rename(QFile::encodeName(file).constData(), QFile::encodeName(kept).constData()) != 0)
+                problem = QStringLiteral("cannot store %1: %2").arg(kept, QString::fromLocal8Bit(std::strerror(errno)));
+            if (!problem.isEmpty() && !history && QFileInfo::exists(kept))
+                problem += QStringLiteral("; the earlier backup %1 is kept").arg(kept);
             if (!problem.isEmpty()) {
                 ++failures;
                 if (history)
@@ -180,8 +206,8 @@ protected:
                 std::printf("%s: %s\n", qPrintable(address), qPrintable(keys));
                 FleetReport::Instance().Record(address, true, keys);
             } else {
-                std::printf("%s: %s (%lld bytes)\n", qPrintable(address), qPrintable(file), QFileInfo(file).size());
-                FleetReport::Instance().Record(address, true, file);
+                std::printf("%s: %s (%lld bytes)\n", qPrintable(address), qPrintable(kept), QFileInfo(kept).size());
+                FleetReport::Instance().Record(address, true, kept);
             }
         }
         std::fflush(stdout);

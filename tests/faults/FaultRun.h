@@ -39,6 +39,8 @@ bool WaitAnswering(const std::string& target, int ms = 20000);
 
 // Writes `text` to a new file at `path`; false on failure.
 bool WriteFile(const QString& path, const QByteArray& text);
+// The whole file; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
 // Every file under `folder` (recursively), read whole.
 QByteArray AllFilesUnder(const QString& folder);
 

@@ -11,9 +11,12 @@
 #include "support/ModuleUnderTest.h"
 #include "support/SimFleet.h"
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -23,6 +26,21 @@ using TestSupport::SimFleet;
 using TestSupport::WaitUntil;
 
 namespace {
+
+// Established TCP connections whose local end is `port` (from /proc/net/tcp).
+int TcpConnectionsTo(uint16_t port) {
+    QFile table(QStringLiteral("/proc/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray local = ":" + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    int count = 0;
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 3 && fields[1].endsWith(local) && fields[3] == "01")
+            ++count;
+    }
+    return count;
+}
 
 class FtpStopFaults : public testing::Test {
 protected:
@@ -127,6 +145,73 @@ TEST_F(FtpStopFaults, DownloadBackupAndUpgrade) {
         EXPECT_FALSE(text.contains(QStringLiteral("Update F/W OK."))) << text.toStdString();
     ASSERT_TRUE(WaitAnswering(sim.Target(3)));
     EXPECT_EQ(ReadBack(sim.Target(3), kFirmware), oldFirmware);
+}
+
+// aerodesk's own FTP server, stopped with the program (Ctrl-C) while a device
+// uploads its backup: the backup already in the folder stays whole, nothing
+// half-transferred is left, and the device is named as interrupted. Then an
+// uninterrupted run replaces the old backup with the device's new one.
+TEST_F(FtpStopFaults, AerodeskBackupInterruptedKeepsTheEarlierBackup) {
+    ftp.Close();   // aerodesk's server takes the port the devices are set to
+    QTemporaryDir dir;
+    const QString address = sim.Address(2);
+    const QString dcf = dir.filePath(address + QStringLiteral(".dcf"));
+    const QByteArray earlier = "earlier backup\n";
+    ASSERT_TRUE(WriteFile(dcf, earlier));
+    // What is left in staging folders (the upload itself is written to a file
+    // without a name until it is complete).
+    auto staged = [&] {
+        QStringList files;
+        for (const QString& staging :
+             QDir(dir.path()).entryList({QStringLiteral(".aerodesk-staging-*")}, QDir::Dirs | QDir::Hidden))
+            files += QDir(dir.filePath(staging)).entryList(QDir::Files | QDir::Hidden);
+        return files;
+    };
+    auto run = [&](bool interrupt) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("AERODESK_MODULE"), QStringLiteral(NXA_MODULE_PATH));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(NXA_AERODESK_BINARY),
+                {QStringLiteral("backup"), address, QStringLiteral("--to"), dir.path(), QStringLiteral("--ftp-port"),
+                 QString::number(port), QStringLiteral("--port"), QString::number(sim.Port()), QStringLiteral("--wait"),
+                 QStringLiteral("60")});
+        EXPECT_TRUE(p.waitForStarted(10000));
+        QByteArray out;
+        if (interrupt) {
+            // The device uploads, then answers: the upload is under way once
+            // it has connected to the server (it sends 300 bytes a second).
+            EXPECT_TRUE(WaitUntil([&] { return TcpConnectionsTo(port) > 0 || p.state() != QProcess::Running; }, 60000));
+            WaitUntil([] { return false; }, 500);
+            const qint64 pid = p.processId();   // 0 once it has ended: kill(0) would reach this test
+            EXPECT_GT(pid, 0) << "the backup ended before it could be interrupted";
+            if (pid > 0)
+                kill(static_cast<pid_t>(pid), SIGINT);
+        }
+        const bool ended = p.waitForFinished(90000);
+        if (!ended)
+            p.kill();
+        EXPECT_TRUE(ended) << "aerodesk did not end";
+        return std::make_pair(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                              QString::fromUtf8(out + p.readAllStandardOutput() + p.readAllStandardError()));
+    };
+
+    const auto [interruptedCode, interruptedOut] = run(true);
+    EXPECT_EQ(interruptedCode, 1) << interruptedOut.toStdString();
+    EXPECT_TRUE(interruptedOut.contains(address + QStringLiteral(": FAILED: interrupted"))) << interruptedOut.toStdString();
+    EXPECT_TRUE(interruptedOut.contains(QStringLiteral("the earlier backup"))) << interruptedOut.toStdString();
+    EXPECT_EQ(ReadFile(dcf), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{address + QStringLiteral(".dcf")})
+        << "no staging folder or half-transferred file is left";
+    ASSERT_TRUE(WaitAnswering(sim.Target(2)));
+
+    const auto [code, out] = run(false);
+    EXPECT_EQ(code, 0) << out.toStdString();
+    const QByteArray now = ReadFile(dcf);
+    EXPECT_NE(now, earlier) << "the new backup replaced the earlier one, and was not taken for it";
+    EXPECT_GT(now.size(), 100);
+    EXPECT_TRUE(staged().isEmpty());
 }
 
 }  // namespace
