@@ -12,9 +12,14 @@ bool Until(const std::function<bool()>& done, int timeoutMs, int checkMs) {
     // The tick only wakes the dispatcher; its own event does nothing.
     QTimer tick;
     tick.start(std::max(1, checkMs));
-    while (!done() && !deadline.hasExpired())
+    // `done` runs once before the wait and once after each turn of events,
+    // never twice in a row (it may have effects of its own).
+    bool held = false;
+    do {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return done();
+        held = done();
+    } while (!held && !deadline.hasExpired());
+    return held;
 }
 
 void For(int ms) {

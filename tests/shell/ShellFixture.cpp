@@ -77,9 +77,15 @@ std::vector<TimerLog::Timer> TimerLog::Named(const QString& name) const {
 }
 
 bool PumpUntil(const std::function<bool()>& done, int ms) {
+    // As a loop of "test, run events, delete what was let go": the first
+    // test comes before anything is deleted (`done` may use a window that is
+    // closing).
+    bool first = true;
     return EventWait::Until(
         [&] {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (!first)
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            first = false;
             return done();
         },
         ms);
