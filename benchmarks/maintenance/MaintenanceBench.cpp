@@ -7,6 +7,7 @@
 #include "snmp/SnmpSession.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHostAddress>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -20,16 +21,29 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
     QTemporaryDir temp;
     SnmpSession::StartSnmp(temp.path());
-    // Devices answer again right after the reboot step, so runs follow each other at once.
-    TestSupport::SimFleet sim("127.0.95.1", {"--restart-time", "0", "--reset-time", "0"}, devices);
+    // The image the devices fetch; they install it and run its version.
+    QFile image(temp.filePath(QStringLiteral("fw.bin")));
+    if (!image.open(QIODevice::WriteOnly) || image.write("version=9.90\n" + QByteArray(64 << 10, 'x')) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(image.fileName()));
+        return 1;
+    }
+    image.close();
+    FtpServer ftp;
+    ftp.AddAccount(QStringLiteral("nxa"), QStringLiteral("secret"), temp.path());
+    if (!ftp.Listen(QHostAddress::LocalHost, 0)) {
+        std::fprintf(stderr, "the FTP server did not start\n");
+        return 1;
+    }
+    ftp.SetAdvertisedAddress(QStringLiteral("127.0.0.1"));
+    // Devices answer again right after the reboot step, so runs follow each
+    // other at once; they fetch the image from the server's port.
+    const std::string ftpPort = std::to_string(ftp.Port());
+    TestSupport::SimFleet sim("127.0.95.1", {"--restart-time", "0", "--reset-time", "0", "--ftp-port", ftpPort.c_str()},
+                              devices);
     if (!sim.Ready()) {
         std::fprintf(stderr, "nxa-sim did not start:\n%s\n", sim.Output().c_str());
         return 1;
     }
-    FtpServer ftp;
-    ftp.AddAccount(QStringLiteral("nxa"), QStringLiteral("secret"), temp.path());
-    ftp.Listen(QHostAddress::LocalHost, 0);
-    ftp.SetAdvertisedAddress(QStringLiteral("0.0.0.0"));
 
     // Generous time-outs: they only bound the waits, a device that answers ends them.
     const FirmwareUpgrade::Limits limits{300, 500, 200, 100};
@@ -68,6 +82,12 @@ int main(int argc, char** argv) {
         best = std::min(best, overhead);
         std::printf("run %d: result %d, %d/%d OK, wall %.1f ms, overhead %.1f ms (of which %.0f ms await pump)\n",
                     run + 1, result, ok, devices, ms, overhead, awaitPumpMs);
+        if (ok != devices) {
+            // A run where devices failed measures the failures' time-outs, not the upgrade.
+            std::fprintf(stderr, "bench_maintenance: only %d of %d devices were upgraded\n", ok, devices);
+            SnmpSession::StopSnmp();
+            return 1;
+        }
     }
     std::printf("best overhead for %d devices: %.1f ms (aim: under 2000 ms)\n", devices, best);
     SnmpSession::StopSnmp();
