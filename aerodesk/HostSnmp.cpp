@@ -26,6 +26,11 @@ bool HostSnmp::Start(QString& error) {
     return true;
 }
 
+void HostSnmp::Stop() {
+    if (SnmpSession::IsStarted())
+        SnmpSession::StopSnmp();
+}
+
 DeviceTarget HostSnmp::TargetFor(const DeviceOptions& options, const QString& address) {
     const DeviceOptions device = options.ForDevice(address);
     DeviceTarget target;

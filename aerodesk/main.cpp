@@ -1,5 +1,6 @@
 // aerodesk: the reference host of the NXA-7310 management module.
 #include "CommandRegistry.h"
+#include "HostSnmp.h"
 #include <QApplication>
 #include <cstdio>
 
@@ -27,5 +28,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Aerodesk"));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return CommandRegistry::Instance().Dispatch(arguments);
+    const int code = CommandRegistry::Instance().Dispatch(arguments);
+    HostSnmp::Stop();
+    return code;
 }
