@@ -15,7 +15,7 @@ void BasicConfigQuery::Start(const char* address, BasicConfigCallback callback, 
     const QString device = HostText::FromHost(address);
     const QString mac = HostText::FromHost(macAddress);
     SnmpRequest& request = ModuleApp::Instance().SharedRequest(ModuleApp::BasicConfigRequest);
-    request.Variables = MibVariableList(kBasicConfigVars, MibVariableList::MVT_SV);
+    request.Variables = MibVariableList::FromCatalogue(kBasicConfigVars, MibVariableList::MVT_SV);
     const int macIndex = request.Variables.IndexOf(QStringLiteral("lanIfMacAddress"));
     if (macIndex >= 0)
         request.Variables.Entry(macIndex).Value = mac;

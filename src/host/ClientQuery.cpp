@@ -31,7 +31,7 @@ void Aim(SnmpRequest& request, const QString& address) {
 void ClientQuery::Start(const char* address, ClientCallback callback, uintptr_t context) {
     const QString device = HostText::FromHost(address);
     SnmpRequest& request = ModuleApp::Instance().SharedRequest(ModuleApp::ClientRequest);
-    request.Variables = MibVariableList(kClientRefreshVars, MibVariableList::MVT_SV);
+    request.Variables = MibVariableList::FromCatalogue(kClientRefreshVars, MibVariableList::MVT_SV);
     if (request.Variables.Count() > 0)
         request.Variables.Entry(0).Value = QStringLiteral("1");
     Aim(request, device);
@@ -51,7 +51,7 @@ void ClientQuery::RefreshDone(uint64_t walk, RequestResult* result, uintptr_t co
         Fail(walk, result->DeviceAddress, result->Message, context);
         return;
     }
-    SendStep(walk, result->DeviceAddress, MibVariableList(kClientListVars, MibVariableList::MVT_FMV), true, context);
+    SendStep(walk, result->DeviceAddress, MibVariableList::FromCatalogue(kClientListVars, MibVariableList::MVT_FMV), true, context);
 }
 
 bool ClientQuery::SendStep(uint64_t walk, const QString& address, const MibVariableList& row, bool first,

@@ -28,7 +28,7 @@ void SystemInfoQuery::Run(const char* address, char* firmwareVersion, char* macA
     request.Retries = 1;
     request.Address = HostText::FromHost(address);
     ModuleSettings::Instance().ApplyTo(request);
-    request.Variables = MibVariableList(kSystemInfoVars, MibVariableList::MVT_SV);
+    request.Variables = MibVariableList::FromCatalogue(kSystemInfoVars, MibVariableList::MVT_SV);
     try {
         request.Read(true);
     } catch (const CZRException&) {

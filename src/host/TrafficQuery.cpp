@@ -13,7 +13,7 @@ TrafficCallback TrafficQuery::remembered_ = nullptr;
 
 void TrafficQuery::Start(const char* address, TrafficCallback callback, uintptr_t context) {
     SnmpRequest& request = ModuleApp::Instance().SharedRequest(ModuleApp::TrafficRequest);
-    request.Variables = MibVariableList(kTrafficInfoVars, MibVariableList::MVT_SV);
+    request.Variables = MibVariableList::FromCatalogue(kTrafficInfoVars, MibVariableList::MVT_SV);
     for (int i = 0; i < 5 && i < request.Variables.Count(); ++i)
         request.Variables.Entry(i).Access = SnmpAccess::ReadOnly;
     request.Address = HostText::FromHost(address);

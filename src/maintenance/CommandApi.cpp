@@ -61,7 +61,7 @@ void ProbeDone(const std::shared_ptr<TemplateJob>& job, RequestResult* result, M
     auto callback = reinterpret_cast<CmdProbeCallback>(CommandCallbacks::Stored(Probe));
     if (!callback)
         return;
-    MibVariableList shape(kProbeResultVars, MibVariableList::MVT_SV);
+    MibVariableList shape = MibVariableList::FromCatalogue(kProbeResultVars, MibVariableList::MVT_SV);
     if (result->Status == 0 && list) {
         const int mac = list->IndexOf(QStringLiteral("lanIfMacAddress"));
         if (shape.Count() > 6 && mac >= 0)
@@ -93,7 +93,7 @@ void StartTransfer(int command, SnmpRequest& request, const QString& address, co
                    uintptr_t context, const CommandSettings& settings) {
     const bool backup = command == Backup;
     const FtpTransferPlan plan = FtpTransferPlan::Prepare(settings.FtpServer, address, parameter, backup);
-    request.Variables = MibVariableList(kFtpTransferVars, MibVariableList::SVT_SV);
+    request.Variables = MibVariableList::FromCatalogue(kFtpTransferVars, MibVariableList::SVT_SV);
     MibVariableList& list = request.Variables;
     SetValue(list, "ftpServerIPAddress", plan.ServerAddress);
     SetValue(list, "ftpUserName", plan.User);
@@ -140,7 +140,7 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
         job->Context = context;
         // The parameter goes behind the first slot of Field5, cut to what is left of it.
         CommandJob::Put(CommandJob::ProbeParameter(*job), CommandJob::kProbeParameterSize, parameter);
-        request.Variables = MibVariableList(kDeviceProbeVars, MibVariableList::MVT_SV);
+        request.Variables = MibVariableList::FromCatalogue(kDeviceProbeVars, MibVariableList::MVT_SV);
         request.AddressSpare = parameter;
         request.Timeout = CommandTiming::Scaled(kProbeTimeout);
         request.ReadAsync([job](RequestResult* r, MibVariableList* l, uintptr_t) { ProbeDone(job, r, l); }, true,
@@ -150,18 +150,18 @@ void Start(int command, const QString& address, const QString& parameter, uintpt
     case Backup:
     case Download: StartTransfer(command, request, address, parameter, context, settings); return;
     case FirmwareVersion:
-        request.Variables = MibVariableList(kFirmwareVersionVars, MibVariableList::MVT_SV);
+        request.Variables = MibVariableList::FromCatalogue(kFirmwareVersionVars, MibVariableList::MVT_SV);
         request.Timeout = CommandTiming::Scaled(kVersionTimeout);
         request.ReadAsync(CompletionOf(command), true, context);
         return;
     case StartFirmwareUpdate:
-        request.Variables = MibVariableList(kUpgradeCommandVars, MibVariableList::SVT_SV);
+        request.Variables = MibVariableList::FromCatalogue(kUpgradeCommandVars, MibVariableList::SVT_SV);
         SetValue(request.Variables, "ftpUpgradeSettingCommand", QStringLiteral("firmwareUpdate"));
         request.Timeout = CommandTiming::Scaled(kLongTimeout);
         request.WriteAsync(CompletionOf(command), QString(), context);
         return;
     case Restart:
-        request.Variables = MibVariableList(kRestartVars, MibVariableList::SVT_SV);
+        request.Variables = MibVariableList::FromCatalogue(kRestartVars, MibVariableList::SVT_SV);
         request.Variables.Entry(0).Value = QStringLiteral("1");
         if (request.Variables.Count() > 1)
             request.Variables.Entry(1).Access = SnmpAccess::Invalid;

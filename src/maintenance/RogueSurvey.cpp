@@ -135,14 +135,14 @@ void RefreshDone(RequestResult* result, uintptr_t context, const CommandSettings
     Retire(std::move(walk.Request));   // a walk of the same device that was going on is replaced
     walk.Request = std::move(request);
     walk.Rows.clear();
-    Step(address, MibVariableList(kRogueSurveyListVars, MibVariableList::MVT_FMV), true, context);
+    Step(address, MibVariableList::FromCatalogue(kRogueSurveyListVars, MibVariableList::MVT_FMV), true, context);
 }
 
 }  // namespace
 
 void Start(const QString& address, uintptr_t context, const CommandSettings& settings) {
     SnmpRequest& request = SharedCommandRequest::Get();
-    request.Variables = MibVariableList(kRogueSurveyRefreshVars, MibVariableList::SVT_SV);
+    request.Variables = MibVariableList::FromCatalogue(kRogueSurveyRefreshVars, MibVariableList::SVT_SV);
     request.Variables.Entry(0).Value = QStringLiteral("1");
     request.Address = address;
     request.AddressSpare.clear();

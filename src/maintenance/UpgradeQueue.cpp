@@ -176,7 +176,7 @@ void UpgradeQueue::AwaitAcknowledgementsOf(const UpgradeCommand& command) {
 void UpgradeQueue::SendFtpSettingsFor(const UpgradeCommand& command) {
     const int row = command.Row;
     StartResponseTimer(row, command.Wait);
-    request_->Variables = MibVariableList(kQueueFtpSettingsVars, MibVariableList::SVT_SV);
+    request_->Variables = MibVariableList::FromCatalogue(kQueueFtpSettingsVars, MibVariableList::SVT_SV);
     request_->Address = rows_.Text(row, kIpAddress);
     request_->AddressSpare.clear();
     settings_.ApplyTo(*request_);
@@ -216,7 +216,7 @@ void UpgradeQueue::SendFtpSettingsFor(const UpgradeCommand& command) {
 
 void UpgradeQueue::DeviceStep(const UpgradeCommand& command, const QString& value, const QString& stepText) {
     const int row = command.Row;
-    request_->Variables = MibVariableList(kUpgradeCommandVars, MibVariableList::SVT_SV);
+    request_->Variables = MibVariableList::FromCatalogue(kUpgradeCommandVars, MibVariableList::SVT_SV);
     EntryValue::Set(request_->Variables, "ftpUpgradeSettingCommand", value);
     rows_.SetStatus(row, QString::fromLatin1(UpgradeTexts::Waiting));
     rows_.SetStep(row, stepText);

@@ -1,6 +1,9 @@
 #include "MibVariableList.h"
 #include "SnmpSyntax.h"
 #include "ValueMap.h"
+#include <map>
+#include <mutex>
+#include <tuple>
 
 namespace {
 std::optional<QString> OptionalText(const char* text) {
@@ -20,7 +23,25 @@ MibVariableList::MibVariableList(const MibVariable* table, int32_t kind, int32_t
     Append(table);
 }
 
+const MibVariableList& MibVariableList::FromCatalogue(const MibVariable* table, int32_t kind, int32_t keyCount) {
+    // Queries start on the user-interface thread, template applications on
+    // their worker: the cache is shared. Its lists never change once built
+    // and a map never moves its elements, so the reference stays good.
+    static std::mutex mutex;
+    static std::map<std::tuple<const MibVariable*, int32_t, int32_t>, MibVariableList> built;
+    std::lock_guard lock(mutex);
+    const auto key = std::make_tuple(table, kind, keyCount);
+    auto it = built.find(key);
+    if (it == built.end())
+        it = built.emplace(key, MibVariableList(table, kind, keyCount)).first;
+    return it->second;
+}
+
 void MibVariableList::Append(const MibVariable* table) {
+    size_t count = 0;
+    for (const MibVariable* v = table; v && v->Oid; ++v)
+        ++count;
+    entries_.reserve(entries_.size() + count);
     for (const MibVariable* v = table; v && v->Oid; ++v) {
         MibVariableEntry e;
         e.Oid = QString::fromLatin1(v->Oid);

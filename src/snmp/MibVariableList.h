@@ -33,6 +33,14 @@ public:
     MibVariableList() = default;
     explicit MibVariableList(const MibVariable* table, int32_t kind = SVT_SV, int32_t keyCount = 0);
 
+    // The same list for a table that lives as long as the program (the
+    // catalogue's): built once and kept unchanged, so a query that runs for
+    // every device only copies it (the copies share its texts; assigning it
+    // to a list of the same length reuses that list's storage). Never pass a
+    // table that may go away or change (one built on the stack): its address
+    // could later name another table.
+    static const MibVariableList& FromCatalogue(const MibVariable* table, int32_t kind = SVT_SV, int32_t keyCount = 0);
+
     QString BaseOid;
     int32_t KeyCount = 0;
     int32_t Kind = SVT_SV;

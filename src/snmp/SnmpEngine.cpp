@@ -6,6 +6,7 @@
 #include <net-snmp/library/large_fd_set.h>
 
 #include <atomic>
+#include <charconv>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
@@ -55,6 +56,12 @@ int StatusForLibraryError(int libraryError) {
 }
 
 std::string ToStd(const QString& s) { return s.toStdString(); }
+
+void AppendNumber(std::string& text, long number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    text.append(digits, end);
+}
 
 std::optional<std::string> Environment(const char* name) {
     const char* value = ::getenv(name);
@@ -487,6 +494,7 @@ int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* 
         if (pdu->command == SNMP_MSG_REPORT) {
             self.Finish(flight, StatusForLibraryError(snmpv3_get_report_type(pdu)));
         } else {
+            ex.Response.reserve(ex.Request.size());
             for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
                 ex.Response.push_back(FromVariable(v));
             ex.ErrorIndex = static_cast<int>(pdu->errindex);
@@ -570,15 +578,37 @@ void SnmpEngine::Impl::CloseIdleSessions(bool all) {
 Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     const DeviceTarget& t = ex.Target;
     const bool v3 = t.Version == DeviceTarget::Version3;
-    const std::string peer = ex.ResolvedAddress.toStdString() + ":" + std::to_string(t.Port);
-    const std::string credentials =
-        v3 ? std::to_string(t.SecurityLevel) + "\x1f" + std::to_string(t.AuthProtocol) + "\x1f" +
-                 std::to_string(t.PrivProtocol) + "\x1f" + ToStd(t.AuthPassword) + "\x1f" +
-                 ToStd(t.PrivPassword)
-           : std::string();
-    const std::string key = peer + "\x1e" + std::to_string(t.Version) + "\x1e" +
-                            std::to_string(t.Timeout) + "\x1e" + std::to_string(t.Retries) + "\x1e" +
-                            (v3 ? ToStd(t.SecurityName) + "\x1f" + credentials : std::string());
+    // Looked up for every request: the key is written into one buffer.
+    std::string peer = ex.ResolvedAddress.toStdString();
+    peer += ':';
+    AppendNumber(peer, t.Port);
+    std::string credentials;
+    if (v3) {
+        AppendNumber(credentials, t.SecurityLevel);
+        credentials += '\x1f';
+        AppendNumber(credentials, t.AuthProtocol);
+        credentials += '\x1f';
+        AppendNumber(credentials, t.PrivProtocol);
+        credentials += '\x1f';
+        credentials += ToStd(t.AuthPassword);
+        credentials += '\x1f';
+        credentials += ToStd(t.PrivPassword);
+    }
+    std::string key;
+    key.reserve(peer.size() + credentials.size() + 48);
+    key += peer;
+    key += '\x1e';
+    AppendNumber(key, t.Version);
+    key += '\x1e';
+    AppendNumber(key, t.Timeout);
+    key += '\x1e';
+    AppendNumber(key, t.Retries);
+    key += '\x1e';
+    if (v3) {
+        key += ToStd(t.SecurityName);
+        key += '\x1f';
+        key += credentials;
+    }
     auto it = sessions.find(key);
     if (it != sessions.end())
         return it->second.get();

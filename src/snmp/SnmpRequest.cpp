@@ -115,6 +115,8 @@ SnmpRequest::Prepared SnmpRequest::BuildRead(MibVariableList& list, bool firstSt
     if (list.Kind == MibVariableList::SVT_SV || (list.Kind == MibVariableList::MVT_SV && !UseGetNext))
         command = SnmpExchange::Get;
     Prepared p = NewExchange(list, command);
+    p.Exchange->Request.reserve(static_cast<size_t>(list.Count()));
+    p.Sent.reserve(static_cast<size_t>(list.Count()));
     for (int i = 0; i < list.Count(); ++i) {
         if (!list.IsRequested(i))
             continue;
@@ -355,10 +357,12 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
         QMetaObject::invokeMethod(receiver, [deliver, ex = prepared.Exchange] { deliver(ex); }, Qt::QueuedConnection);
         return;
     }
+    // The engine calls its completion once: the delivery moves on to the
+    // user-interface thread rather than being copied there.
     SnmpEngine::Instance().Submit(
         prepared.Exchange,
-        [receiver, deliver](std::shared_ptr<SnmpExchange> ex) {
-            CompletionBatch::Post(receiver, [deliver, ex] { deliver(ex); });
+        [receiver, deliver = std::move(deliver)](std::shared_ptr<SnmpExchange> ex) mutable {
+            CompletionBatch::Post(receiver, [deliver = std::move(deliver), ex = std::move(ex)] { deliver(ex); });
         },
         std::move(columns));
 }

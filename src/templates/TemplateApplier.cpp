@@ -109,7 +109,7 @@ void TemplateApplier::ApplyGroups(const QString& keyFilePath, uint32_t flags) {
     }
 
     auto apply = context.NewRequest(nullptr);
-    apply->Variables = MibVariableList(kSettingApplyVars, MibVariableList::SVT_SV);
+    apply->Variables = MibVariableList::FromCatalogue(kSettingApplyVars, MibVariableList::SVT_SV);
     SelectEntry(apply->Variables, 0, QStringLiteral("apply"));
     groups_.Start(QStringLiteral("apply"));
     apply->Write();

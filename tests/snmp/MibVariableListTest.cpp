@@ -112,4 +112,28 @@ TEST(MibVariableList, CopiesAreDeepAndKeepOwnedMaps) {
     EXPECT_EQ(copy.Count(), 0);
 }
 
+TEST(MibVariableList, CatalogueListsAreBuiltOnceAndNeverChangedByTheirCopies) {
+    const MibVariableList& first = MibVariableList::FromCatalogue(kTable, MibVariableList::MVT_FMV, 2);
+    MibVariableList copy = MibVariableList::FromCatalogue(kTable, MibVariableList::MVT_FMV, 2);
+    copy.Entry(2).Value = "changed";
+    copy.Entry(3).Access = 0;
+    copy.BaseOid = "9";
+    // The same list comes back, as the table made it, whatever its copies did.
+    const MibVariableList& again = MibVariableList::FromCatalogue(kTable, MibVariableList::MVT_FMV, 2);
+    EXPECT_EQ(&again, &first);
+    const MibVariableList built(kTable, MibVariableList::MVT_FMV, 2);
+    ASSERT_EQ(again.Count(), built.Count());
+    for (int i = 0; i < built.Count(); ++i) {
+        EXPECT_EQ(again.Entry(i).Oid, built.Entry(i).Oid);
+        EXPECT_EQ(again.Entry(i).Value, built.Entry(i).Value);
+        EXPECT_EQ(again.Entry(i).Access, built.Entry(i).Access);
+    }
+    EXPECT_TRUE(again.BaseOid.isEmpty());
+    // Kind and key count are part of what was asked for.
+    const MibVariableList& scalars = MibVariableList::FromCatalogue(kTable, MibVariableList::SVT_SV);
+    EXPECT_NE(&scalars, &first);
+    EXPECT_EQ(scalars.Kind, MibVariableList::SVT_SV);
+    EXPECT_EQ(scalars.KeyCount, 0);
+}
+
 }  // namespace
