@@ -10,6 +10,8 @@
 #include <net-snmp/agent/net-snmp-agent-includes.h>
 #include <net-snmp/agent/agent_callbacks.h>
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -510,11 +512,32 @@ void Tick(unsigned int, void* data) {
 }
 }  // namespace
 
-Agent::Agent(std::vector<std::unique_ptr<Device>>& devices, Actions actions) : devices_(devices), actions_(actions) {}
+Agent::Agent(std::vector<std::unique_ptr<Device>>& devices, Actions actions) : devices_(devices), actions_(actions) {
+    if (::pipe2(wake_, O_NONBLOCK | O_CLOEXEC) != 0)
+        wake_[0] = wake_[1] = -1;   // the 100 ms poll alone serves
+}
 
 Agent::~Agent() {
     Shutdown();
+    for (int fd : wake_)
+        if (fd >= 0)
+            ::close(fd);
 }
+
+void Agent::Wake() {
+    const char byte = 1;
+    if (wake_[1] >= 0)
+        (void)!::write(wake_[1], &byte, 1);   // a full pipe already holds a wake-up
+}
+
+namespace {
+void OnWake(int fd, void* data) {
+    char bytes[64];
+    while (::read(fd, bytes, sizeof bytes) > 0) {
+    }
+    (*static_cast<std::function<void()>*>(data))();
+}
+}  // namespace
 
 const std::string& Agent::TraceName(const Device* device) const {
     static const std::string unknown = "?";
@@ -685,6 +708,7 @@ void Agent::Run(volatile std::sig_atomic_t& stop, void (*tick)(void*), void* tic
     std::pair<void (*)(void*), void*> context{tick, tickContext};
     unsigned int alarm = snmp_alarm_register(1, SA_REPEAT, Tick, &context);
     unsigned int poll = 0;
+    const bool woken = poll_ && wake_[0] >= 0 && register_readfd(wake_[0], OnWake, &poll_) == FD_REGISTERED_OK;
     if (poll_) {
         timeval every{0, 100 * 1000};
         poll = snmp_alarm_register_hr(every, SA_REPEAT, Poll, &poll_);
@@ -694,6 +718,8 @@ void Agent::Run(volatile std::sig_atomic_t& stop, void (*tick)(void*), void* tic
     snmp_alarm_unregister(alarm);
     if (poll)
         snmp_alarm_unregister(poll);
+    if (woken)
+        unregister_readfd(wake_[0]);
 }
 
 void Agent::Shutdown() {

@@ -39,9 +39,12 @@ public:
     bool Start(const Options& options, std::string& error);
     // Serves until stop becomes non-zero; every second it calls tick.
     void Run(volatile std::sig_atomic_t& stop, void (*tick)(void*), void* tickContext);
-    // Called every 100 ms on the agent's thread while Run serves (finished
-    // file transfers take effect there).
+    // Called on the agent's thread while Run serves (finished file transfers
+    // take effect there): at once after Wake, and every 100 ms.
     void SetPoll(std::function<void()> poll) { poll_ = std::move(poll); }
+    // From any thread: the poll runs as soon as the agent's thread is free, so
+    // a set that waits for its transfer is answered when the transfer ends.
+    void Wake();
     void Shutdown();
     // The answer to a set that queued file transfers waits until they are
     // done; a failed one makes it an error. Called on the agent's thread with
@@ -71,6 +74,7 @@ private:
     Device* current_ = nullptr;
     bool started_ = false;
     std::function<void()> poll_;
+    int wake_[2] = {-1, -1};   // a pipe: Wake writes, Run's select reads
     std::map<const Device*, std::string> traceNames_;
     struct HeldSet {
         void* Request;                // netsnmp_pdu, a copy of the set request

@@ -84,6 +84,13 @@ int FileTransfer::Queue(Device& device, std::function<Effect()> work) {
 void FileTransfer::Finish(Device& device, int job, Effect effect) {
     std::lock_guard<std::mutex> lock(mutex_);
     done_.push_back({&device, job, std::move(effect)});
+    if (notice_)
+        notice_();
+}
+
+void FileTransfer::SetFinishedNotice(std::function<void()> notice) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    notice_ = std::move(notice);
 }
 
 std::vector<FileTransfer::Finished> FileTransfer::Collect(int restartMs) {

@@ -65,6 +65,9 @@ public:
     std::vector<Finished> Collect(int restartMs);
     // Transfers queued or running.
     int Pending() const;
+    // Called on the worker's thread each time a transfer has finished (so the
+    // agent's thread can collect it at once); empty: none.
+    void SetFinishedNotice(std::function<void()> notice);
 
     // The version a firmware file installs: a line "version=X" in it, else
     // the current version with its minor number raised by one.
@@ -93,6 +96,7 @@ private:
         Effect Apply;
     };
     std::vector<Done> done_;
+    std::function<void()> notice_;   // guarded by mutex_
     int lastJob_ = 0;
     std::vector<std::shared_future<void>> all_;
     int pending_ = 0;

@@ -180,7 +180,9 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         agent.TransfersFinished(finished);
     });
+    transfers.SetFinishedNotice([&agent] { agent.Wake(); });
     if (!agent.Start(agentOptions, error)) {
+        transfers.SetFinishedNotice({});
         std::fprintf(stderr, "nxa-sim: %s\n", error.c_str());
         return 1;
     }
@@ -196,6 +198,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     agent.Run(gStop, SaveIfDirty, &fleet);
+    transfers.SetFinishedNotice({});   // the agent goes before the transfers
     SaveIfDirty(&fleet);
     agent.Shutdown();
     std::printf("nxa-sim: stopped\n");
