@@ -135,7 +135,8 @@ public:
             "  --answer ok|cancel|yes|no   the answer to every later question box (default ok/yes)\n"
             "  --file PATH           the answer to the next file dialog\n"
             "FIELD is the label as shown, without a trailing ':' (\"GROUP/LABEL\" where two share it); --list names "
-            "them.\n\nExit: 0 every action done; 1 an action could not be done (disabled control, page left busy); "
+            "them.\n\nWaits: each step waits as long as the window's own time-outs allow (a page may wait 100 s a "
+            "try for a device that does not answer); --wait S bounds every step, and the closing, to S seconds.\n\nExit: 0 every action done; 1 an action could not be done (disabled control, page left busy); "
             "2 bad command line or unknown page, field, list or button; 3 device not reachable."));
         options_.AddTo(parser, true, false);
         parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("The page's navigation label, e.g. \"Information\"."));
@@ -196,6 +197,11 @@ public:
             return 3;
         }
         QJsonObject script{{"page", positional.value(1)}, {"list", list}, {"actions", actions}};
+        // Without --wait each step may take as long as the window's own
+        // time-outs allow (the Information page's summary waits 100 s a try).
+        const bool waitGiven = parser.isSet(QStringLiteral("wait"));
+        if (waitGiven)
+            script["waitMs"] = options_.WaitSeconds * 1000;
         QByteArray reportJson;
         const int rc = drive(QJsonDocument(script).toJson(QJsonDocument::Compact).constData(), &Collect, &reportJson);
         const QJsonObject report = QJsonDocument::fromJson(reportJson).object();
@@ -208,7 +214,7 @@ public:
         if (report.contains("error"))
             std::fprintf(stderr, "aerodesk page: %s\n", qPrintable(report.value("error").toString()));
         std::fflush(stdout);
-        if (!session.CloseWindow(120)) {
+        if (!session.CloseWindow(waitGiven ? options_.WaitSeconds : 120)) {
             std::fprintf(stderr, "aerodesk page: the window stayed busy; not unloading the module\n");
             std::fflush(stderr);
             std::_Exit(rc == 0 ? 1 : rc);

@@ -285,7 +285,11 @@ QJsonObject Run(const QJsonObject& script) {
 
     // The window is shown as the host shows it (its first pages refresh).
     ManagementWindow::Show();
-    const int bound = StepBoundMs(frame->View());
+    // Each wait is bounded by the longest the window's requests can take, or
+    // by the caller's own bound when it gives a shorter one.
+    int bound = StepBoundMs(frame->View());
+    if (const int waitMs = script.value("waitMs").toInt(); waitMs > 0)
+        bound = qMin(bound, waitMs);
     if (!ManagementWindow::WaitIdle(bound))
         return Failure(label, NotDone, QStringLiteral("the window stayed busy before the page was shown"));
     StatusRecorder status(frame);

@@ -8,6 +8,7 @@
 #include "support/FreePort.h"
 #include "support/SimFleet.h"
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QDeadlineTimer>
@@ -186,6 +187,56 @@ TEST_P(AerodeskFaults, WritingCommands) {
     Check(restart);
     if (!Silent()) {
         EXPECT_TRUE(WaitAnswering(target));
+    }
+}
+
+// The management window (PlugShow, driven by aerodesk page as a person
+// would use it): a page shown and a page saved. --wait bounds each step; a
+// device that never answers is reported unreachable (exit 3), a late one is
+// served, and what the window shows is what the device holds.
+TEST_P(AerodeskFaults, WindowPages) {
+    const QString ssid = QStringLiteral("win%1").arg(Name(GetParam()));
+    const std::string oldSsid = Silent() ? std::string() : ReadBack(target, kSsid);
+    const QStringList bound = {QStringLiteral("--port"), QString::number(sim.Port()), QStringLiteral("--timeout"),
+                               QString::number(HostTimeout(GetParam())), QStringLiteral("--wait"),
+                               QStringLiteral("20"), QStringLiteral("--json")};
+    std::vector<CommandRun> runs(2);
+    runs[0].Name = QStringLiteral("page Information");
+    runs[0].Arguments = QStringList{QStringLiteral("page"), address, QStringLiteral("Information")} + bound;
+    runs[1].Name = QStringLiteral("page Wireless, Save");
+    runs[1].Arguments = QStringList{QStringLiteral("page"), address, QStringLiteral("Wireless"), QStringLiteral("--set"),
+                                    QStringLiteral("SSID=") + ssid, QStringLiteral("--press"), QStringLiteral("Save")} +
+                        bound;
+    RunAll(runs, 170000);
+    for (const CommandRun& run : runs) {
+        SCOPED_TRACE(run.Name.toStdString() + "\n" + run.Out.toStdString() + run.Err.toStdString());
+        ASSERT_TRUE(run.Code == 0 || run.Code == 1 || run.Code == 3) << "exit " << run.Code << " (-1: crashed or did not end)";
+        QJsonParseError error{};
+        const QJsonObject report = QJsonDocument::fromJson(run.Out.toUtf8(), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << "one JSON document";
+        EXPECT_EQ(report.value("exit").toInt(), run.Code);
+        if (run.Code != 0) {
+            EXPECT_FALSE(report.value("error").toString().isEmpty()) << "a failure says why";
+        }
+        if (Silent()) {
+            EXPECT_EQ(run.Code, 3);
+        }
+        if (Late()) {
+            EXPECT_EQ(run.Code, 0);
+        }
+    }
+    if (Silent())
+        return;
+    const QJsonObject shown = QJsonDocument::fromJson(runs[0].Out.toUtf8()).object();
+    if (runs[0].Code == 0 && shown.value("status").toArray().contains(QStringLiteral("Get OK."))) {
+        EXPECT_EQ(shown.value("fields").toObject().value("System Name").toString().toStdString(),
+                  ReadBack(target, kSysName));
+    }
+    const std::string now = ReadBack(target, kSsid);
+    if (Late()) {
+        EXPECT_EQ(now, ssid.toStdString());
+    } else {
+        EXPECT_TRUE(now == oldSsid || now == ssid.toStdString()) << now;
     }
 }
 

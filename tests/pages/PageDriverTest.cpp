@@ -189,6 +189,28 @@ TEST_F(PageDriverTest, AnUnreachableDeviceExitsWithTheEnginesMessage) {
     EXPECT_TRUE(PageTest::SetsIn(trace_, kSilentAddress).empty());
 }
 
+// A caller's bound (aerodesk page --wait) ends a wait that the window's own
+// time-outs would let run on: the device answers every read 2.5 s late, the
+// caller waits 0.5 s a step.
+TEST_F(PageDriverTest, TheCallersBoundEndsAWaitForASlowDevice) {
+    SimFleet slow("127.0.14.9", {"--delay", "2500"});
+    ASSERT_TRUE(slow.Ready()) << slow.Output();
+    ShellTiming::SetScale(1.0);
+    WindowSettings settings;
+    settings.DeviceIpAddress = QStringLiteral("127.0.14.9");
+    settings.SnmpPort = static_cast<uint16_t>(slow.Port());
+    settings.SnmpTimeout = 500;
+    ASSERT_TRUE(ManagementWindow::Open(settings));
+    QJsonObject script = Script("Information", {});
+    script["waitMs"] = 500;
+    const QJsonObject report = PageDriver::Run(script);
+    EXPECT_EQ(report.value("exit").toInt(), int(PageDriver::NotDone));
+    EXPECT_TRUE(report.value("error").toString().contains("stayed busy")) << report.value("error").toString().toStdString();
+    // Still served: the window finishes its reads and closes.
+    EXPECT_TRUE(ManagementWindow::WaitIdle(60000));
+    EXPECT_TRUE(ManagementWindow::Close());
+}
+
 TEST_F(PageDriverTest, ListingNamesThePagesAndAPagesDeclarations) {
     Open(kAddress);
     const QJsonObject pages = PageDriver::List({});
