@@ -136,7 +136,8 @@ public:
             "  --file PATH           the answer to the next file dialog\n"
             "FIELD is the label as shown, without a trailing ':' (\"GROUP/LABEL\" where two share it); --list names "
             "them.\n\nWaits: each step waits as long as the window's own time-outs allow (a page may wait 100 s a "
-            "try for a device that does not answer); --wait S bounds every step, and the closing, to S seconds.\n\nExit: 0 every action done; 1 an action could not be done (disabled control, page left busy); "
+            "try for a device that does not answer); --wait S bounds every step, and the closing, to S seconds.\n\n"
+            "Exit: 0 every action done; 1 an action could not be done (disabled control, page left busy); "
             "2 bad command line or unknown page, field, list or button; 3 device not reachable."));
         options_.AddTo(parser, true, false);
         parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("The page's navigation label, e.g. \"Information\"."));

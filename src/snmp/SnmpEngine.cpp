@@ -57,10 +57,13 @@ int StatusForLibraryError(int libraryError) {
 
 std::string ToStd(const QString& s) { return s.toStdString(); }
 
-void AppendNumber(std::string& text, long number) {
+// The number's digits, then the separator when one is given.
+void AppendNumber(std::string& text, long number, char separator = '\0') {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     text.append(digits, end);
+    if (separator != '\0')
+        text += separator;
 }
 
 std::optional<std::string> Environment(const char* name) {
@@ -584,12 +587,8 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     AppendNumber(peer, t.Port);
     std::string credentials;
     if (v3) {
-        AppendNumber(credentials, t.SecurityLevel);
-        credentials += '\x1f';
-        AppendNumber(credentials, t.AuthProtocol);
-        credentials += '\x1f';
-        AppendNumber(credentials, t.PrivProtocol);
-        credentials += '\x1f';
+        for (const long number : {long{t.SecurityLevel}, long{t.AuthProtocol}, long{t.PrivProtocol}})
+            AppendNumber(credentials, number, '\x1f');
         credentials += ToStd(t.AuthPassword);
         credentials += '\x1f';
         credentials += ToStd(t.PrivPassword);
@@ -598,12 +597,8 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     key.reserve(peer.size() + credentials.size() + 48);
     key += peer;
     key += '\x1e';
-    AppendNumber(key, t.Version);
-    key += '\x1e';
-    AppendNumber(key, t.Timeout);
-    key += '\x1e';
-    AppendNumber(key, t.Retries);
-    key += '\x1e';
+    for (const long number : {long{t.Version}, long{t.Timeout}, long{t.Retries}})
+        AppendNumber(key, number, '\x1e');
     if (v3) {
         key += ToStd(t.SecurityName);
         key += '\x1f';
