@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <atomic>
@@ -551,6 +552,18 @@ TEST_F(ServersFtp, AnswersCommandsByHand) {
     EXPECT_EQ(client.Command("ABOR"), 225);
     EXPECT_EQ(client.Command("QUIT"), 221);
     EXPECT_TRUE(client.WaitClosed());
+}
+
+// Replies leave at once: a transfer ends with two short replies in a row
+// ("150", "226"), and with Nagle's algorithm the second would wait for the
+// client's delayed ACK on every transfer.
+TEST_F(ServersFtp, ControlConnectionsSendRepliesWithoutDelay) {
+    LineClient client;
+    ASSERT_TRUE(client.Connect(QHostAddress::LocalHost, server_->Port()));
+    EXPECT_TRUE(client.Reply().startsWith("220 "));
+    const QList<QTcpSocket*> sockets = server_->findChildren<QTcpSocket*>();
+    ASSERT_EQ(sockets.size(), 1);
+    EXPECT_EQ(sockets[0]->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
 }
 
 TEST_F(ServersFtp, AsciiTypeConvertsLineEnds) {
