@@ -72,7 +72,13 @@ bool TraceLog::Open(const std::string& path, std::string& error) {
 void TraceLog::Record(const std::string& device, const snmp_pdu& pdu, DeviceState* state) const {
     if (fd_ < 0)
         return;
-    std::string line = Line(Now(), device + (security_ ? "\t" + SecurityText(pdu) : std::string()), pdu, state) + "\n";
+    std::string where = device;
+    if (security_) {
+        where += '\t';
+        where += SecurityText(pdu);
+    }
+    std::string line = Line(Now(), where, pdu, state);
+    line += '\n';
     // One write per line: a reader never sees half a line, and nothing waits in a buffer.
     size_t done = 0;
     while (done < line.size()) {
@@ -90,9 +96,14 @@ std::string TraceLog::Line(const std::string& time, const std::string& device, c
     const bool set = pdu.command == SNMP_MSG_SET;
     for (const netsnmp_variable_list* vb = pdu.variables; vb; vb = vb->next_variable) {
         OidPath oid = PathOf(vb->name, vb->name_length);
-        line += "\t" + Oids::Format(oid);
-        if (set)
-            line += "=" + ValueText(*vb, IsMac(state, oid));
+        // Appended piece by piece: "literal" + temporary trips GCC 12's
+        // -Wrestrict in optimised builds.
+        line += '\t';
+        line += Oids::Format(oid);
+        if (set) {
+            line += '=';
+            line += ValueText(*vb, IsMac(state, oid));
+        }
     }
     return line;
 }

@@ -28,8 +28,11 @@ Arcs ParseArcs(const std::string& below) {
 
 std::string ArcsText(const Arcs& arcs) {
     std::string text;
-    for (uint32_t arc : arcs)
-        text += (text.empty() ? "" : ".") + std::to_string(arc);
+    for (uint32_t arc : arcs) {
+        if (!text.empty())
+            text += '.';
+        text += std::to_string(arc);
+    }
     return text;
 }
 
