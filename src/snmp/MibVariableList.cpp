@@ -38,10 +38,6 @@ const MibVariableList& MibVariableList::FromCatalogue(const MibVariable* table, 
 }
 
 void MibVariableList::Append(const MibVariable* table) {
-    size_t count = 0;
-    for (const MibVariable* v = table; v && v->Oid; ++v)
-        ++count;
-    entries_.reserve(entries_.size() + count);
     for (const MibVariable* v = table; v && v->Oid; ++v) {
         MibVariableEntry e;
         e.Oid = QString::fromLatin1(v->Oid);
