@@ -9,7 +9,10 @@ namespace {
 std::mutex gMutex;
 std::deque<std::function<void()>> gPending;
 QPointer<QObject> gReceiver;   // the receiver a posted event waits at
-bool gPosted = false;
+bool gPosted = false;          // an event is posted, or due when a Hold ends
+
+thread_local int tHoldDepth = 0;
+thread_local bool tEventDue = false;   // this thread owes the receiver its event
 
 void RunPending() {
     std::deque<std::function<void()>> batch;
@@ -20,6 +23,10 @@ void RunPending() {
     }
     for (std::function<void()>& completion : batch)
         completion();
+}
+
+void PostEvent(QObject* receiver) {
+    QMetaObject::invokeMethod(receiver, &RunPending, Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -39,8 +46,30 @@ void Post(QObject* receiver, std::function<void()> completion) {
         post = !gPosted;
         gPosted = true;
     }
-    if (post)
-        QMetaObject::invokeMethod(receiver, &RunPending, Qt::QueuedConnection);
+    if (!post)
+        return;
+    if (tHoldDepth > 0)
+        tEventDue = true;
+    else
+        PostEvent(receiver);
+}
+
+Hold::Hold() { ++tHoldDepth; }
+
+Hold::~Hold() {
+    if (--tHoldDepth > 0 || !tEventDue)
+        return;
+    tEventDue = false;
+    QObject* receiver = nullptr;
+    {
+        std::lock_guard lock(gMutex);
+        // A receiver gone meanwhile took its completions with it; the next
+        // Post starts afresh.
+        if (gPosted && !gReceiver.isNull())
+            receiver = gReceiver.data();
+    }
+    if (receiver)
+        PostEvent(receiver);
 }
 
 }  // namespace CompletionBatch
