@@ -1,11 +1,64 @@
 #include "TextPool.h"
+#include <QByteArray>
+#include <cstring>
+#include <utility>
+
+TextPool::TextPool(TextPool&& other) noexcept
+    : blocks_(std::move(other.blocks_)),
+      free_(std::exchange(other.free_, nullptr)),
+      left_(std::exchange(other.left_, 0)) {}
+
+TextPool& TextPool::operator=(TextPool&& other) noexcept {
+    blocks_ = std::move(other.blocks_);
+    free_ = std::exchange(other.free_, nullptr);
+    left_ = std::exchange(other.left_, 0);
+    return *this;
+}
+
+char* TextPool::Reserve(size_t size) {
+    if (size > left_) {
+        // A text longer than a block gets a block of its own; what was left
+        // of the current block stays for the texts after it.
+        if (size > kBlockSize / 4) {
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+            return blocks_.back().get();
+        }
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+        free_ = blocks_.back().get();
+        left_ = kBlockSize;
+    }
+    char* at = free_;
+    free_ += size;
+    left_ -= size;
+    return at;
+}
 
 const char* TextPool::Add(const QString& text) {
-    texts_.push_back(text.toUtf8());
-    return texts_.back().constData();
+    // Plain ASCII (addresses, numbers, most names) is copied as it is; any
+    // other text goes through Qt's encoder, which also mends lone surrogates.
+    const qsizetype length = text.size();
+    const QChar* chars = text.constData();
+    bool ascii = true;
+    for (qsizetype i = 0; i < length && ascii; ++i)
+        ascii = chars[i].unicode() < 0x80;
+    if (ascii) {
+        char* at = Reserve(static_cast<size_t>(length) + 1);
+        for (qsizetype i = 0; i < length; ++i)
+            at[i] = static_cast<char>(chars[i].unicode());
+        at[length] = '\0';
+        return at;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    char* at = Reserve(static_cast<size_t>(utf8.size()) + 1);
+    std::memcpy(at, utf8.constData(), static_cast<size_t>(utf8.size()) + 1);
+    return at;
 }
 
 const char* TextPool::Add(const char* text) {
-    texts_.emplace_back(text ? text : "");
-    return texts_.back().constData();
+    if (!text)
+        text = "";
+    const size_t size = std::strlen(text) + 1;
+    char* at = Reserve(size);
+    std::memcpy(at, text, size);
+    return at;
 }

@@ -2,6 +2,7 @@
 #include "CZRException.h"
 #include "ErrorCatalog.h"
 #include <arpa/inet.h>
+#include <cstring>
 #include <netdb.h>
 #include <sys/socket.h>
 
@@ -62,6 +63,25 @@ bool IsHostName(const QByteArray& host) {
 }  // namespace
 
 QByteArray Resolve(const QString& address) {
+    // Every request resolves its address, most often a plain dotted IPv4
+    // address: that one is read on the stack, without the copies below.
+    if (address.size() < INET_ADDRSTRLEN) {
+        char ascii[INET_ADDRSTRLEN] = {};
+        bool plain = !address.isEmpty();
+        for (qsizetype i = 0; i < address.size() && plain; ++i) {
+            const char16_t c = address[i].unicode();
+            plain = (c >= u'0' && c <= u'9') || c == u'.';
+            ascii[i] = static_cast<char>(c);
+        }
+        in_addr dotted{};
+        if (plain && inet_pton(AF_INET, ascii, &dotted) == 1) {
+            char text[INET_ADDRSTRLEN] = {};
+            inet_ntop(AF_INET, &dotted, text, sizeof text);
+            QByteArray resolved;
+            resolved.reserve(4 + static_cast<qsizetype>(std::strlen(text)));
+            return resolved.append("udp:").append(text);
+        }
+    }
     const QString trimmed = address.trimmed();
     QByteArray host = trimmed.toLatin1();
     if (host.isEmpty() || trimmed != QString::fromLatin1(host))

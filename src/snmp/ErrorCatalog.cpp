@@ -179,11 +179,15 @@ std::array<QStringList, CatalogCount> gLoaded;
 const char* FileName(Catalog catalog) { return kSources.at(catalog).fileName; }
 
 QStringList BuiltIn(Catalog catalog) {
-    QStringList texts;
-    const CatalogSource& s = kSources.at(catalog);
-    for (int i = 0; i < s.count; ++i)
-        texts << QString::fromUtf8(s.texts[i]);
-    return texts;
+    // Built once: every request's outcome looks a text up.
+    static const std::array<QStringList, CatalogCount> built = [] {
+        std::array<QStringList, CatalogCount> lists;
+        for (int c = 0; c < CatalogCount; ++c)
+            for (int i = 0; i < kSources[static_cast<size_t>(c)].count; ++i)
+                lists[static_cast<size_t>(c)] << QString::fromUtf8(kSources[static_cast<size_t>(c)].texts[i]);
+        return lists;
+    }();
+    return built.at(catalog);
 }
 
 QString Text(Catalog catalog, int index) {
@@ -195,8 +199,8 @@ QString Text(Catalog catalog, int index) {
         if (index < loaded.size())
             return loaded[index];
     }
-    const CatalogSource& s = kSources[catalog];
-    return index < s.count ? QString::fromUtf8(s.texts[index]) : QString();
+    const QStringList builtIn = BuiltIn(catalog);
+    return index < builtIn.size() ? builtIn[index] : QString();
 }
 
 QString TextForNumber(int number) {

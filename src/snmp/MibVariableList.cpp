@@ -18,6 +18,20 @@ std::optional<QString> OptionalText(const QString& text) {
 }
 }  // namespace
 
+void MibVariableEntry::SetTexts(std::optional<QString> text1, std::optional<QString> text2,
+                                std::optional<QString> text3) {
+    if (!text1 && !text2 && !text3) {
+        texts_.reset();
+        return;
+    }
+    texts_ = std::make_shared<const OptionalTexts>(OptionalTexts{std::move(text1), std::move(text2), std::move(text3)});
+}
+
+const std::optional<QString>& MibVariableEntry::Text(size_t index) const {
+    static const std::optional<QString> none;
+    return texts_ ? (*texts_)[index] : none;
+}
+
 MibVariableList::MibVariableList(const MibVariable* table, int32_t kind, int32_t keyCount)
     : KeyCount(keyCount), Kind(kind) {
     Append(table);
@@ -45,9 +59,7 @@ void MibVariableList::Append(const MibVariable* table) {
         e.Syntax = v->Syntax;
         e.Access = v->Access;
         e.Map = v->Map;
-        e.Text1 = OptionalText(v->Text1);
-        e.Text2 = OptionalText(v->Text2);
-        e.Text3 = OptionalText(v->Text3);
+        e.SetTexts(OptionalText(v->Text1), OptionalText(v->Text2), OptionalText(v->Text3));
         if (v->Value)
             e.Value = QString::fromUtf8(v->Value);
         if (v->AltValue)
@@ -65,9 +77,7 @@ void MibVariableList::Add(const QString& oid, const QString& name, int32_t synta
     e.Syntax = syntax;
     e.Access = access;
     e.Map = map;
-    e.Text1 = OptionalText(text1);
-    e.Text2 = OptionalText(text2);
-    e.Text3 = OptionalText(text3);
+    e.SetTexts(OptionalText(text1), OptionalText(text2), OptionalText(text3));
     entries_.push_back(std::move(e));
 }
 
@@ -77,6 +87,13 @@ void MibVariableList::Clear() {
 }
 
 int MibVariableList::IndexOf(const QString& name) const {
+    for (int i = 0; i < Count(); ++i)
+        if (entries_[static_cast<size_t>(i)].Name == name)
+            return i;
+    return -1;
+}
+
+int MibVariableList::IndexOf(QLatin1String name) const {
     for (int i = 0; i < Count(); ++i)
         if (entries_[static_cast<size_t>(i)].Name == name)
             return i;

@@ -1,6 +1,7 @@
 #pragma once
 #include "MibVariable.h"
 #include <QString>
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,11 +13,22 @@ struct MibVariableEntry {
     int32_t Syntax = 0;
     int32_t Access = 0;
     const ValueMap* Map = nullptr;
-    std::optional<QString> Text1;
-    std::optional<QString> Text2;
-    std::optional<QString> Text3;
     QString Value;
     QString AltValue;
+
+    // The descriptor's optional texts; none when it gives none.
+    const std::optional<QString>& Text1() const { return Text(0); }
+    const std::optional<QString>& Text2() const { return Text(1); }
+    const std::optional<QString>& Text3() const { return Text(2); }
+    void SetTexts(std::optional<QString> text1, std::optional<QString> text2, std::optional<QString> text3);
+
+private:
+    using OptionalTexts = std::array<std::optional<QString>, 3>;
+    const std::optional<QString>& Text(size_t index) const;
+    // Shared by the copies and never changed (null when all three are
+    // absent): every query copies its list, and an entry small enough that
+    // a list of them stays a small allocation is copied much faster.
+    std::shared_ptr<const OptionalTexts> texts_;
 };
 
 // The list of variables that one request reads or writes.
@@ -57,6 +69,7 @@ public:
 
     // Index of the first entry with this name, or -1.
     int IndexOf(const QString& name) const;
+    int IndexOf(QLatin1String name) const;
 
     // A map built for this list alone; the list keeps it alive (copies share it).
     const ValueMap* AdoptMap(std::unique_ptr<ValueMap> map);

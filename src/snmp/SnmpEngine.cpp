@@ -1,4 +1,5 @@
 #include "SnmpEngine.h"
+#include "CompletionBatch.h"
 #include "WalkReadAhead.h"
 
 #include <net-snmp/net-snmp-config.h>
@@ -17,6 +18,7 @@
 #include <mutex>
 #include <optional>
 #include <set>
+#include <span>
 #include <thread>
 #include <unistd.h>
 
@@ -163,6 +165,8 @@ struct SnmpEngine::Impl {
     // SNMP thread only.
     std::map<std::string, std::unique_ptr<Session>> sessions;
     std::vector<std::shared_ptr<ReadAhead>> readAheadsToSend;
+    std::string sessionKeyBuffer;          // SessionFor's lookup key, kept for its capacity
+    std::vector<Session*> watched;         // sessions with requests under way, this wait
     Clock::time_point lastIdleCheck;
 
     void Run();
@@ -208,9 +212,30 @@ struct SnmpEngine::Impl {
 
 namespace {
 
+// The sub-identifiers in the library's type: on the stack for every OID
+// the protocol allows, in `spill` beyond.
+class LibraryOid {
+public:
+    explicit LibraryOid(std::span<const uint32_t> subIds) : size_(subIds.size()) {
+        oid* to = fixed_;
+        if (size_ > MAX_OID_LEN) {
+            spill_.resize(size_);
+            to = spill_.data();
+        }
+        std::copy(subIds.begin(), subIds.end(), to);
+    }
+    const oid* data() const { return size_ > MAX_OID_LEN ? spill_.data() : fixed_; }
+    size_t size() const { return size_; }
+
+private:
+    size_t size_;
+    oid fixed_[MAX_OID_LEN];
+    std::vector<oid> spill_;
+};
+
 bool FillPdu(netsnmp_pdu* pdu, const SnmpExchange& ex) {
     for (const WireVarbind& vb : ex.Request) {
-        std::vector<oid> name(vb.Oid.begin(), vb.Oid.end());
+        const LibraryOid name(vb.Oid);
         const u_char type = vb.Type;
         netsnmp_variable_list* added = nullptr;
         switch (type) {
@@ -241,8 +266,9 @@ bool FillPdu(netsnmp_pdu* pdu, const SnmpExchange& ex) {
             break;
         }
         case WireType::ObjectId: {
-            std::vector<oid> value(vb.ObjectId.begin(), vb.ObjectId.end());
-            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type, value.data(),
+            const LibraryOid value(vb.ObjectId);
+            added = snmp_pdu_add_variable(pdu, name.data(), name.size(), type,
+                                          reinterpret_cast<const u_char*>(value.data()),
                                           value.size() * sizeof(oid));
             break;
         }
@@ -263,7 +289,8 @@ bool FillPdu(netsnmp_pdu* pdu, const SnmpExchange& ex) {
 
 WireVarbind FromVariable(const netsnmp_variable_list* v) {
     WireVarbind w;
-    w.Oid.assign(v->name, v->name + v->name_length);
+    w.Oid.resize(static_cast<qsizetype>(v->name_length));
+    std::copy(v->name, v->name + v->name_length, w.Oid.begin());
     w.Type = v->type;
     switch (v->type) {
     case ASN_INTEGER:
@@ -581,10 +608,14 @@ void SnmpEngine::Impl::CloseIdleSessions(bool all) {
 Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     const DeviceTarget& t = ex.Target;
     const bool v3 = t.Version == DeviceTarget::Version3;
-    // Looked up for every request: the key is written into one buffer.
-    std::string peer = ex.ResolvedAddress.toStdString();
-    peer += ':';
-    AppendNumber(peer, t.Port);
+    // Looked up for every request: the key is written into a buffer the
+    // thread keeps, the peer ("udp:ADDRESS:PORT") first.
+    std::string& lookup = sessionKeyBuffer;
+    lookup.clear();
+    lookup.append(ex.ResolvedAddress.constData(), static_cast<size_t>(ex.ResolvedAddress.size()));
+    lookup += ':';
+    AppendNumber(lookup, t.Port);
+    const size_t peerLength = lookup.size();
     std::string credentials;
     if (v3) {
         for (const long number : {long{t.SecurityLevel}, long{t.AuthProtocol}, long{t.PrivProtocol}})
@@ -593,20 +624,19 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
         credentials += '\x1f';
         credentials += ToStd(t.PrivPassword);
     }
-    std::string key;
-    key.reserve(peer.size() + credentials.size() + 48);
-    key += peer;
-    key += '\x1e';
+    lookup += '\x1e';
     for (const long number : {long{t.Version}, long{t.Timeout}, long{t.Retries}})
-        AppendNumber(key, number, '\x1e');
+        AppendNumber(lookup, number, '\x1e');
     if (v3) {
-        key += ToStd(t.SecurityName);
-        key += '\x1f';
-        key += credentials;
+        lookup += ToStd(t.SecurityName);
+        lookup += '\x1f';
+        lookup += credentials;
     }
-    auto it = sessions.find(key);
+    auto it = sessions.find(lookup);
     if (it != sessions.end())
         return it->second.get();
+    const std::string key = lookup;
+    const std::string peer = key.substr(0, peerLength);
 
     if (static_cast<int>(sessions.size()) >= kMaxSessions) {
         Session* oldest = nullptr;
@@ -816,12 +846,19 @@ void SnmpEngine::Impl::Run() {
             jobs.swap(queue);
             stopping = stopRequested;
         }
-        for (Job& job : jobs)
-            Dispatch(std::move(job));
+        {
+            // Outcomes found while sending (a session that cannot open, say)
+            // go to their receivers together.
+            CompletionBatch::Hold hold;
+            for (Job& job : jobs)
+                Dispatch(std::move(job));
+            if (!stopping) {
+                SendReadAheads();
+                ExpireReadAheads(false);
+            }
+        }
         if (stopping)
             break;
-        SendReadAheads();
-        ExpireReadAheads(false);
 
         // Only sessions with requests under way are watched; the others'
         // sockets hold nothing the library waits for.
@@ -831,7 +868,7 @@ void SnmpEngine::Impl::Run() {
         NETSNMP_LARGE_FD_SET(wake[0], &fds);
         int maxFd = wake[0] + 1;
         timeval wait{1, 0};
-        std::vector<Session*> watched;
+        watched.clear();
         for (auto& [key, s] : sessions) {
             if (s->inLibrary <= 0)
                 continue;
@@ -851,6 +888,7 @@ void SnmpEngine::Impl::Run() {
         // A callback may send (read-aheads wait in readAheadsToSend), but no
         // session closes while these are read.
         const bool timeoutsDue = ready <= 0 || Clock::now() >= due;
+        CompletionBatch::Hold hold;   // every answer of this wait in one hand-off
         for (Session* s : watched) {
             if (ready > 0 && s->socket >= 0 && NETSNMP_LARGE_FD_ISSET(s->socket, &fds))
                 snmp_sess_read2(s->handle, &fds);

@@ -129,7 +129,7 @@ SnmpRequest::Prepared SnmpRequest::BuildRead(MibVariableList& list, bool firstSt
         else if (list.IsTable() && !firstStep && !e.AltValue.isEmpty())
             oid = e.AltValue;
         WireVarbind vb;
-        vb.Oid = SnmpValueText::ParseOid(oid);
+        SnmpValueText::ParseOid(oid, vb.Oid);
         p.Exchange->Request.push_back(std::move(vb));
         p.Sent.push_back(i);
     }
@@ -158,7 +158,7 @@ SnmpRequest::Prepared SnmpRequest::BuildWrite(MibVariableList& list) {
         else if (list.IsTable())
             oid += QLatin1Char('.') + instance;
         WireVarbind vb = EncodeValue(list.Entry(i));
-        vb.Oid = SnmpValueText::ParseOid(oid);
+        SnmpValueText::ParseOid(oid, vb.Oid);
         p.Exchange->Request.push_back(std::move(vb));
         p.Sent.push_back(i);
     }
@@ -200,7 +200,17 @@ SnmpRequest::Outcome SnmpRequest::Decode(MibVariableList& list, const SnmpExchan
         const int i = sent[k];
         MibVariableEntry& entry = list.Entry(i);
         const WireVarbind& vb = ex.Response[k];
-        const QString returned = SnmpValueText::OidText(vb.Oid);
+        QString returned;
+        if (list.Kind == MibVariableList::MVT_SV && k < ex.Request.size() && vb.Oid == ex.Request[k].Oid) {
+            // The usual answer to a get names the variable as asked: its
+            // text is the one the request was made from, when written as
+            // OidText writes it.
+            returned = list.FullOid(i);
+            if (!SnmpValueText::IsCanonicalOidText(returned))
+                returned = SnmpValueText::OidText(vb.Oid);
+        } else {
+            returned = SnmpValueText::OidText(vb.Oid);
+        }
         if (list.IsTable()) {
             const QString column = list.FullOid(i);
             // A walk that does not move forward would never end; treat it as the column's end.

@@ -1,4 +1,5 @@
 #include "SnmpValueText.h"
+#include <type_traits>
 #include "CZRException.h"
 #include "ErrorCatalog.h"
 #include "SnmpSyntax.h"
@@ -152,7 +153,8 @@ namespace {
 // every request builds its OIDs from such texts. False for anything else
 // (spaces, empty parts, a sub-identifier past 32 bits, too many), which the
 // general reader below takes, with its errors.
-bool ParsePlainOid(const QString& text, SubIds& oid) {
+template <typename SubIdList>
+bool ParsePlainOid(const QString& text, SubIdList& oid) {
     const QChar* at = text.constData();
     const QChar* const end = at + text.size();
     if (at != end && *at == QLatin1Char('.'))
@@ -160,7 +162,8 @@ bool ParsePlainOid(const QString& text, SubIds& oid) {
     if (at == end)
         return false;
     oid.clear();
-    oid.reserve(static_cast<size_t>(end - at) / 2 + 1);
+    if constexpr (std::is_same_v<SubIdList, SubIds>)
+        oid.reserve(static_cast<size_t>(end - at) / 2 + 1);
     uint64_t n = 0;
     bool digits = false;
     for (; at != end; ++at) {
@@ -208,7 +211,14 @@ SubIds ParseOid(const QString& text) {
     return oid;
 }
 
-QString OidText(const SubIds& oid) {
+void ParseOid(const QString& text, WireOid& into) {
+    if (ParsePlainOid(text, into))
+        return;
+    const SubIds general = ParseOid(text);
+    into = WireOid(general.begin(), general.end());
+}
+
+QString OidText(std::span<const uint32_t> oid) {
     // Written into one buffer and made a string once: answers are matched to
     // their variables by this text.
     QVarLengthArray<char, 256> text;
@@ -228,7 +238,32 @@ QString OidText(const SubIds& oid) {
     return QString::fromLatin1(text.constData(), text.size());
 }
 
-bool IsInside(const SubIds& column, const SubIds& oid) {
+bool IsCanonicalOidText(const QString& text) {
+    const QChar* at = text.constData();
+    const QChar* const end = at + text.size();
+    if (at == end)
+        return false;
+    while (at != end) {
+        // One number: "0", or digits that do not start with 0.
+        const QChar* const first = at;
+        uint64_t n = 0;
+        while (at != end && at->unicode() >= u'0' && at->unicode() <= u'9') {
+            n = n * 10 + (at->unicode() - u'0');
+            if (n > std::numeric_limits<uint32_t>::max())
+                return false;
+            ++at;
+        }
+        if (at == first || (first->unicode() == u'0' && at - first > 1))
+            return false;
+        if (at == end)
+            return true;
+        if (at->unicode() != u'.' || ++at == end)
+            return false;
+    }
+    return true;
+}
+
+bool IsInside(std::span<const uint32_t> column, std::span<const uint32_t> oid) {
     return oid.size() > column.size() && std::equal(column.begin(), column.end(), oid.begin());
 }
 

@@ -2,6 +2,7 @@
 #include "WireTypes.h"
 #include <QString>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Conversions between the value texts of variables and their wire form.
@@ -12,9 +13,14 @@ using SubIds = std::vector<uint32_t>;
 
 // "1.3.6.1" (a leading "." is allowed); raises -417 for a bad OID text.
 SubIds ParseOid(const QString& text);
-QString OidText(const SubIds& oid);
+// The same, into a varbind's name.
+void ParseOid(const QString& text, WireOid& into);
+QString OidText(std::span<const uint32_t> oid);
+// Whether `text` is an OID as OidText writes it: dotted decimal numbers,
+// no leading dot or zeros, nothing else.
+bool IsCanonicalOidText(const QString& text);
 // True when `oid` lies inside `column`: longer than it and starting with it.
-bool IsInside(const SubIds& column, const SubIds& oid);
+bool IsInside(std::span<const uint32_t> column, std::span<const uint32_t> oid);
 
 // The value of a set, in the wire form of `syntax`. `name` only names the
 // variable in error texts.

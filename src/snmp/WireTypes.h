@@ -1,13 +1,20 @@
 #pragma once
 #include "DeviceTarget.h"
 #include <QByteArray>
+#include <QVarLengthArray>
 #include <cstdint>
 #include <vector>
+
+// A varbind's name. The names of this MIB's variables and instances are
+// at most 24 sub-identifiers long, so a request and its answer keep them
+// inside their varbinds, without an allocation each; longer ones (up to the
+// protocol's 128) spill to the heap.
+using WireOid = QVarLengthArray<uint32_t, 24>;
 
 // Plain-data form of the varbinds of one exchange, so that only the SNMP
 // thread touches the SNMP library's own structures.
 struct WireVarbind {
-    std::vector<uint32_t> Oid;
+    WireOid Oid;
     uint8_t Type = 0x05;              // ASN.1 tag as on the wire (0x05 NULL)
     int64_t Integer = 0;              // INTEGER, counters, gauges, ticks, Counter64
     double Real = 0;                  // opaque double / float

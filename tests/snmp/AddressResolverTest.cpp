@@ -19,6 +19,14 @@ TEST(AddressResolver, NumericAddresses) {
     EXPECT_EQ(AddressResolver::Resolve("127.0.0.1"), "udp:127.0.0.1");
     EXPECT_EQ(AddressResolver::Resolve(" 127.0.1.7 "), "udp:127.0.1.7");
     EXPECT_EQ(AddressResolver::Resolve("::1"), "udp6:[::1]");
+    // Plain dotted addresses are read on a short path; it must say what the
+    // general one says, also of the texts it leaves to it.
+    EXPECT_EQ(AddressResolver::Resolve("10.200.3.255"), "udp:10.200.3.255");
+    EXPECT_EQ(AddressResolver::Resolve("[127.0.0.9]"), "udp:127.0.0.9");
+    EXPECT_EQ(AddressResolver::Resolve("127.0.0.1\t"), "udp:127.0.0.1");
+    EXPECT_EQ(ErrorOf("127.0.0."), -509);
+    EXPECT_EQ(ErrorOf("..."), -509);
+    EXPECT_EQ(ErrorOf("1.2.3.4.5.6.7.8.9.10.11.12.13.14.15.16"), -509);
 }
 
 // A host name goes through the system's resolver; where the system cannot

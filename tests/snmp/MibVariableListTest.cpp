@@ -24,9 +24,9 @@ TEST(MibVariableList, LoadsTableInOrderWithCopies) {
     ASSERT_EQ(list.Count(), 7);
     EXPECT_EQ(list.Entry(2).Name, "name");
     EXPECT_EQ(list.Entry(2).Value, "initial");
-    ASSERT_TRUE(list.Entry(2).Text1.has_value());
-    EXPECT_EQ(*list.Entry(2).Text1, "t1");
-    EXPECT_FALSE(list.Entry(2).Text2.has_value());
+    ASSERT_TRUE(list.Entry(2).Text1().has_value());
+    EXPECT_EQ(*list.Entry(2).Text1(), "t1");
+    EXPECT_FALSE(list.Entry(2).Text2().has_value());
     EXPECT_EQ(list.Entry(3).Map, &gSwitch);
     EXPECT_EQ(list.IndexOf("state"), 3);
     EXPECT_EQ(list.IndexOf("none"), -1);
@@ -103,8 +103,8 @@ TEST(MibVariableList, CopiesAreDeepAndKeepOwnedMaps) {
     EXPECT_EQ(copy.Label, "label");
     EXPECT_EQ(copy.Entry(2).Value, "initial");
     ASSERT_EQ(copy.Count(), 8);
-    EXPECT_FALSE(copy.Entry(7).Text1.has_value());
-    EXPECT_EQ(*copy.Entry(7).Text2, "x");
+    EXPECT_FALSE(copy.Entry(7).Text1().has_value());
+    EXPECT_EQ(*copy.Entry(7).Text2(), "x");
     // The adopted map outlives the list that made it.
     EXPECT_EQ(copy.Entry(7).Map->TextForValue("7"), "Seven");
     EXPECT_EQ(copy.FullOid(7), "1.3.6.9.9");

@@ -148,6 +148,38 @@ TEST(SnmpValueText, OidTextsAtTheEdges) {
     EXPECT_EQ(ErrorOf([&] { ParseOid(longest + QStringLiteral(".1")); }), -417);
 }
 
+// A varbind's name is read into the varbind itself; past its inline room
+// (names of long table instances) it must hold the same as the list form.
+TEST(SnmpValueText, VarbindNamesReadAsTheListForm) {
+    QString longest = QStringLiteral("1");
+    for (int i = 1; i < 128; ++i)
+        longest += QStringLiteral(".%1").arg(i);
+    for (const QString& text : {QStringLiteral("1.3.6.1.2.1.1.5.0"), QStringLiteral(" .1.3 "), QStringLiteral("01.003"),
+                                longest}) {
+        WireOid name = {9, 9, 9};   // whatever it held before goes
+        ParseOid(text, name);
+        const SubIds list = ParseOid(text);
+        EXPECT_TRUE(std::equal(name.begin(), name.end(), list.begin(), list.end())) << qPrintable(text);
+        EXPECT_EQ(OidText(name), OidText(list));
+    }
+    WireOid name;
+    EXPECT_EQ(ErrorOf([&] { ParseOid(QStringLiteral("1..3"), name); }), -417);
+}
+
+// What decides whether an answer's name may keep the text the request was
+// made from: only a text that OidText would write back the same.
+TEST(SnmpValueText, CanonicalOidTexts) {
+    for (const char* text : {"0", "1.3.6.1.4.1.171.10.37.36.2.1.3.3.1.1.1.1.1", "0.4294967295", "10.0.20"})
+        EXPECT_TRUE(IsCanonicalOidText(QString::fromLatin1(text))) << text;
+    for (const char* text : {"", ".1.3", "01.3", "1.03", "1..3", "1.3.", " 1.3", "1.3 ", "1.4294967296", "1.x", "."})
+        EXPECT_FALSE(IsCanonicalOidText(QString::fromLatin1(text))) << text;
+    // Against the writer itself, for texts the reader takes.
+    for (const char* text : {"1.3.6", "1.3.06", ".1.3.6", "0.0", "00"}) {
+        const QString t = QString::fromLatin1(text);
+        EXPECT_EQ(IsCanonicalOidText(t), OidText(ParseOid(t)) == t) << text;
+    }
+}
+
 QString Decode(int32_t syntax, bool implied, const QString& instance, QString* rest = nullptr) {
     const SubIds sub = ParseOid(instance);
     size_t pos = 0;
