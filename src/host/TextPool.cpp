@@ -1,31 +1,55 @@
 #include "TextPool.h"
 #include <QByteArray>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <utility>
 
+TextPool::~TextPool() { Release(); }
+
 TextPool::TextPool(TextPool&& other) noexcept
-    : blocks_(std::move(other.blocks_)),
+    : last_(std::exchange(other.last_, nullptr)),
       free_(std::exchange(other.free_, nullptr)),
       left_(std::exchange(other.left_, 0)) {}
 
 TextPool& TextPool::operator=(TextPool&& other) noexcept {
-    blocks_ = std::move(other.blocks_);
-    free_ = std::exchange(other.free_, nullptr);
-    left_ = std::exchange(other.left_, 0);
+    if (this != &other) {
+        Release();
+        last_ = std::exchange(other.last_, nullptr);
+        free_ = std::exchange(other.free_, nullptr);
+        left_ = std::exchange(other.left_, 0);
+    }
     return *this;
+}
+
+void TextPool::Release() {
+    while (last_) {
+        Block* previous = last_->previous;
+        std::free(last_);
+        last_ = previous;
+    }
+    free_ = nullptr;
+    left_ = 0;
+}
+
+char* TextPool::NewBlock(size_t size) {
+    void* memory = std::malloc(sizeof(Block) + size);
+    if (!memory)
+        throw std::bad_alloc();
+    Block* block = static_cast<Block*>(memory);
+    block->previous = last_;
+    last_ = block;
+    return static_cast<char*>(memory) + sizeof(Block);
 }
 
 char* TextPool::Reserve(size_t size) {
     if (size > left_) {
-        // A text longer than a block gets a block of its own; what was left
-        // of the current block stays for the texts after it.
-        if (size > kBlockSize / 4) {
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-            return blocks_.back().get();
-        }
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
-        free_ = blocks_.back().get();
-        left_ = kBlockSize;
+        // A text longer than a quarter block gets a block of its own; what
+        // was left of the current block stays for the texts after it.
+        if (size > kBlockSize / 4)
+            return NewBlock(size);
+        free_ = NewBlock(kBlockSize - sizeof(Block));
+        left_ = kBlockSize - sizeof(Block);
     }
     char* at = free_;
     free_ += size;
