@@ -60,6 +60,18 @@ bool IsHostName(const QByteArray& host) {
     return false;
 }
 
+// "udp:" and the address when `host` is a dotted IPv4 address.
+bool DottedPeer(const char* host, QByteArray& peer) {
+    in_addr dotted{};
+    if (inet_pton(AF_INET, host, &dotted) != 1)
+        return false;
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &dotted, text, sizeof text);
+    peer.reserve(4 + static_cast<qsizetype>(std::strlen(text)));
+    peer.append("udp:").append(text);
+    return true;
+}
+
 }  // namespace
 
 QByteArray Resolve(const QString& address) {
@@ -73,14 +85,9 @@ QByteArray Resolve(const QString& address) {
             plain = (c >= u'0' && c <= u'9') || c == u'.';
             ascii[i] = static_cast<char>(c);
         }
-        in_addr dotted{};
-        if (plain && inet_pton(AF_INET, ascii, &dotted) == 1) {
-            char text[INET_ADDRSTRLEN] = {};
-            inet_ntop(AF_INET, &dotted, text, sizeof text);
-            QByteArray resolved;
-            resolved.reserve(4 + static_cast<qsizetype>(std::strlen(text)));
-            return resolved.append("udp:").append(text);
-        }
+        QByteArray resolved;
+        if (plain && DottedPeer(ascii, resolved))
+            return resolved;
     }
     const QString trimmed = address.trimmed();
     QByteArray host = trimmed.toLatin1();
@@ -90,12 +97,9 @@ QByteArray Resolve(const QString& address) {
         host = host.mid(1, host.size() - 2);
     // Every request resolves its address: a plain dotted address (the usual
     // case) needs no resolver.
-    in_addr dotted{};
-    if (inet_pton(AF_INET, host.constData(), &dotted) == 1) {
-        char text[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, &dotted, text, sizeof text);
-        return QByteArray("udp:") + text;
-    }
+    QByteArray dotted;
+    if (DottedPeer(host.constData(), dotted))
+        return dotted;
     QByteArray numeric = Lookup(host, AI_NUMERICHOST);
     if (!numeric.isEmpty())
         return numeric;

@@ -86,19 +86,19 @@ void MibVariableList::Clear() {
     ownedMaps_.clear();
 }
 
-int MibVariableList::IndexOf(const QString& name) const {
-    for (int i = 0; i < Count(); ++i)
-        if (entries_[static_cast<size_t>(i)].Name == name)
-            return i;
+namespace {
+template <typename Name>
+int IndexOfName(const std::vector<MibVariableEntry>& entries, const Name& name) {
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].Name == name)
+            return static_cast<int>(i);
     return -1;
 }
+}  // namespace
 
-int MibVariableList::IndexOf(QLatin1String name) const {
-    for (int i = 0; i < Count(); ++i)
-        if (entries_[static_cast<size_t>(i)].Name == name)
-            return i;
-    return -1;
-}
+int MibVariableList::IndexOf(const QString& name) const { return IndexOfName(entries_, name); }
+
+int MibVariableList::IndexOf(QLatin1String name) const { return IndexOfName(entries_, name); }
 
 const ValueMap* MibVariableList::AdoptMap(std::unique_ptr<ValueMap> map) {
     std::shared_ptr<const ValueMap> shared(std::move(map));
