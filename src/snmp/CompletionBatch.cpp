@@ -1,13 +1,16 @@
 #include "CompletionBatch.h"
 #include <QPointer>
-#include <deque>
+#include <vector>
 #include <mutex>
 
 namespace CompletionBatch {
 namespace {
 
 std::mutex gMutex;
-std::deque<std::function<void()>> gPending;
+std::vector<std::function<void()>> gPending;
+// The storage of the batch that ran last, handed back so that the next
+// batch is gathered without an allocation on the posting thread.
+std::vector<std::function<void()>> gSpare;
 QPointer<QObject> gReceiver;   // the receiver a posted event waits at
 bool gPosted = false;          // an event is posted, or due when a Hold ends
 
@@ -15,7 +18,7 @@ thread_local int tHoldDepth = 0;
 thread_local bool tEventDue = false;   // this thread owes the receiver its event
 
 void RunPending() {
-    std::deque<std::function<void()>> batch;
+    std::vector<std::function<void()>> batch;
     {
         std::lock_guard lock(gMutex);
         batch.swap(gPending);
@@ -23,6 +26,10 @@ void RunPending() {
     }
     for (std::function<void()>& completion : batch)
         completion();
+    batch.clear();   // the completions go on this thread, where they were made
+    std::lock_guard lock(gMutex);
+    if (batch.capacity() > gSpare.capacity())
+        gSpare.swap(batch);
 }
 
 void PostEvent(QObject* receiver) {
@@ -42,6 +49,8 @@ void Post(QObject* receiver, std::function<void()> completion) {
             gPosted = false;
             gReceiver = receiver;
         }
+        if (gPending.empty() && gPending.capacity() < gSpare.capacity())
+            gPending.swap(gSpare);
         gPending.push_back(std::move(completion));
         post = !gPosted;
         gPosted = true;

@@ -11,12 +11,12 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
-#include <deque>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
 #include <optional>
+#include <sys/epoll.h>
 #include <set>
 #include <span>
 #include <thread>
@@ -100,8 +100,14 @@ struct Session {
     void* handle = nullptr;
     int socket = -1;
     int outstanding = 0;       // outcomes not yet delivered
-    int inLibrary = 0;         // requests the library still holds: the socket is watched
+    int inLibrary = 0;         // requests the library still holds
     Clock::time_point lastUse;
+    // When the library next wants its time-outs run for this session; asked
+    // again only after something changed its requests (a send, a read, a
+    // time-out), not on every wait.
+    Clock::time_point deadline = Clock::time_point::max();
+    bool deadlineStale = true;
+    bool busyListed = false;   // in Impl::busy
 };
 
 struct ReadAhead;
@@ -113,6 +119,17 @@ struct Job {
     SnmpEngine::Completion done;
     Columns columns = {};                        // a walk step's columns
     std::shared_ptr<ReadAhead> readAhead = {};   // set: the job sends this read-ahead
+    // Or: the outcome goes to `receiver`'s thread, where `posted` runs. The
+    // callable made by the submitting thread travels there and back whole.
+    QObject* receiver = nullptr;
+    std::function<void()> posted = {};
+
+    void Deliver() {
+        if (receiver)
+            CompletionBatch::Post(receiver, std::move(posted));
+        else if (done)
+            done(exchange);
+    }
 };
 
 // The next step of a table walk, sent as soon as the step before it was
@@ -148,10 +165,12 @@ void CopyOutcome(const SnmpExchange& from, SnmpExchange& to) {
 struct SnmpEngine::Impl {
     std::mutex mutex;
     std::condition_variable started;
-    std::deque<Job> queue;
+    std::vector<Job> queue;
+    std::vector<Job> queueSpare;   // the storage of the jobs taken last, for the next ones
     std::thread thread;
     std::thread::id threadId;
     int wake[2] = {-1, -1};
+    int poller = -1;   // epoll: the wake pipe and every open session's socket
     bool stopRequested = false;
     bool initDone = false;
     bool initOk = false;
@@ -166,7 +185,10 @@ struct SnmpEngine::Impl {
     std::map<std::string, std::unique_ptr<Session>> sessions;
     std::vector<std::shared_ptr<ReadAhead>> readAheadsToSend;
     std::string sessionKeyBuffer;          // SessionFor's lookup key, kept for its capacity
-    std::vector<Session*> watched;         // sessions with requests under way, this wait
+    // Sessions that had requests in the library since the last wait; the
+    // ones whose requests have all ended leave the list at the next wait.
+    std::vector<Session*> busy;
+    netsnmp_large_fd_set readable;         // the sockets one read is told about
     Clock::time_point lastIdleCheck;
 
     void Run();
@@ -194,12 +216,18 @@ struct SnmpEngine::Impl {
     // all, by its answer under way (the job waits for it: claimed), or by
     // its answer, copied into the exchange (answered; the caller delivers).
     enum class Served { No, Claimed, Answered };
-    Served TakeReadAhead(const std::shared_ptr<SnmpExchange>& exchange, SnmpEngine::Completion& done,
-                         const Columns& columns, bool* wake);
+    Served TakeReadAhead(Job& job, bool* wake);
+    // Queues a job for the SNMP thread, or delivers its outcome at once
+    // (shut down, or its answer was read ahead); any thread but the SNMP thread.
+    void Enqueue(Job job);
     Session* SessionFor(const SnmpExchange& ex, int* status);
     // Makes way for a v3 user with these pass phrases (see SessionFor).
     void ReleaseConflictingUsers(const std::string& userName, const std::string& credentials);
     void CloseSession(Session* s);
+    void MarkBusy(Session* s);
+    // Waits for an answer, a wake-up or the first time-out due, then reads
+    // what came and runs the time-outs that are due.
+    void WaitAndRead();
     void CloseIdleSessions(bool all);
     static int OnResponse(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic);
     // The library may still hold a request after it reported a failed send;
@@ -351,13 +379,14 @@ void SnmpEngine::Impl::Finish(InFlight* flight, int status) {
     if (status == 0 && !job.readAhead && job.columns)
         if (std::shared_ptr<ReadAhead> next = RegisterReadAhead(*job.exchange, job.columns))
             readAheadsToSend.push_back(std::move(next));
-    if (job.done)
-        job.done(job.exchange);
+    job.Deliver();
 }
 
 void SnmpEngine::Impl::Release(InFlight* flight) {
-    if (flight->sent && flight->session)
+    if (flight->sent && flight->session) {
         --flight->session->inLibrary;
+        flight->session->deadlineStale = true;
+    }
     flights.erase(flight);
     delete flight;
 }
@@ -417,8 +446,7 @@ void SnmpEngine::Impl::ReadAheadAnswered(const std::shared_ptr<ReadAhead>& readA
     if (claim->exchange->Status == 0)
         if (std::shared_ptr<ReadAhead> next = RegisterReadAhead(*claim->exchange, readAhead->columns))
             readAheadsToSend.push_back(std::move(next));
-    if (claim->done)
-        claim->done(claim->exchange);
+    claim->Deliver();
 }
 
 void SnmpEngine::Impl::SendReadAheads() {
@@ -445,14 +473,13 @@ void SnmpEngine::Impl::ExpireReadAheads(bool all) {
     }
     for (Job& job : claims) {
         job.exchange->Status = -23;   // shut down
-        if (job.done)
-            job.done(job.exchange);
+        job.Deliver();
     }
 }
 
-SnmpEngine::Impl::Served SnmpEngine::Impl::TakeReadAhead(const std::shared_ptr<SnmpExchange>& exchange,
-                                                          SnmpEngine::Completion& done, const Columns& columns,
-                                                          bool* wake) {
+SnmpEngine::Impl::Served SnmpEngine::Impl::TakeReadAhead(Job& job, bool* wake) {
+    const std::shared_ptr<SnmpExchange>& exchange = job.exchange;
+    const Columns& columns = job.columns;
     if (readAheads.empty())
         return Served::No;
     if (exchange->Command == SnmpExchange::Set) {
@@ -473,7 +500,7 @@ SnmpEngine::Impl::Served SnmpEngine::Impl::TakeReadAhead(const std::shared_ptr<S
         return Served::No;
     ReadAhead& r = *it->second;
     if (!r.answered) {
-        r.claim = Job{exchange, std::move(done), columns};
+        r.claim = std::move(job);
         return Served::Claimed;
     }
     const std::shared_ptr<ReadAhead> answered = it->second;
@@ -580,9 +607,12 @@ void SnmpEngine::Impl::ReleaseConflictingUsers(const std::string& userName, cons
 }
 
 void SnmpEngine::Impl::CloseSession(Session* s) {
+    if (s->socket >= 0)
+        ::epoll_ctl(poller, EPOLL_CTL_DEL, s->socket, nullptr);
     if (s->handle)
         snmp_sess_close(s->handle);   // pending callbacks are told "timed out"
     s->handle = nullptr;
+    std::erase(busy, s);
     std::vector<InFlight*> left;
     for (InFlight* f : flights)
         if (f->session == s)
@@ -735,6 +765,15 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     s->handle = handle;
     if (const netsnmp_transport* transport = snmp_sess_transport(handle))
         s->socket = transport->sock;
+    epoll_event watch{};
+    watch.events = EPOLLIN;
+    watch.data.ptr = s.get();
+    if (s->socket < 0 || ::epoll_ctl(poller, EPOLL_CTL_ADD, s->socket, &watch) != 0) {
+        // An answer on a socket the thread cannot wait for would never be read.
+        snmp_sess_close(handle);
+        *status = -22;
+        return nullptr;
+    }
     Session* raw = s.get();
     sessions.emplace(key, std::move(s));
     sessionCount = static_cast<int>(sessions.size());
@@ -790,6 +829,7 @@ void SnmpEngine::Impl::Send(Job job) {
     session->lastUse = Clock::now();
     flight->sent = true;
     ++session->inLibrary;
+    MarkBusy(session);
     if (snmp_sess_async_send(session->handle, pdu, &Impl::OnResponse, flight) == 0) {
         flight->sent = false;
         --session->inLibrary;
@@ -800,6 +840,69 @@ void SnmpEngine::Impl::Send(Job job) {
         snmp_free_pdu(pdu);
         Finish(flight, StatusForLibraryError(libraryError));
         Release(flight);
+    }
+}
+
+void SnmpEngine::Impl::MarkBusy(Session* s) {
+    s->deadlineStale = true;
+    if (!s->busyListed) {
+        s->busyListed = true;
+        busy.push_back(s);
+    }
+}
+
+void SnmpEngine::Impl::WaitAndRead() {
+    // Only sessions with requests under way can have a time-out due; each
+    // one's deadline is asked of the library again only when it may have moved.
+    auto now = Clock::now();
+    Clock::time_point next = now + std::chrono::seconds(1);
+    std::erase_if(busy, [](Session* s) {
+        s->busyListed = s->inLibrary > 0;
+        return !s->busyListed;
+    });
+    for (Session* s : busy) {
+        if (s->deadlineStale) {
+            int numFds = 0;
+            int block = 0;
+            timeval tv{3600, 0};
+            snmp_sess_select_info2(s->handle, &numFds, &readable, &tv, &block);
+            s->deadline = block ? Clock::time_point::max()
+                                : now + std::chrono::seconds(tv.tv_sec) + std::chrono::microseconds(tv.tv_usec);
+            s->deadlineStale = false;
+        }
+        next = std::min(next, s->deadline);
+    }
+    // Rounded up: waking before a deadline would only wait again.
+    const auto waitMs = std::chrono::ceil<std::chrono::milliseconds>(std::max(next - now, Clock::duration::zero()));
+    constexpr int kMaxEvents = 256;
+    epoll_event events[kMaxEvents];
+    const int ready = ::epoll_wait(poller, events, kMaxEvents, static_cast<int>(waitMs.count()));
+    // A callback may send (read-aheads wait in readAheadsToSend), but no
+    // session closes while these are read.
+    CompletionBatch::Hold hold;   // every answer of this wait in one hand-off
+    if (ready > 0) {
+        NETSNMP_LARGE_FD_ZERO(&readable);
+        for (int i = 0; i < ready; ++i)
+            if (const auto* s = static_cast<const Session*>(events[i].data.ptr))
+                NETSNMP_LARGE_FD_SET(s->socket, &readable);
+        for (int i = 0; i < ready; ++i) {
+            auto* s = static_cast<Session*>(events[i].data.ptr);
+            if (!s) {
+                DrainWake();
+                continue;
+            }
+            // Also a session with nothing under way: a late answer is read
+            // and dropped rather than left to wake every wait.
+            snmp_sess_read2(s->handle, &readable);
+            s->deadlineStale = true;
+        }
+    }
+    now = Clock::now();
+    for (Session* s : busy) {
+        if (s->deadline <= now && s->inLibrary > 0) {
+            snmp_sess_timeout(s->handle);
+            s->deadlineStale = true;
+        }
     }
 }
 
@@ -829,6 +932,7 @@ void SnmpEngine::Impl::Run() {
     ::setenv("MIBS", "", 1);
     ::setenv("MIBDIRS", "/dev/null", 1);
     init_snmp("nxa-module");
+    netsnmp_large_fd_set_init(&readable, FD_SETSIZE);
     RestoreEnvironment("MIBS", mibs);
     RestoreEnvironment("MIBDIRS", mibDirs);
     {
@@ -839,11 +943,12 @@ void SnmpEngine::Impl::Run() {
     started.notify_all();
 
     for (;;) {
-        std::deque<Job> jobs;
+        std::vector<Job> jobs;
         bool stopping;
         {
             std::lock_guard lock(mutex);
             jobs.swap(queue);
+            queue.swap(queueSpare);
             stopping = stopRequested;
         }
         {
@@ -857,47 +962,16 @@ void SnmpEngine::Impl::Run() {
                 ExpireReadAheads(false);
             }
         }
+        jobs.clear();
+        {
+            std::lock_guard lock(mutex);
+            if (jobs.capacity() > queueSpare.capacity())
+                queueSpare.swap(jobs);
+        }
         if (stopping)
             break;
 
-        // Only sessions with requests under way are watched; the others'
-        // sockets hold nothing the library waits for.
-        netsnmp_large_fd_set fds;
-        netsnmp_large_fd_set_init(&fds, FD_SETSIZE);
-        NETSNMP_LARGE_FD_ZERO(&fds);
-        NETSNMP_LARGE_FD_SET(wake[0], &fds);
-        int maxFd = wake[0] + 1;
-        timeval wait{1, 0};
-        watched.clear();
-        for (auto& [key, s] : sessions) {
-            if (s->inLibrary <= 0)
-                continue;
-            watched.push_back(s.get());
-            int numFds = 0;
-            int block = 0;
-            timeval tv{3600, 0};
-            snmp_sess_select_info2(s->handle, &numFds, &fds, &tv, &block);
-            maxFd = std::max(maxFd, numFds);
-            if (!block && timercmp(&tv, &wait, <))
-                wait = tv;
-        }
-        const auto due = Clock::now() + std::chrono::seconds(wait.tv_sec) + std::chrono::microseconds(wait.tv_usec);
-        const int ready = netsnmp_large_fd_set_select(maxFd, &fds, nullptr, nullptr, &wait);
-        if (ready > 0 && NETSNMP_LARGE_FD_ISSET(wake[0], &fds))
-            DrainWake();
-        // A callback may send (read-aheads wait in readAheadsToSend), but no
-        // session closes while these are read.
-        const bool timeoutsDue = ready <= 0 || Clock::now() >= due;
-        CompletionBatch::Hold hold;   // every answer of this wait in one hand-off
-        for (Session* s : watched) {
-            if (ready > 0 && s->socket >= 0 && NETSNMP_LARGE_FD_ISSET(s->socket, &fds))
-                snmp_sess_read2(s->handle, &fds);
-            else if (ready > 0 && s->socket < 0)
-                snmp_sess_read2(s->handle, &fds);
-            if (timeoutsDue)
-                snmp_sess_timeout(s->handle);
-        }
-        netsnmp_large_fd_set_cleanup(&fds);
+        WaitAndRead();
         const auto now = Clock::now();
         if (now - lastIdleCheck >= std::chrono::seconds(1)) {
             lastIdleCheck = now;
@@ -907,6 +981,8 @@ void SnmpEngine::Impl::Run() {
     CloseIdleSessions(true);
     readAheadsToSend.clear();
     ExpireReadAheads(true);
+    busy.clear();
+    netsnmp_large_fd_set_cleanup(&readable);
     snmp_shutdown("nxa-module");
 }
 
@@ -930,6 +1006,18 @@ bool SnmpEngine::Start(const QString& persistentFolder) {
         dlopen(library.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
     if (::pipe2(d.wake, O_NONBLOCK | O_CLOEXEC) != 0)
         return false;
+    d.poller = ::epoll_create1(EPOLL_CLOEXEC);
+    epoll_event wakeWatch{};
+    wakeWatch.events = EPOLLIN;
+    wakeWatch.data.ptr = nullptr;   // the wake pipe; sessions carry their own pointer
+    if (d.poller < 0 || ::epoll_ctl(d.poller, EPOLL_CTL_ADD, d.wake[0], &wakeWatch) != 0) {
+        if (d.poller >= 0)
+            ::close(d.poller);
+        ::close(d.wake[0]);
+        ::close(d.wake[1]);
+        d.poller = d.wake[0] = d.wake[1] = -1;
+        return false;
+    }
     d.persistentFolder = persistentFolder.toStdString();
     d.stopRequested = false;
     d.initDone = false;
@@ -954,7 +1042,8 @@ void SnmpEngine::Stop() {
     d.running = false;
     ::close(d.wake[0]);
     ::close(d.wake[1]);
-    d.wake[0] = d.wake[1] = -1;
+    ::close(d.poller);
+    d.poller = d.wake[0] = d.wake[1] = -1;
 }
 
 bool SnmpEngine::IsRunning() const { return impl_->running; }
@@ -965,35 +1054,54 @@ std::chrono::steady_clock::time_point SnmpEngine::LastAnswerTime() const {
     return Clock::time_point(Clock::duration(impl_->lastAnswer.load(std::memory_order_relaxed)));
 }
 
-void SnmpEngine::Submit(std::shared_ptr<SnmpExchange> exchange, Completion done, WalkColumns walkColumns) {
-    Impl& d = *impl_;
-    Columns columns;
-    if (!walkColumns.empty() && walkColumns.size() == exchange->Request.size() &&
-        exchange->Command == SnmpExchange::GetNext)
-        columns = std::make_shared<const WalkColumns>(std::move(walkColumns));
+void SnmpEngine::Impl::Enqueue(Job job) {
+    // The answer's list is made here, on the submitting thread, which also frees it.
+    job.exchange->Response.reserve(job.exchange->Request.size());
     bool wake = false;
     bool deliverHere = false;   // shut down, or the answer was read ahead already
     {
-        std::lock_guard lock(d.mutex);
-        if (!d.running || d.stopRequested) {
-            exchange->Status = -23;   // shut down
+        std::lock_guard lock(mutex);
+        if (!running || stopRequested) {
+            job.exchange->Status = -23;   // shut down
             deliverHere = true;
         } else {
-            switch (d.TakeReadAhead(exchange, done, columns, &wake)) {
-            case Impl::Served::Answered: deliverHere = true; break;
-            case Impl::Served::Claimed: break;   // the SNMP thread delivers it
-            case Impl::Served::No:
+            switch (TakeReadAhead(job, &wake)) {
+            case Served::Answered: deliverHere = true; break;
+            case Served::Claimed: break;   // the SNMP thread delivers it
+            case Served::No:
                 // One wake-up stands for every job queued before the thread looks.
-                wake = d.queue.empty();
-                d.queue.push_back(Job{std::move(exchange), std::move(done), std::move(columns)});
+                wake = queue.empty();
+                queue.push_back(std::move(job));
                 break;
             }
         }
     }
     if (wake)
-        d.Wake();
-    if (deliverHere && done)
-        done(exchange);
+        Wake();
+    if (deliverHere)
+        job.Deliver();
+}
+
+namespace {
+
+Columns WalkColumnsOf(const SnmpExchange& exchange, SnmpEngine::WalkColumns walkColumns) {
+    if (!walkColumns.empty() && walkColumns.size() == exchange.Request.size() &&
+        exchange.Command == SnmpExchange::GetNext)
+        return std::make_shared<const SnmpEngine::WalkColumns>(std::move(walkColumns));
+    return {};
+}
+
+}  // namespace
+
+void SnmpEngine::Submit(std::shared_ptr<SnmpExchange> exchange, Completion done, WalkColumns walkColumns) {
+    Columns columns = WalkColumnsOf(*exchange, std::move(walkColumns));
+    impl_->Enqueue(Job{std::move(exchange), std::move(done), std::move(columns)});
+}
+
+void SnmpEngine::Submit(std::shared_ptr<SnmpExchange> exchange, QObject* receiver, std::function<void()> deliver,
+                        WalkColumns walkColumns) {
+    Columns columns = WalkColumnsOf(*exchange, std::move(walkColumns));
+    impl_->Enqueue(Job{std::move(exchange), {}, std::move(columns), {}, receiver, std::move(deliver)});
 }
 
 void SnmpEngine::Execute(SnmpExchange& exchange, WalkColumns columns) {

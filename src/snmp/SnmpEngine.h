@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+class QObject;
+
 // The module's SNMP thread. The SNMP library is not thread-safe, so this
 // thread makes every call into it: it opens the sessions, sends, watches the
 // sockets and drives the time-outs. Other threads hand it exchanges.
@@ -30,6 +32,11 @@ public:
     // or at once on the calling thread when the engine has read that walk
     // step ahead and holds its answer.
     void Submit(std::shared_ptr<SnmpExchange> exchange, Completion done, WalkColumns columns = {});
+    // Sends the exchange; `deliver` runs on `receiver`'s thread once the
+    // outcome is in the exchange (handed on by CompletionBatch). Nothing of
+    // the delivery is made or freed on the SNMP thread.
+    void Submit(std::shared_ptr<SnmpExchange> exchange, QObject* receiver, std::function<void()> deliver,
+                WalkColumns columns = {});
 
     // Number of sessions kept open (for tests).
     int OpenSessionCount() const;

@@ -1,6 +1,5 @@
 #include "SnmpRequest.h"
 #include "AddressResolver.h"
-#include "CompletionBatch.h"
 #include "CZRException.h"
 #include "DeviceSecurity.h"
 #include "ErrorCatalog.h"
@@ -367,12 +366,9 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
         QMetaObject::invokeMethod(receiver, [deliver, ex = prepared.Exchange] { deliver(ex); }, Qt::QueuedConnection);
         return;
     }
-    // The engine calls its completion once: the delivery moves on to the
-    // user-interface thread rather than being copied there.
-    SnmpEngine::Instance().Submit(
-        prepared.Exchange,
-        [receiver, deliver = std::move(deliver)](std::shared_ptr<SnmpExchange> ex) mutable {
-            CompletionBatch::Post(receiver, [deliver = std::move(deliver), ex = std::move(ex)] { deliver(ex); });
-        },
-        std::move(columns));
+    // The delivery is made here and runs here: the SNMP thread only hands it back.
+    std::shared_ptr<SnmpExchange> exchange = prepared.Exchange;
+    SnmpEngine::Instance().Submit(std::move(exchange), receiver,
+                                  [deliver = std::move(deliver), ex = prepared.Exchange] { deliver(ex); },
+                                  std::move(columns));
 }

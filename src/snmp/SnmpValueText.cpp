@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QStringList>
 #include <QVarLengthArray>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -13,6 +14,27 @@ namespace SnmpValueText {
 namespace {
 
 constexpr int kBadValue = -518;
+
+// A received number as text. Most values a device holds (switches,
+// channels, levels, counts) are small: their texts are made once and
+// shared, so decoding an answer does not allocate one string per number.
+QString NumberText(int64_t n) {
+    constexpr int kShared = 256;
+    static const std::array<QString, kShared> shared = [] {
+        std::array<QString, kShared> texts;
+        for (int i = 0; i < kShared; ++i)
+            texts[static_cast<size_t>(i)] = QString::number(i);
+        return texts;
+    }();
+    if (n >= 0 && n < kShared)
+        return shared[static_cast<size_t>(n)];
+    return QString::number(n);
+}
+
+QString UnsignedText(uint64_t n) {
+    return n <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) ? NumberText(static_cast<int64_t>(n))
+                                                                          : QString::number(n);
+}
 constexpr int kBadOid = -417;
 
 [[noreturn]] void BadValue(const QString& name, const QString& value) {
@@ -393,12 +415,12 @@ QString StoreValue(const WireVarbind& v, int32_t syntax) {
     case WireType::Integer:
         if (syntax == Boolean)
             return v.Integer ? QStringLiteral("true") : QStringLiteral("false");
-        return QString::number(static_cast<int32_t>(v.Integer));
+        return NumberText(static_cast<int32_t>(v.Integer));
     case WireType::Counter:
     case WireType::Gauge:
     case WireType::TimeTicks:
     case WireType::UInteger:
-        return QString::number(static_cast<uint32_t>(v.Integer));
+        return NumberText(static_cast<uint32_t>(v.Integer));
     case WireType::Counter64:
         return QString::asprintf("%f", static_cast<double>(static_cast<uint64_t>(v.Integer)));
     case WireType::OpaqueFloat:
@@ -418,11 +440,11 @@ QString StoreValue(const WireVarbind& v, int32_t syntax) {
         if (syntax == Bool8 || syntax == Bool16)
             return FromBigEndian(v.Octets) ? QStringLiteral("true") : QStringLiteral("false");
         if (syntax == UInt8 || syntax == UInt16)
-            return QString::number(FromBigEndian(v.Octets));
+            return UnsignedText(FromBigEndian(v.Octets));
         if (syntax == Int8 && v.Octets.size() == 1)
-            return QString::number(static_cast<int8_t>(v.Octets[0]));
+            return NumberText(static_cast<int8_t>(v.Octets[0]));
         if (syntax == Int16 && v.Octets.size() == 2)
-            return QString::number(static_cast<int16_t>(FromBigEndian(v.Octets)));
+            return NumberText(static_cast<int16_t>(FromBigEndian(v.Octets)));
         if (IsHexSyntax(syntax))
             return HexText(v.Octets);
         return OctetText(v.Octets);

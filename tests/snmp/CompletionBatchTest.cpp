@@ -55,4 +55,26 @@ TEST(CompletionBatch, WhatIsPostedWhileHeldArrivesTogetherWhenTheHoldEnds) {
     EXPECT_EQ(ran.back(), 5);
 }
 
+// A completion that posts another (a walk's next step answered at once)
+// does not lose it: it runs in a later batch, after the ones before it;
+// batches one after another keep their order though their storage is reused.
+TEST(CompletionBatch, CompletionsPostedWhileABatchRunsRunInTheNextOne) {
+    QObject receiver;
+    std::vector<int> ran;
+    for (int round = 0; round < 3; ++round) {
+        const int base = round * 10;
+        std::thread([&] {
+            CompletionBatch::Hold hold;
+            CompletionBatch::Post(&receiver, [&ran, &receiver, base] {
+                ran.push_back(base + 1);
+                CompletionBatch::Post(&receiver, [&ran, base] { ran.push_back(base + 3); });
+            });
+            CompletionBatch::Post(&receiver, [&ran, base] { ran.push_back(base + 2); });
+        }).join();
+        ASSERT_TRUE(EventWait::Until([&] { return ran.size() == static_cast<size_t>(3 * (round + 1)); }, 10000))
+            << "round " << round << ": " << ran.size() << " ran";
+    }
+    EXPECT_EQ(ran, (std::vector<int>{1, 2, 3, 11, 12, 13, 21, 22, 23}));
+}
+
 }  // namespace

@@ -1,5 +1,9 @@
 #include "AgentFixture.h"
 #include "support/FreePort.h"
+#include "snmp/AddressResolver.h"
+#include "snmp/SnmpEngine.h"
+#include "snmp/SnmpSession.h"
+#include "snmp/SnmpValueText.h"
 #include <QThread>
 #include <atomic>
 #include <thread>
@@ -182,6 +186,51 @@ TEST_F(SnmpRequestAsync, BlockingReadsOnAWorkerWhileAsyncWalksRun) {
     }
     EXPECT_GT(workerReads.load(), 0);
     EXPECT_EQ(workerErrors.load(), 0);
+}
+
+// Marks the thread each of its copies ends on.
+struct EndingThread {
+    std::shared_ptr<std::atomic<int>> endedElsewhere = std::make_shared<std::atomic<int>>(0);
+    ~EndingThread() {
+        if (endedElsewhere && QThread::currentThread() != qApp->thread())
+            ++*endedElsewhere;
+    }
+};
+
+// A delivery handed to the engine with its receiver runs on the receiver's
+// thread with the outcome in the exchange, and the callable (and all it
+// holds) ends there too: the SNMP thread only passes it back. Several at
+// once, so that they come back in batches.
+TEST_F(SnmpRequestAsync, DeliveriesRunAndEndOnTheReceiversThread) {
+    ASSERT_TRUE(SnmpSession::CompletionReceiver() != nullptr);
+    EndingThread probe;
+    std::shared_ptr<std::atomic<int>> endedElsewhere = probe.endedElsewhere;
+    constexpr int kRequests = 20;
+    int delivered = 0;
+    int answered = 0;
+    bool onMainThread = true;
+    for (int i = 0; i < kRequests; ++i) {
+        auto exchange = std::make_shared<SnmpExchange>();
+        exchange->Target.Address = Agent().Address();
+        exchange->Target.Port = static_cast<uint16_t>(Agent().Port());
+        exchange->Target.Version = DeviceTarget::Version2c;
+        exchange->ResolvedAddress = AddressResolver::Resolve(exchange->Target.Address);
+        WireVarbind name;
+        SnmpValueText::ParseOid(QStringLiteral("1.3.6.1.2.1.1.5.0"), name.Oid);
+        exchange->Request.push_back(std::move(name));
+        SnmpEngine::Instance().Submit(exchange, SnmpSession::CompletionReceiver(), [&, probe, exchange] {
+            onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
+            ++delivered;
+            if (exchange->Status == 0 && exchange->Response.size() == 1 &&
+                exchange->Response[0].Type == WireType::OctetString)
+                ++answered;
+        });
+    }
+    ASSERT_TRUE(WaitUntil([&] { return delivered == kRequests; }));
+    EXPECT_TRUE(onMainThread);
+    EXPECT_EQ(answered, kRequests);
+    EXPECT_EQ(endedElsewhere->load(), 0) << "a delivery's callable ended on another thread";
+    EXPECT_EQ(endedElsewhere.use_count(), 2) << "a delivery's callable was kept after it ran";
 }
 
 }  // namespace

@@ -56,6 +56,30 @@ TEST(SnmpValueText, EverySyntaxRoundTrips) {
     EXPECT_EQ(RoundTrip(S::UInt16, "65535"), "65535");
 }
 
+// Small numbers read back as shared texts; the edges of that range, and
+// the numbers around them, read as any other number does.
+TEST(SnmpValueText, NumbersReadTheSameInsideAndOutsideTheSharedRange) {
+    for (const char* n : {"0", "1", "254", "255", "256", "257", "-1", "-256", "-2147483648", "2147483647"})
+        EXPECT_EQ(RoundTrip(S::Integer, n), n);
+    for (const char* n : {"0", "255", "256", "4294967295"}) {
+        EXPECT_EQ(RoundTrip(S::Gauge, n), n);
+        EXPECT_EQ(RoundTrip(S::UInteger, n), n);
+    }
+    EXPECT_EQ(RoundTrip(S::UInt8, "0"), "0");
+    EXPECT_EQ(RoundTrip(S::UInt16, "256"), "256");
+    EXPECT_EQ(RoundTrip(S::Int8, "-1"), "-1");
+    EXPECT_EQ(RoundTrip(S::Int16, "255"), "255");
+    // A long UInt16 value from a device that sends more bytes than the syntax has.
+    WireVarbind wide;
+    wide.Type = WireType::OctetString;
+    wide.Octets = QByteArray(8, '\xff');
+    EXPECT_EQ(StoreValue(wide, S::UInt16), "18446744073709551615");
+    // A shared text is a value like any other: changing one copy leaves the next read alone.
+    QString first = RoundTrip(S::Integer, "7");
+    first += QStringLiteral("x");
+    EXPECT_EQ(RoundTrip(S::Integer, "7"), "7");
+}
+
 TEST(SnmpValueText, Counter64PastItsRangeIsABadValue) {
     // 2^64 and texts that round to it as a double are one past the largest value.
     EXPECT_NE(ErrorOf([] { EncodeValue(S::Counter64, "18446744073709551616"); }), 0);
