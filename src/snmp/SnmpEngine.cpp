@@ -18,6 +18,8 @@
 #include <optional>
 #include <sys/epoll.h>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <span>
 #include <thread>
 #include <unistd.h>
@@ -97,6 +99,7 @@ struct Session {
     std::string key;
     std::string userName;      // v3 only
     std::string credentials;   // v3 only
+    QString community;         // v1/v2c: the read community it was opened with
     void* handle = nullptr;
     int socket = -1;
     int outstanding = 0;       // outcomes not yet delivered
@@ -182,7 +185,7 @@ struct SnmpEngine::Impl {
     std::string persistentFolder;
 
     // SNMP thread only.
-    std::map<std::string, std::unique_ptr<Session>> sessions;
+    std::unordered_map<std::string, std::unique_ptr<Session>> sessions;
     std::vector<std::shared_ptr<ReadAhead>> readAheadsToSend;
     std::string sessionKeyBuffer;          // SessionFor's lookup key, kept for its capacity
     // Sessions that had requests in the library since the last wait; the
@@ -233,7 +236,7 @@ struct SnmpEngine::Impl {
     // The library may still hold a request after it reported a failed send;
     // so a flight's outcome is delivered once (Finish) and its memory goes
     // only when the library is done with it (Release) or its session closes.
-    std::set<InFlight*> flights;
+    std::unordered_set<InFlight*> flights;
     void Finish(InFlight* flight, int status);
     void Release(InFlight* flight);
 };
@@ -761,6 +764,7 @@ Session* SnmpEngine::Impl::SessionFor(const SnmpExchange& ex, int* status) {
     s->key = key;
     s->userName = v3 ? userName : std::string();
     s->credentials = credentials;
+    s->community = v3 ? QString() : t.ReadCommunity;
     s->lastUse = Clock::now();
     s->handle = handle;
     if (const netsnmp_transport* transport = snmp_sess_transport(handle))
@@ -799,11 +803,16 @@ void SnmpEngine::Impl::Send(Job job) {
     netsnmp_pdu* pdu = snmp_pdu_create(command);
     const DeviceTarget& t = ex.Target;
     if (t.Version != DeviceTarget::Version3) {
-        const QByteArray community =
-            (command == SNMP_MSG_SET ? t.WriteCommunity : t.ReadCommunity).toUtf8();
-        pdu->community = static_cast<u_char*>(malloc(static_cast<size_t>(community.size()) + 1));
-        memcpy(pdu->community, community.constData(), static_cast<size_t>(community.size()) + 1);
-        pdu->community_len = static_cast<size_t>(community.size());
+        // A message without a community of its own goes with the session's,
+        // the read community it was opened with; another one (a write, or a
+        // request with other credentials) names its own.
+        const QString& text = command == SNMP_MSG_SET ? t.WriteCommunity : t.ReadCommunity;
+        if (text != session->community) {
+            const QByteArray community = text.toUtf8();
+            pdu->community = static_cast<u_char*>(malloc(static_cast<size_t>(community.size()) + 1));
+            memcpy(pdu->community, community.constData(), static_cast<size_t>(community.size()) + 1);
+            pdu->community_len = static_cast<size_t>(community.size());
+        }
     } else {
         const QByteArray contextName = t.ContextName.toUtf8();
         if (!contextName.isEmpty()) {
@@ -933,6 +942,7 @@ void SnmpEngine::Impl::Run() {
     ::setenv("MIBDIRS", "/dev/null", 1);
     init_snmp("nxa-module");
     netsnmp_large_fd_set_init(&readable, FD_SETSIZE);
+    sessions.reserve(kMaxSessions + 1);
     RestoreEnvironment("MIBS", mibs);
     RestoreEnvironment("MIBDIRS", mibDirs);
     {

@@ -86,6 +86,26 @@ TEST_F(SnmpRequestAgent, WritesWithTheWriteCommunityAndReadsBack) {
     }
 }
 
+// Requests to one device with the same time-outs share a session, opened
+// with the read community of the first; each still goes with its own: a
+// wrong one is never answered, in either order.
+TEST_F(SnmpRequestAgent, EachReadGoesWithItsOwnReadCommunity) {
+    for (int version : {DeviceTarget::Version1, DeviceTarget::Version2c}) {
+        auto wrong = NewRequest(version);
+        auto right = NewRequest(version);
+        for (auto* r : {wrong.get(), right.get()}) {
+            r->Timeout = 30 + version;   // a session of their own among the other tests'
+            r->Retries = 0;
+            r->Variables = MibVariableList(kSystemScalars, MibVariableList::SVT_SV);
+        }
+        wrong->ReadCommunity = "not-the-community";
+        EXPECT_EQ(ErrorOf([&] { wrong->Read(true); }), -405) << "version " << version;
+        EXPECT_EQ(ErrorOf([&] { right->Read(true); }), 0) << "version " << version;
+        EXPECT_FALSE(right->Variables.Entry(0).Value.isEmpty());
+        EXPECT_EQ(ErrorOf([&] { wrong->Read(true); }), -405) << "version " << version;
+    }
+}
+
 TEST_F(SnmpRequestAgent, WrongWriteCommunityIsRefused) {
     auto r = NewRequest(DeviceTarget::Version2c);
     r->WriteCommunity = "public";
