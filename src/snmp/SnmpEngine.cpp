@@ -318,8 +318,8 @@ bool FillPdu(netsnmp_pdu* pdu, const SnmpExchange& ex) {
     return true;
 }
 
-WireVarbind FromVariable(const netsnmp_variable_list* v) {
-    WireVarbind w;
+// Fills `w`, a varbind made in place in the answer's list (not made apart and moved in).
+void FromVariable(const netsnmp_variable_list* v, WireVarbind& w) {
     w.Oid.resize(static_cast<qsizetype>(v->name_length));
     std::copy(v->name, v->name + v->name_length, w.Oid.begin());
     w.Type = v->type;
@@ -363,7 +363,6 @@ WireVarbind FromVariable(const netsnmp_variable_list* v) {
                                   static_cast<qsizetype>(v->val_len));
         break;
     }
-    return w;
 }
 
 }  // namespace
@@ -556,7 +555,7 @@ int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* 
         } else {
             ex.Response.reserve(ex.Request.size());
             for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
-                ex.Response.push_back(FromVariable(v));
+                FromVariable(v, ex.Response.emplace_back());
             ex.ErrorIndex = static_cast<int>(pdu->errindex);
             self.Finish(flight, static_cast<int>(pdu->errstat));
         }

@@ -334,10 +334,9 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
     const QString address = Address;
     const QString spare = AddressSpare;
     SnmpEngine::WalkColumns columns = ColumnsOf(list, *prepared.Exchange, prepared.Sent);
-    auto state = std::make_shared<MibVariableList>(std::move(list));
-    auto sent = std::make_shared<std::vector<int>>(std::move(prepared.Sent));
-    auto deliver = [life, state, sent, write, done = std::move(done), context, address,
-                    spare](std::shared_ptr<SnmpExchange> ex) {
+    // The delivery owns the list it fills and what was sent: one allocation.
+    auto deliver = [life, state = std::move(list), sent = std::move(prepared.Sent), write, done = std::move(done),
+                    context, address, spare](std::shared_ptr<SnmpExchange> ex) mutable {
         SnmpRequest* request = life->Request;
         if (!request) {
             --life->Pending;   // destroyed: never call back
@@ -347,7 +346,7 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
         result.DeviceAddress = address;
         result.SpareAddress = spare;
         try {
-            const Outcome o = request->Decode(*state, *ex, *sent, write, false);
+            const Outcome o = request->Decode(state, *ex, sent, write, false);
             result.Status = o.Status;
             result.Message = o.Message;
             result.Done = !o.More;
@@ -357,18 +356,20 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
             result.Done = true;
         }
         if (done)
-            done(&result, state.get(), context);
+            done(&result, &state, context);
         --life->Pending;
     };
     if (prepared.Exchange->Request.empty()) {
         // Nothing to send: complete at once, still on the user-interface thread.
         prepared.Exchange->Status = 0;
-        QMetaObject::invokeMethod(receiver, [deliver, ex = prepared.Exchange] { deliver(ex); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            receiver, [deliver = std::move(deliver), ex = prepared.Exchange]() mutable { deliver(ex); },
+            Qt::QueuedConnection);
         return;
     }
     // The delivery is made here and runs here: the SNMP thread only hands it back.
     std::shared_ptr<SnmpExchange> exchange = prepared.Exchange;
     SnmpEngine::Instance().Submit(std::move(exchange), receiver,
-                                  [deliver = std::move(deliver), ex = prepared.Exchange] { deliver(ex); },
+                                  [deliver = std::move(deliver), ex = prepared.Exchange]() mutable { deliver(ex); },
                                   std::move(columns));
 }
