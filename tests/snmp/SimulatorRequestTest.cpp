@@ -8,6 +8,8 @@
 #include "snmp/SnmpRequest.h"
 #include "snmp/SnmpSyntax.h"
 #include <gtest/gtest.h>
+#include <chrono>
+#include <ctime>
 #include <thread>
 
 namespace {
@@ -123,6 +125,40 @@ TEST_F(SimulatorRequest, ErrorAnswersMapToModuleNumbers) {
     } catch (const CZRException& e) {
         EXPECT_EQ(e.Number(), -117);
     }
+}
+
+double ProcessCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// An answer that comes after its request gave up finds its session with
+// nothing under way: the engine reads and drops it. Left in its socket, it
+// would end every wait of the SNMP thread at once, and the thread would
+// spin for as long as the session stays open (a minute).
+TEST(SimulatorLateAnswer, AnAnswerAfterTheTimeOutDoesNotKeepTheEngineBusy) {
+    TestSupport::SimFleet late;
+    ASSERT_TRUE(late.Start("127.0.4.21", 1, {"--delay", "300"})) << late.Output();
+    SnmpRequest r;
+    r.Address = "127.0.4.21";
+    r.Port = late.Port();
+    r.Version = DeviceTarget::Version2c;
+    r.Timeout = 10;   // 0.1 s: the answer comes 0.2 s after the request gave up
+    r.Retries = 0;
+    r.Variables = MibVariableList(kSystemInfoVars, MibVariableList::MVT_SV);
+    int error = 0;
+    try {
+        r.Read(true);
+    } catch (const CZRException& e) {
+        error = e.Number();
+    }
+    EXPECT_EQ(error, -405);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));   // the late answer is in by now
+    const double before = ProcessCpuSeconds();
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    // Idle, the process uses next to nothing; a spinning thread would use the whole 0.8 s.
+    EXPECT_LT(ProcessCpuSeconds() - before, 0.4) << "the SNMP thread stayed busy after a late answer";
 }
 
 }  // namespace
