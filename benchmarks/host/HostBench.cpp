@@ -9,8 +9,8 @@
 //     asynchronous API sending the same gets to the same devices (aim at
 //     most 1.5); the two alternate in blocks, and the ratio is the median
 //     of the blocks' ratios.
-// Each time is the median of several runs; the first run of each kind opens
-// the sessions and is not counted.
+// Each time is the median of several runs; the first runs of each kind open
+// the sessions and warm up, and are not counted.
 #include "aerodesk/PlugInModule.h"
 #include "platform/EventWait.h"
 #include "support/SimFleet.h"

@@ -1,7 +1,7 @@
 #include "CompletionBatch.h"
 #include <QPointer>
-#include <vector>
 #include <mutex>
+#include <vector>
 
 namespace CompletionBatch {
 namespace {
