@@ -553,6 +553,8 @@ int SnmpEngine::Impl::OnResponse(int op, netsnmp_session* sp, int, netsnmp_pdu* 
         if (pdu->command == SNMP_MSG_REPORT) {
             self.Finish(flight, StatusForLibraryError(snmpv3_get_report_type(pdu)));
         } else {
+            // Submitted exchanges come reserved (Enqueue); this serves the
+            // read-aheads the thread sends itself.
             ex.Response.reserve(ex.Request.size());
             for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
                 FromVariable(v, ex.Response.emplace_back());

@@ -368,8 +368,7 @@ void SnmpRequest::SendAsync(Prepared prepared, MibVariableList list, bool write,
         return;
     }
     // The delivery is made here and runs here: the SNMP thread only hands it back.
-    std::shared_ptr<SnmpExchange> exchange = prepared.Exchange;
-    SnmpEngine::Instance().Submit(std::move(exchange), receiver,
+    SnmpEngine::Instance().Submit(prepared.Exchange, receiver,
                                   [deliver = std::move(deliver), ex = prepared.Exchange]() mutable { deliver(ex); },
                                   std::move(columns));
 }
